@@ -1,0 +1,856 @@
+/*
+ * tarn32.h - public interface of TARN32.dll, a combo box with columns.
+ *
+ * Place a control by creating a child window of class TARN32_CLASS ("Tarn32").
+ * The low two style bits choose the control type (TARNS_*). The control is then
+ * driven by the exported Tarn_* functions below; every one of them uses the
+ * WINAPI convention, takes the control window first and does not validate it:
+ * pass a live window of class "Tarn32" only.
+ *
+ * General conventions
+ *   - Rows and columns are 0-based signed ints; -1 means "none" (and, where a
+ *     function says so, the current row or the shared setting).
+ *   - Functions returning an index or a count return -1 (TARN_ERR) for a bad
+ *     index or column, a refused operation or a failed allocation.
+ *   - Setters that report success return 1 or 0. A few return 0 on success and
+ *     -1 on failure; those are marked "0 / -1" below.
+ *   - Functions that copy text into a caller's buffer store an empty string in
+ *     it first, so the buffer is defined even on failure.
+ *   - In virtual mode every function that would add, delete, move or change
+ *     stored items refuses with its failure value.
+ *   - Strings passed in are copied; the copies belong to the control. Fonts and
+ *     bitmaps passed in are used but never deleted: keep them alive while the
+ *     control uses them and delete them yourself afterwards.
+ *   - Colours are 32-bit values: an RGB COLORREF, TARN_SYSCOLOR(n) for system
+ *     colour n (resolved with GetSysColor at paint time), or TARN_COLOR_NONE
+ *     (-1) to inherit from the next more general level (cell, column, control;
+ *     row headers: row, control).
+ *   - The control reports to its parent with WM_COMMAND:
+ *     wParam = MAKEWPARAM(control id, TARNN_* code), lParam = control window.
+ *     The parent may call any exported function while handling one.
+ *   - Application values (item data, callback user data, cell data words) are
+ *     LPARAM: 32 bits in the 32-bit DLL, pointer-sized in the 64-bit build.
+ *
+ * Everything runs on the thread that created the control.
+ */
+#ifndef TARN32_H
+#define TARN32_H
+
+#include <windows.h>
+#include <stddef.h>
+
+/* The DLL build defines TARN32_BUILDING_DLL; its exports come from TARN32.def,
+   so nothing is marked dllexport here. */
+#ifdef TARN32_BUILDING_DLL
+#define TARN32_API
+#else
+#define TARN32_API __declspec(dllimport)
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Window classes, properties, child windows, private message               */
+/* ------------------------------------------------------------------------ */
+
+#define TARN32_CLASS          "Tarn32"        /* the control window */
+#define TARN32_DROPDOWN_CLASS "TarnDropDown"  /* the list window */
+#define TARN32_EDIT_CLASS     "TarnCtl"       /* the edit field, a superclass of "EDIT" */
+
+#define TARN32_PROP_CONTROL   "Tarn32"        /* set (1) on every live control window */
+#define TARN32_PROP_DROPDOWN  "TarnDD32"      /* set (1) on every list window */
+
+#define TARN32_ID_EDIT        100             /* child id of the edit field */
+#define TARN32_ID_LIST        101             /* child id of the list window */
+
+/* Posted to a control to close its dropped list with cancel. */
+#define TARNM_CLOSEDROPDOWN   (WM_USER + 100)
+
+/* ------------------------------------------------------------------------ */
+/* Window style bits (low word of GWL_STYLE)                                */
+/* ------------------------------------------------------------------------ */
+
+#define TARNS_TYPEMASK          0x0003L
+#define TARNS_LISTBOX           0x0000L /* edit field above a permanently shown list */
+#define TARNS_DROPDOWN          0x0001L /* drop-down list with edit field */
+#define TARNS_DROPDOWNLIST      0x0002L /* drop-down list without edit field; drop position settable */
+#define TARNS_DROPDOWNLISTFIXED 0x0003L /* as TARNS_DROPDOWNLIST, fixed drop position, no TARNN_DROPDOWNCREATED */
+#define TARNS_KEEPBOTTOM        0x0010L /* drop-down types: fitting the height keeps the bottom edge */
+#define TARNS_KEEPCENTER        0x0020L /* drop-down types: fitting the height keeps the vertical centre */
+#define TARNS_VARIABLEHEIGHT    0x0800L /* rows may differ in height */
+#define TARNS_AUTOHSCROLL       0x1000L /* edit field created with ES_AUTOHSCROLL */
+#define TARNS_LEFTBUTTONONLY    0x2000L /* right and middle presses in the list are ignored */
+#define TARNS_DISABLENOSCROLL   0x4000L /* unneeded scroll bars are shown disabled, not hidden */
+#define TARNS_KEEPOPENINMENU    0x8000L /* keyboard menu mode does not close the dropped list */
+/* WS_VSCROLL / WS_HSCROLL given at creation are moved to the list window. */
+
+#define TARN_TYPE(style)        ((int)((style) & TARNS_TYPEMASK))
+
+/* ------------------------------------------------------------------------ */
+/* Notification codes (HIWORD of wParam of WM_COMMAND)                      */
+/* ------------------------------------------------------------------------ */
+
+#define TARNN_KILLFOCUS         2   /* the control or its edit field lost the focus */
+#define TARNN_SETFOCUS          3   /* the control gained the focus */
+#define TARNN_SELCHANGE         5   /* the current row was committed (sent even if unchanged) */
+#define TARNN_TOPINDEXCHANGE    6   /* the top row changed through scrolling */
+#define TARNN_COLUMNRESIZED     8   /* the user resized a column */
+#define TARNN_COLUMNMOVED       9   /* the user moved a column */
+#define TARNN_HOFFSETCHANGE     10  /* the horizontal offset changed through scrolling */
+#define TARNN_MOUSEMOVE         11  /* the pointer moved over the control or its list */
+#define TARNN_OVERHEADCHANGE    12  /* the width before the first column changed */
+#define TARNN_SIZE              14  /* the control was resized */
+#define TARNN_EDITUPDATE        15  /* the edit field reported EN_UPDATE */
+#define TARNN_EDITCHANGE        16  /* the edit field reported EN_CHANGE */
+#define TARNN_DROPDOWNCREATED   17  /* the list window of a type 1 or 2 control was created */
+#define TARNN_DROPDOWNDESTROYED 18  /* the list window of a drop-down type was destroyed */
+#define TARNN_DROPDOWN          19  /* the list is about to drop */
+#define TARNN_SELENDOK          20  /* the list is closing with acceptance */
+#define TARNN_SELENDCANCEL      21  /* the list is closing with cancel */
+#define TARNN_RBUTTONUP         22  /* right button released over the control or its list */
+
+/* Mouse presses, 30..158: button base + double-click offset + field offset + part hit. */
+#define TARNN_LBUTTON           30  /* left button base */
+#define TARNN_MBUTTON           50  /* middle button base */
+#define TARNN_RBUTTON           70  /* right button base */
+#define TARNN_DBLCLK            10  /* added for a double click */
+#define TARNN_INFIELD           70  /* added when the press is on the field, not in the list */
+#define TARNN_PART_LABEL        0   /* label bitmap zone */
+#define TARNN_PART_TREEBUTTON   2   /* tree line zone */
+#define TARNN_PART_BITMAP       4   /* item bitmap zone */
+#define TARNN_PART_ROW          5   /* the row itself (or the field) */
+#define TARNN_PART_COLHEADER    6   /* column header button clicked and released */
+#define TARNN_PART_CORNER       7   /* corner cell clicked and released */
+#define TARNN_PART_ROWHEADER    8   /* row header */
+#define TARNN_MOUSE_FIRST       30
+#define TARNN_MOUSE_LAST        158
+#define TARNN_MOUSECODE(button, dblclk, infield, part) \
+    ((button) + ((dblclk) ? TARNN_DBLCLK : 0) + ((infield) ? TARNN_INFIELD : 0) + (part))
+#define TARNN_LCLICKROW         (TARNN_LBUTTON + TARNN_PART_ROW)                /* 35 */
+#define TARNN_LDBLCLKROW        (TARNN_LBUTTON + TARNN_DBLCLK + TARNN_PART_ROW) /* 45 */
+#define TARNN_LCLICKCOLHEADER   (TARNN_LBUTTON + TARNN_PART_COLHEADER)          /* 36 */
+#define TARNN_LCLICKCORNER      (TARNN_LBUTTON + TARNN_PART_CORNER)             /* 37 */
+
+/* ------------------------------------------------------------------------ */
+/* Colour values                                                             */
+/* ------------------------------------------------------------------------ */
+
+#define TARN_COLOR_NONE         ((COLORREF)0xFFFFFFFFu)              /* not set: inherit */
+#define TARN_SYSCOLOR_FLAG      0x80000000u
+#define TARN_SYSCOLOR(n)        ((COLORREF)(TARN_SYSCOLOR_FLAG | (DWORD)(n)))
+#define TARN_IS_SYSCOLOR(c)     ((((DWORD)(c)) & TARN_SYSCOLOR_FLAG) != 0)
+#define TARN_SYSCOLOR_INDEX(c)  ((int)(((DWORD)(c)) & 0xFFFFu))
+
+/* ------------------------------------------------------------------------ */
+/* Misc. constants                                                           */
+/* ------------------------------------------------------------------------ */
+
+#define TARN_ERR                (-1)
+#define TARN_CELLINFO_VERSION   1   /* CellInfo.version */
+#define TARN_ROWINFO_VERSION    1   /* RowInfo.version */
+#define TARN_MAX_ITEM_LEVEL     63  /* deepest tree level an item stores */
+
+/* TarnItem.flags */
+#define TARNIF_ENABLED          0x0001u
+#define TARNIF_LEVELSHIFT       1
+#define TARNIF_LEVELMASK        0x007Eu
+#define TARNIF_LEVEL(flags)     ((int)(((flags) & TARNIF_LEVELMASK) >> TARNIF_LEVELSHIFT))
+
+/* ColumnDef.format: cell text format */
+#define TARNCF_LEFT             0x0000u
+#define TARNCF_CENTER           0x0001u
+#define TARNCF_RIGHT            0x0002u
+#define TARNCF_ALIGNMASK        0x0003u
+#define TARNCF_WORDWRAP         0x0004u /* multi-line, word-wrapped; rows measure from it */
+#define TARNCF_DEFAULT          0x0800u /* format of the default column; has no effect itself */
+
+/* ColumnDef.headerFormat */
+#define TARNHF_LEFT             0x0000u
+#define TARNHF_CENTER           0x0001u
+#define TARNHF_RIGHT            0x0002u
+#define TARNHF_ALIGNMASK        0x0003u
+#define TARNHF_POPUP            0x0040u /* a clicked header button springs back up */
+#define TARNHF_DISABLED         0x0080u /* grey header; a click only beeps */
+
+/* ColumnDef.flags */
+#define TARNCOL_FIXEDWIDTH      0x0001u /* its divider cannot be dragged */
+#define TARNCOL_FIXEDPOSITION   0x0002u /* cannot be moved nor passed by a moved column */
+
+/* Bitmap placement: ColumnDef.headerBitmapStyle, CellInfo/RowInfo.bitmapStyle,
+   Tarn_SetRowColBitmapStyle */
+#define TARNBS_LEFT             0   /* bitmap left of the text */
+#define TARNBS_ALONE            1   /* bitmap alone, centred; the text is not drawn */
+#define TARNBS_RIGHT            2   /* bitmap right of the text */
+
+/* Row-header and corner formats: Tarn_SetRowHeaderStyle, Tarn_SetRowColHeaderStyle */
+#define TARNRHS_LEFT            0x0000u
+#define TARNRHS_CENTER          0x0001u
+#define TARNRHS_RIGHT           0x0002u
+#define TARNRHS_ALIGNMASK       0x0003u
+#define TARNRHS_WORDWRAP        0x0004u
+#define TARNRHS_NOPRESS         0x0040u /* rows: selected header not drawn pressed; corner: springs back */
+#define TARNRHS_DISABLED        0x0080u
+
+/* Tarn_SetShowHeader */
+#define TARN_HEADER_NONE        0
+#define TARN_HEADER_BUTTONS     1
+#define TARN_HEADER_FLAT        2
+
+/* Tarn_SetShowRowHeader: what a row header without its own text shows */
+#define TARN_ROWHEADER_NONE         0 /* no row header (width 0) */
+#define TARN_ROWHEADER_BUTTON       1 /* button, no text */
+#define TARN_ROWHEADER_FLAT         2 /* flat, no text */
+#define TARN_ROWHEADER_INDEX        3 /* button, 0-based index */
+#define TARN_ROWHEADER_INDEXFLAT    4 /* flat, 0-based index */
+#define TARN_ROWHEADER_NUMBER       5 /* button, 1-based number */
+#define TARN_ROWHEADER_NUMBERFLAT   6 /* flat, 1-based number */
+
+/* Tarn_SetSelectionStyle */
+#define TARN_SELECT_WHOLEROW    0
+#define TARN_SELECT_CELLS       1
+#define TARN_SELECT_FIRSTTEXT   2
+
+/* Tarn_SetGridStyle */
+#define TARN_GRID_VERTICAL      0
+#define TARN_GRID_HORIZONTAL    1
+#define TARN_GRID_BOTH          2
+
+/* Tarn_GetDependent */
+#define TARN_DEPENDENT_FIRST    1
+#define TARN_DEPENDENT_LAST     2
+
+/* Tarn_GetSibling */
+#define TARN_SIBLING_FIRST      1
+#define TARN_SIBLING_LAST       2
+#define TARN_SIBLING_PREVIOUS   3
+#define TARN_SIBLING_NEXT       4
+
+/* Tarn_SetDropDownPosition */
+#define TARN_DROPDOWN_ABOVE     0
+#define TARN_DROPDOWN_BELOW     1
+
+/* Tarn_Fonts flags */
+#define TARNFONT_FIXEDPITCH     0x0001u
+#define TARNFONT_VARIABLEPITCH  0x0002u
+#define TARNFONT_TRUETYPE       0x0004u
+#define TARNFONT_RASTER         0x0008u
+#define TARNFONT_VECTOR         0x0010u
+#define TARNFONT_SCREENTOO      0x0020u /* with a printer DC, list the screen fonts too */
+#define TARNFONT_ITALICKEY      0x80000000u /* style key bit in CellInfo.data0: italic */
+
+/* ------------------------------------------------------------------------ */
+/* Records                                                                   */
+/* ------------------------------------------------------------------------ */
+
+/* Formatting stored for one cell: bytes 12..51 of CellInfo. An item's cellInfo
+   points to an array of one such record per column. */
+typedef struct CellFormat {
+    COLORREF backColor;     /* TARN_COLOR_NONE = column / control default */
+    COLORREF textColor;
+    COLORREF selBackColor;
+    COLORREF selTextColor;
+    LPARAM   data0;         /* application values, kept and returned */
+    LPARAM   data1;
+    LPARAM   data2;
+    HFONT    hfont;         /* NULL = row font; not owned */
+    HBITMAP  hbm;           /* NULL = none; not owned */
+    WORD     reserved;
+    SHORT    bitmapStyle;   /* TARNBS_* */
+} CellFormat;
+
+/* Row-header formatting stored for one item: bytes 8..29 of RowInfo. */
+typedef struct RowFormat {
+    COLORREF backColor;
+    COLORREF textColor;
+    COLORREF selBackColor;
+    COLORREF selTextColor;
+    HBITMAP  hbm;           /* not owned */
+    SHORT    bitmapStyle;   /* TARNBS_* */
+} RowFormat;
+
+/* Meaningful bytes of a stored RowFormat in the 32-bit layout. */
+#define TARN_ROWFORMAT_BYTES 22
+
+/* One row. Stored items are owned by the control; in virtual mode the fetch
+   callback lends records of this layout (texts sized for the column count). */
+typedef struct TarnItem {
+    LPARAM      itemData;   /* application value */
+    HBITMAP     hbmLabel;   /* label bitmap; not owned */
+    HBITMAP     hbmBitmap;  /* item bitmap; not owned */
+    RowFormat*  rowInfo;    /* NULL if none */
+    char*       rowText;    /* row-header text, NULL if none */
+    CellFormat* cellInfo;   /* array of column-count records, NULL if none */
+    char**      texts;      /* array of column-count texts; NULL entry = no text */
+    DWORD       flags;      /* TARNIF_ENABLED, level in TARNIF_LEVELMASK */
+} TarnItem;
+
+/* Column definition: input of Tarn_SetColumns, the control's own array and
+   output of Tarn_GetColumns. */
+typedef struct ColumnDef {
+    DWORD       reserved0;
+    DWORD       reserved1;
+    DWORD       reserved2;
+    int         width;              /* pixels; 0 hides the column; negative is refused */
+    COLORREF    backColor;          /* TARN_COLOR_NONE = control default */
+    COLORREF    textColor;
+    COLORREF    selBackColor;
+    COLORREF    selTextColor;
+    DWORD       format;             /* TARNCF_* */
+    DWORD       headerFormat;       /* TARNHF_* */
+    const char* headerText;         /* in: copied; out: the control's copy */
+    char*       headerTextBuffer;   /* control-owned copy; ignored on input */
+    HBITMAP     hbmHeader;          /* not owned */
+    SHORT       headerBitmapStyle;  /* TARNBS_* */
+    WORD        reserved3;
+    DWORD       reserved4;
+    int         columnAtPosition;   /* kept by the control; ignored on input */
+    int         position;           /* display position; must be a permutation of 0..n-1 */
+    WORD        flags;              /* TARNCOL_* */
+    WORD        reserved5;
+    DWORD       reserved6;
+} ColumnDef;
+
+/* Exchange record of Tarn_SetCellInfo / Tarn_GetCellInfo. */
+typedef struct CellInfo {
+    DWORD    version;       /* must be TARN_CELLINFO_VERSION */
+    int      row;           /* -1 (set only): define the size of cell bitmaps */
+    int      column;        /* ignored for row -1 */
+    COLORREF backColor;
+    COLORREF textColor;
+    COLORREF selBackColor;
+    COLORREF selTextColor;
+    LPARAM   data0;         /* application value; the extended sort compares by it */
+    LPARAM   data1;
+    LPARAM   data2;
+    HFONT    hfont;         /* NULL = row font; not owned */
+    HBITMAP  hbm;           /* not owned */
+    WORD     reserved;
+    SHORT    bitmapStyle;   /* TARNBS_* */
+} CellInfo;
+
+/* Exchange record of Tarn_SetRowInfo / Tarn_GetRowInfo (row-header format). */
+typedef struct RowInfo {
+    DWORD    version;       /* must be TARN_ROWINFO_VERSION */
+    int      row;           /* -1 (set only): define the size of row-header bitmaps */
+    COLORREF backColor;
+    COLORREF textColor;
+    COLORREF selBackColor;
+    COLORREF selTextColor;
+    HBITMAP  hbm;           /* not owned */
+    SHORT    bitmapStyle;   /* TARNBS_* */
+} RowInfo;
+
+/* The control's 37 colours, exchanged whole by Tarn_SetCtlColors / Tarn_GetCtlColors. */
+typedef struct CtlColors {
+    COLORREF backColor;                     /*  0 item-area background */
+    COLORREF textColor;                     /*  1 item text */
+    COLORREF disabledTextColor;             /*  2 disabled items / control */
+    COLORREF altBackColor;                  /*  3 odd rows when set */
+    COLORREF altTextColor;                  /*  4 odd rows when set */
+    COLORREF selBackColor;                  /*  5 */
+    COLORREF selTextColor;                  /*  6 */
+    COLORREF cellShadowColor;               /*  7 3D row frames */
+    COLORREF cellHighlightColor;            /*  8 */
+    COLORREF colHeaderBackColor;            /*  9 */
+    COLORREF colHeaderTextColor;            /* 10 */
+    COLORREF colHeaderDisabledTextColor;    /* 11 */
+    COLORREF colHeaderShadowColor;          /* 12 */
+    COLORREF colHeaderHighlightColor;       /* 13 */
+    COLORREF rowHeaderBackColor;            /* 14 */
+    COLORREF rowHeaderTextColor;            /* 15 */
+    COLORREF rowHeaderSelBackColor;         /* 16 */
+    COLORREF rowHeaderSelTextColor;         /* 17 */
+    COLORREF rowHeaderDisabledTextColor;    /* 18 */
+    COLORREF rowHeaderShadowColor;          /* 19 */
+    COLORREF rowHeaderHighlightColor;       /* 20 */
+    COLORREF rowColHeaderBackColor;         /* 21 corner cell */
+    COLORREF rowColHeaderTextColor;         /* 22 */
+    COLORREF rowColHeaderDisabledTextColor; /* 23 */
+    COLORREF rowColHeaderShadowColor;       /* 24 */
+    COLORREF rowColHeaderHighlightColor;    /* 25 */
+    COLORREF dropButtonFaceColor;           /* 26 */
+    COLORREF dropButtonArrowColor;          /* 27 */
+    COLORREF dropButtonDisabledArrowColor;  /* 28 */
+    COLORREF dropButtonFrameFaceColor;      /* 29 */
+    COLORREF dropButtonFrameShadowColor;    /* 30 */
+    COLORREF dropButtonFrameDarkShadowColor;/* 31 */
+    COLORREF dropButtonFrameHighlightColor; /* 32 stored only; not drawn */
+    COLORREF vertGridColor;                 /* 33 */
+    COLORREF horzGridColor;                 /* 34 */
+    COLORREF treeLineColor;                 /* 35 */
+    COLORREF disabledTreeLineColor;         /* 36 */
+} CtlColors;
+
+/* Index of each CtlColors entry, for code that treats the table as an array. */
+enum TarnColorIndex {
+    TARNCLR_BACKCOLOR = 0,
+    TARNCLR_TEXTCOLOR,
+    TARNCLR_DISABLEDTEXTCOLOR,
+    TARNCLR_ALTBACKCOLOR,
+    TARNCLR_ALTTEXTCOLOR,
+    TARNCLR_SELBACKCOLOR,
+    TARNCLR_SELTEXTCOLOR,
+    TARNCLR_CELLSHADOWCOLOR,
+    TARNCLR_CELLHIGHLIGHTCOLOR,
+    TARNCLR_COLHEADERBACKCOLOR,
+    TARNCLR_COLHEADERTEXTCOLOR,
+    TARNCLR_COLHEADERDISABLEDTEXTCOLOR,
+    TARNCLR_COLHEADERSHADOWCOLOR,
+    TARNCLR_COLHEADERHIGHLIGHTCOLOR,
+    TARNCLR_ROWHEADERBACKCOLOR,
+    TARNCLR_ROWHEADERTEXTCOLOR,
+    TARNCLR_ROWHEADERSELBACKCOLOR,
+    TARNCLR_ROWHEADERSELTEXTCOLOR,
+    TARNCLR_ROWHEADERDISABLEDTEXTCOLOR,
+    TARNCLR_ROWHEADERSHADOWCOLOR,
+    TARNCLR_ROWHEADERHIGHLIGHTCOLOR,
+    TARNCLR_ROWCOLHEADERBACKCOLOR,
+    TARNCLR_ROWCOLHEADERTEXTCOLOR,
+    TARNCLR_ROWCOLHEADERDISABLEDTEXTCOLOR,
+    TARNCLR_ROWCOLHEADERSHADOWCOLOR,
+    TARNCLR_ROWCOLHEADERHIGHLIGHTCOLOR,
+    TARNCLR_DROPBUTTONFACECOLOR,
+    TARNCLR_DROPBUTTONARROWCOLOR,
+    TARNCLR_DROPBUTTONDISABLEDARROWCOLOR,
+    TARNCLR_DROPBUTTONFRAMEFACECOLOR,
+    TARNCLR_DROPBUTTONFRAMESHADOWCOLOR,
+    TARNCLR_DROPBUTTONFRAMEDARKSHADOWCOLOR,
+    TARNCLR_DROPBUTTONFRAMEHIGHLIGHTCOLOR,
+    TARNCLR_VERTGRIDCOLOR,
+    TARNCLR_HORZGRIDCOLOR,
+    TARNCLR_TREELINECOLOR,
+    TARNCLR_DISABLEDTREELINECOLOR,
+    TARNCLR_COUNT   /* 37 */
+};
+
+/* Handed to the draw-info callback before a row is painted. The fields marked
+   "in/out" are read back after the callback; the others are for reading. */
+typedef struct DrawInfo {
+    int      ctlId;         /* GetDlgCtrlID of the control */
+    HWND     hwnd;          /* the control window */
+    int      row;           /* row being painted */
+    BOOL     selected;      /* the row is shown selected */
+    int      columnCount;
+    COLORREF rowTextColor;  /* in/out: row zone text (cells too for selection style 2) */
+    COLORREF rowBackColor;  /* in/out: indentation zone, area after the last column */
+    COLORREF cellTextColor; /* in/out */
+    COLORREF cellBackColor; /* in/out */
+    HFONT    hfont;         /* in/out: font of the whole row; not owned */
+    HBITMAP  hbmLabel;      /* in/out */
+    HBITMAP  hbmBitmap;     /* in/out */
+    BOOL     enabled;       /* in/out; forced to 0 while the control is disabled */
+} DrawInfo;
+
+/* ------------------------------------------------------------------------ */
+/* Callbacks (all get the control window first)                              */
+/* ------------------------------------------------------------------------ */
+
+/* Called for every item that is freed (delete, reset, destruction), with the
+   library lock held: do not wait on another thread from it. */
+typedef void (CALLBACK* TARNDELETEPROC)(HWND hwnd, int index, LPARAM itemData, LPARAM userData);
+
+/* Result > 0: item 1 belongs after item 2. */
+typedef int (CALLBACK* TARNCOMPAREPROC)(HWND hwnd, const char* text1, const char* text2,
+                                        LPARAM itemData1, LPARAM itemData2);
+
+/* As TARNCOMPAREPROC; the cell values are data0 of the sort column's CellFormat
+   (0 when the item has none). Texts may be NULL. */
+typedef int (CALLBACK* TARNCOMPAREEXPROC)(HWND hwnd, const char* text1, const char* text2,
+                                          LPARAM itemData1, LPARAM itemData2,
+                                          LPARAM cellValue1, LPARAM cellValue2);
+
+/* Virtual mode: store in *item a record describing row index; it must stay
+   valid until the release callback is called for it. At most one is lent. */
+typedef void (CALLBACK* TARNVIRTUALFETCHPROC)(HWND hwnd, LPARAM userData, int index, TarnItem** item);
+typedef void (CALLBACK* TARNVIRTUALRELEASEPROC)(HWND hwnd, LPARAM userData, int index, TarnItem* item);
+
+/* Called before each row is painted; may change the in/out fields. */
+typedef void (CALLBACK* TARNDRAWINFOPROC)(HWND hwnd, DrawInfo* info, LPARAM userData);
+
+/* {callback, user data} pairs taken by the two callback setters. */
+typedef struct TarnDeleteCallbackInfo {
+    TARNDELETEPROC callback;
+    LPARAM         userData;
+} TarnDeleteCallbackInfo;
+
+typedef struct TarnDrawInfoCallbackInfo {
+    TARNDRAWINFOPROC callback;
+    LPARAM           userData;
+} TarnDrawInfoCallbackInfo;
+
+/* ------------------------------------------------------------------------ */
+/* Exported functions                                                        */
+/* ------------------------------------------------------------------------ */
+
+/* --- Items --------------------------------------------------------------- */
+/* Text getters take no buffer size: size the buffer from the matching length
+   function + 1. Add/insert/delete/reset/copy/move close an open list with cancel. */
+TARN32_API int     WINAPI Tarn_GetCount(HWND hwnd);
+TARN32_API LCID    WINAPI Tarn_GetLocale(HWND hwnd);
+TARN32_API LCID    WINAPI Tarn_SetLocale(HWND hwnd, LCID locale);           /* previous locale */
+TARN32_API int     WINAPI Tarn_AddString_A(HWND hwnd, const char* text);    /* new index or -1 */
+TARN32_API int     WINAPI Tarn_InsertString_A(HWND hwnd, int index, const char* text); /* index out of range appends */
+TARN32_API int     WINAPI Tarn_DeleteString(HWND hwnd, int index);          /* new count or -1; dependents stay */
+TARN32_API void    WINAPI Tarn_ResetContent(HWND hwnd);
+TARN32_API int     WINAPI Tarn_CopyItem(HWND hwnd, int source, int destination); /* new index or -1 */
+TARN32_API int     WINAPI Tarn_MoveItem(HWND hwnd, int source, int destination); /* final index or -1 */
+TARN32_API int     WINAPI Tarn_GetText_A(HWND hwnd, int row, int column, char* buffer); /* row -1: current item; length or -1 */
+TARN32_API int     WINAPI Tarn_GetTextLength(HWND hwnd, int row, int column);
+TARN32_API BOOL    WINAPI Tarn_SetText_A(HWND hwnd, int row, int column, const char* text); /* NULL removes */
+TARN32_API int     WINAPI Tarn_GetRowText_A(HWND hwnd, int row, char* buffer); /* length or -1 */
+TARN32_API int     WINAPI Tarn_GetRowTextLength(HWND hwnd, int row);
+TARN32_API BOOL    WINAPI Tarn_SetRowText_A(HWND hwnd, int row, const char* text); /* NULL removes */
+TARN32_API LPARAM  WINAPI Tarn_GetItemData(HWND hwnd, int index);           /* -1 for a bad index */
+TARN32_API int     WINAPI Tarn_SetItemData(HWND hwnd, int index, LPARAM value); /* 0 / -1 */
+TARN32_API HBITMAP WINAPI Tarn_GetItemLabel(HWND hwnd, int index);          /* NULL for a bad index */
+TARN32_API BOOL    WINAPI Tarn_SetItemLabel(HWND hwnd, int index, HBITMAP hbm); /* index -1: label size, switches labels */
+TARN32_API HBITMAP WINAPI Tarn_GetItemBitmap(HWND hwnd, int index);         /* NULL for a bad index */
+TARN32_API BOOL    WINAPI Tarn_SetItemBitmap(HWND hwnd, int index, HBITMAP hbm); /* index -1: bitmap size, switches bitmaps */
+TARN32_API int     WINAPI Tarn_GetItemStatus(HWND hwnd, int index);         /* 1 enabled, 0 disabled or bad index */
+TARN32_API BOOL    WINAPI Tarn_SetItemStatus(HWND hwnd, int index, int status);
+/* Case-insensitive prefix / whole-text search starting after startAfter (-1: from 0). */
+TARN32_API int     WINAPI Tarn_FindString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+TARN32_API int     WINAPI Tarn_FindStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+/* Search, then Tarn_SetCurSel with the result (a miss clears the selection). */
+TARN32_API int     WINAPI Tarn_SelectString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+TARN32_API int     WINAPI Tarn_SelectStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+TARN32_API int     WINAPI Tarn_FindItem(HWND hwnd, int start, LPARAM itemData); /* first match from start, no wrap */
+TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCallbackInfo* info); /* NULL clears */
+
+/* --- Hierarchy ------------------------------------------------------------ */
+/* The tree follows from item order and levels: dependents are the following
+   items of higher level; the parent is the nearest earlier item of lower level. */
+TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);          /* -1 for a bad index */
+TARN32_API BOOL    WINAPI Tarn_SetItemLevel(HWND hwnd, int index, int level);
+TARN32_API int     WINAPI Tarn_GetParent(HWND hwnd, int index);
+TARN32_API int     WINAPI Tarn_GetTopParent(HWND hwnd, int index);
+TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which); /* TARN_DEPENDENT_* */
+TARN32_API int     WINAPI Tarn_GetDependentCount(HWND hwnd, int index, BOOL allLevels);
+TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);  /* TARN_SIBLING_* */
+TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);      /* new count or -1 */
+
+/* --- Sorting -------------------------------------------------------------- */
+/* Sorts the children of parent (-1: the top-level group) by column; a NULL
+   callback uses Tarn_DefaultCompareProc. Stable; dependents move with their item. */
+TARN32_API BOOL    WINAPI Tarn_SortItems(HWND hwnd, int parent, int column, TARNCOMPAREPROC compare);
+TARN32_API BOOL    WINAPI Tarn_SortItemsEx(HWND hwnd, int parent, int column, TARNCOMPAREEXPROC compare);
+/* CompareStringA with the control's locale, minus 2: -1, 0, 1 (-2 on failure). */
+TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, const char* text2,
+                                                  LPARAM itemData1, LPARAM itemData2);
+
+/* --- Virtual mode --------------------------------------------------------- */
+TARN32_API BOOL    WINAPI Tarn_VirtualInitialize(HWND hwnd, TARNVIRTUALFETCHPROC fetch,
+                                                  TARNVIRTUALRELEASEPROC release, LPARAM userData); /* 0 while items are stored */
+TARN32_API BOOL    WINAPI Tarn_VirtualCount(HWND hwnd, int rows);
+TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);   /* index -1: all rows */
+
+/* --- Columns and headers -------------------------------------------------- */
+/* count 0 installs one default column (width 500). The column count of a
+   control that stores items cannot change. */
+TARN32_API BOOL    WINAPI Tarn_SetColumns(HWND hwnd, int count, const ColumnDef* defs);
+/* Returns the column count; *defs receives a control-owned copy, valid until
+   the next call or destruction (do not free it). 0 if that copy fails. */
+TARN32_API int     WINAPI Tarn_GetColumns(HWND hwnd, ColumnDef** defs);
+TARN32_API BOOL    WINAPI Tarn_SetHeader_A(HWND hwnd, int column, const char* text);
+TARN32_API int     WINAPI Tarn_GetHeader_A(HWND hwnd, int column, char* buffer, int cch); /* length or -1 */
+TARN32_API int     WINAPI Tarn_GetHeaderLength(HWND hwnd, int column);
+/* column -1: the whole header band. Judge success by the rectangle (empty on
+   failure); the result carries no meaning. */
+TARN32_API int     WINAPI Tarn_GetHeaderRect(HWND hwnd, int column, RECT* rect);
+TARN32_API BOOL    WINAPI Tarn_SetHeaderButton(HWND hwnd, int column);      /* -1 releases */
+TARN32_API int     WINAPI Tarn_GetHeaderButton(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetResizeHeader(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetResizeHeader(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetReorderColumns(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetReorderColumns(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetColHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+TARN32_API HFONT   WINAPI Tarn_GetColHeaderFont(HWND hwnd);
+
+/* --- Cell, row and colour formatting -------------------------------------- */
+/* version must be 1. row -1 (set only) defines the shared bitmap size. */
+TARN32_API BOOL    WINAPI Tarn_SetCellInfo(HWND hwnd, const CellInfo* info);
+TARN32_API BOOL    WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info);      /* row and column read from info */
+TARN32_API BOOL    WINAPI Tarn_SetRowInfo(HWND hwnd, const RowInfo* info);
+TARN32_API BOOL    WINAPI Tarn_GetRowInfo(HWND hwnd, RowInfo* info);
+TARN32_API void    WINAPI Tarn_SetCtlColors(HWND hwnd, const CtlColors* colors);
+TARN32_API void    WINAPI Tarn_GetCtlColors(HWND hwnd, CtlColors* colors);
+TARN32_API void    WINAPI Tarn_SetEditCtlFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+TARN32_API HFONT   WINAPI Tarn_GetEditCtlFont(HWND hwnd);
+
+/* --- Row headers and corner cell ------------------------------------------ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);    /* 0 removes the row header */
+TARN32_API int     WINAPI Tarn_GetRowHeaderWidth(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);   /* TARNRHS_* */
+TARN32_API UINT    WINAPI Tarn_GetRowHeaderStyle(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+TARN32_API HFONT   WINAPI Tarn_GetRowHeaderFont(HWND hwnd);
+TARN32_API void    WINAPI Tarn_GetRowHeaderRect(HWND hwnd, int index, RECT* rect); /* -1: the field's row header */
+TARN32_API BOOL    WINAPI Tarn_SetRowColText_A(HWND hwnd, const char* text);
+TARN32_API int     WINAPI Tarn_GetRowColText_A(HWND hwnd, char* buffer, int cch); /* length copied */
+TARN32_API int     WINAPI Tarn_GetRowColTextLength(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm);    /* not owned */
+TARN32_API HBITMAP WINAPI Tarn_GetRowColBitmap(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowColBitmapStyle(HWND hwnd, int style); /* TARNBS_* */
+TARN32_API int     WINAPI Tarn_GetRowColBitmapStyle(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowColHeaderStyle(HWND hwnd, UINT style); /* TARNRHS_* */
+TARN32_API UINT    WINAPI Tarn_GetRowColHeaderStyle(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetRowColHeaderButton(HWND hwnd, BOOL pressed);
+TARN32_API BOOL    WINAPI Tarn_GetRowColHeaderButton(HWND hwnd);
+TARN32_API void    WINAPI Tarn_GetRowColHeaderRect(HWND hwnd, RECT* rect);
+TARN32_API void    WINAPI Tarn_SetShowRowColHeaderButton(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
+
+/* --- Optimal widths and horizontal extent --------------------------------- */
+/* maxRows < 1 measures every row. */
+TARN32_API int     WINAPI Tarn_CalcOptimalColumnWidth(HWND hwnd, int column, int maxRows);
+TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows); /* 0 without row header */
+TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows); /* column -1: all */
+TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
+
+/* --- Geometry and hit testing --------------------------------------------- */
+TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);        /* -1: the field's height */
+TARN32_API int     WINAPI Tarn_GetItemLines(HWND hwnd);
+TARN32_API BOOL    WINAPI Tarn_SetItemLines(HWND hwnd, int lines);
+/* 0 / -1. Index -1: the field (control coordinates); else a visible row in
+   list-window coordinates. */
+TARN32_API int     WINAPI Tarn_GetItemRect(HWND hwnd, int index, RECT* rect);
+/* Control-owned rectangle, overwritten by the next call; NULL on failure.
+   Negative row: current item; negative column: caret column. */
+TARN32_API RECT*   WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column);
+TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);                   /* at least 1 */
+/* Row under pt (control client coordinates) or -1; *inField = 1 when pt lies
+   in the field (the result is then the current item). */
+TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* inField);
+
+/* --- Scrolling and visibility --------------------------------------------- */
+TARN32_API int     WINAPI Tarn_GetTopIndex(HWND hwnd);
+TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);          /* 0 / -1 */
+TARN32_API void    WINAPI Tarn_MakeRowVisible(HWND hwnd, int index);
+TARN32_API int     WINAPI Tarn_GetHorizontalExtent(HWND hwnd);
+TARN32_API BOOL    WINAPI Tarn_SetHorizontalExtent(HWND hwnd, int extent);
+TARN32_API int     WINAPI Tarn_GetHorizontalOffset(HWND hwnd);
+TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset); /* -1: as far right as possible */
+TARN32_API void    WINAPI Tarn_MakeColumnVisible(HWND hwnd, int column);
+TARN32_API BOOL    WINAPI Tarn_GetDisableNoScroll(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetDisableNoScroll(HWND hwnd, BOOL on);
+
+/* --- Display options ------------------------------------------------------ */
+/* Setters normalise their argument and repaint only when the value changes. */
+TARN32_API int     WINAPI Tarn_GetSelectionStyle(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetSelectionStyle(HWND hwnd, int style);    /* TARN_SELECT_* */
+TARN32_API BOOL    WINAPI Tarn_GetShow3D(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetShow3D(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetShowGrid(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetShowGrid(HWND hwnd, BOOL on);
+TARN32_API int     WINAPI Tarn_GetGridStyle(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetGridStyle(HWND hwnd, int style);         /* TARN_GRID_* */
+TARN32_API BOOL    WINAPI Tarn_GetShowBitmaps(HWND hwnd);                  /* set by Tarn_SetItemBitmap(-1) */
+TARN32_API BOOL    WINAPI Tarn_GetShowLabels(HWND hwnd);                   /* set by Tarn_SetItemLabel(-1) */
+TARN32_API int     WINAPI Tarn_GetShowHeader(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetShowHeader(HWND hwnd, int mode);         /* TARN_HEADER_* */
+TARN32_API int     WINAPI Tarn_GetShowRowHeader(HWND hwnd);
+/* TARN_ROWHEADER_*; resets the row-header width, so set the width after the mode. */
+TARN32_API void    WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode);
+TARN32_API BOOL    WINAPI Tarn_GetShowTreeLines(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetShowTreeLines(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetShowTruncated(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetShowTruncated(HWND hwnd, BOOL on);
+/* info NULL clears; always 1. */
+TARN32_API BOOL    WINAPI Tarn_SetDrawInfoCallback(HWND hwnd, const TarnDrawInfoCallbackInfo* info);
+
+/* --- Selection and keyboard ----------------------------------------------- */
+TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);                       /* -1 none */
+/* 0 / -1. Sets and commits the row (-1 clears) and sends TARNN_SELCHANGE,
+   even when the row did not change. */
+TARN32_API int     WINAPI Tarn_SetCurSel(HWND hwnd, int index);
+TARN32_API int     WINAPI Tarn_GetCaretColumn(HWND hwnd);                  /* column of the last press, -1 none */
+TARN32_API BOOL    WINAPI Tarn_GetCursorSelect(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetCursorSelect(HWND hwnd, BOOL on);
+TARN32_API BOOL    WINAPI Tarn_GetExtendedUI(HWND hwnd);
+TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);          /* always 0 */
+
+/* --- Drag type and timers ------------------------------------------------- */
+TARN32_API int     WINAPI Tarn_GetDragType(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);           /* stored as 1 or 0 */
+TARN32_API void    CALLBACK Tarn_VScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+
+/* --- Edit field ----------------------------------------------------------- */
+/* The following return -1 when the control has no edit field. */
+TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);            /* 0 / -1 */
+TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end); /* 0 / -1; both -1 first */
+TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 / -1 */
+
+/* --- Drop-down ------------------------------------------------------------ */
+/* 1 done or nothing to do, 0 for type 0 or opening an empty control, -1 when
+   the list window cannot be created. */
+TARN32_API int     WINAPI Tarn_ShowDropDown(HWND hwnd, BOOL show);
+TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);                 /* always 1 for type 0 */
+TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect); /* 0 / -1; screen coordinates */
+TARN32_API void    WINAPI Tarn_GetDropDownButtonRect(HWND hwnd, RECT* rect); /* empty for type 0 */
+TARN32_API int     WINAPI Tarn_GetDropDownPosition(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetDropDownPosition(HWND hwnd, int position); /* TARN_DROPDOWN_*; type 2 only */
+/* Positive: rows; negative: minus a height in pixels. -1 for type 0. */
+TARN32_API int     WINAPI Tarn_GetDroppedHeight(HWND hwnd);
+TARN32_API int     WINAPI Tarn_SetDroppedHeight(HWND hwnd, int height);    /* 0 / -1 (0 is refused) */
+/* 0: the control's width; positive: pixels; negative: minus a percentage. -1 for type 0. */
+TARN32_API int     WINAPI Tarn_GetDroppedWidth(HWND hwnd);
+TARN32_API int     WINAPI Tarn_SetDroppedWidth(HWND hwnd, int width);      /* 0 / -1 */
+TARN32_API HWND    WINAPI Tarn_GetHWNDEdit(HWND hwnd);                     /* NULL for types 2 and 3 */
+TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);                 /* NULL while closed */
+TARN32_API BOOL    WINAPI Tarn_GetOpenEnded(HWND hwnd);
+TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);           /* last column fills the width */
+TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
+
+/* --- Font lists ----------------------------------------------------------- */
+/* Inserts the system's face names sorted from index (-1: 0); TARNFONT_* flags.
+   Returns the index of the last face inserted, index when none, or a negative
+   insertion failure. */
+TARN32_API int     WINAPI Tarn_Fonts(HWND hwnd, int index, BOOL bitmaps, HDC hdcPrinter, UINT flags);
+TARN32_API BOOL    WINAPI Tarn_FontSizes_A(HWND hwnd, HDC hdcPrinter, const char* face);
+/* weightNames: nine comma-separated names for weights 100..900; NULL = built-in. */
+TARN32_API BOOL    WINAPI Tarn_FontStyles_A(HWND hwnd, HDC hdcPrinter, const char* face,
+                                            const char* weightNames, const char* italicSuffix);
+TARN32_API int     CALLBACK Tarn_FontsEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+TARN32_API int     CALLBACK Tarn_FontsForSizeEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+
+/* --- Module housekeeping, hooks and window procedures --------------------- */
+TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);                   /* always 1; value ignored */
+TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);                 /* removes the library's hooks */
+TARN32_API LRESULT CALLBACK Tarn_MouseFilterHook(int code, WPARAM message, LPARAM mouseHook);
+TARN32_API LRESULT CALLBACK Tarn_KeyboardFilterHook(int code, WPARAM key, LPARAM keyFlags);
+/* 1 when a press on target closed a dropped list, else 0. */
+TARN32_API int     WINAPI Tarn_ProcessMouseMessage(HWND target, WPARAM unused1, LPARAM unused2);
+TARN32_API LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+TARN32_API LRESULT CALLBACK TCtl_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+TARN32_API LRESULT CALLBACK TDropDown_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+#ifdef __cplusplus
+} /* extern "C" */
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Layout checks of the 32-bit records                                       */
+/* ------------------------------------------------------------------------ */
+
+#if defined(__cplusplus)
+#define TARN_STATIC_ASSERT(e, msg) static_assert(e, msg)
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define TARN_STATIC_ASSERT(e, msg) _Static_assert(e, msg)
+#else
+#define TARN_STATIC_ASSERT_CAT2(a, b) a##b
+#define TARN_STATIC_ASSERT_CAT(a, b) TARN_STATIC_ASSERT_CAT2(a, b)
+#define TARN_STATIC_ASSERT(e, msg) \
+    typedef char TARN_STATIC_ASSERT_CAT(tarn_static_assert_, __LINE__)[(e) ? 1 : -1]
+#endif
+
+#define TARN_ASSERT_OFFSET(type, field, off) \
+    TARN_STATIC_ASSERT(offsetof(type, field) == (off), #type "." #field " must be at offset " #off)
+
+/* The colour table is 37 32-bit values on every platform. */
+TARN_STATIC_ASSERT(sizeof(CtlColors) == TARNCLR_COUNT * 4, "CtlColors must be 37 x 4 bytes");
+TARN_ASSERT_OFFSET(CtlColors, selBackColor, TARNCLR_SELBACKCOLOR * 4);
+TARN_ASSERT_OFFSET(CtlColors, rowColHeaderBackColor, TARNCLR_ROWCOLHEADERBACKCOLOR * 4);
+TARN_ASSERT_OFFSET(CtlColors, dropButtonFrameHighlightColor, TARNCLR_DROPBUTTONFRAMEHIGHLIGHTCOLOR * 4);
+TARN_ASSERT_OFFSET(CtlColors, disabledTreeLineColor, TARNCLR_DISABLEDTREELINECOLOR * 4);
+
+#if !defined(_WIN64)
+TARN_STATIC_ASSERT(sizeof(TarnItem) == 32, "TarnItem must be 32 bytes");
+TARN_ASSERT_OFFSET(TarnItem, itemData, 0);
+TARN_ASSERT_OFFSET(TarnItem, hbmLabel, 4);
+TARN_ASSERT_OFFSET(TarnItem, hbmBitmap, 8);
+TARN_ASSERT_OFFSET(TarnItem, rowInfo, 12);
+TARN_ASSERT_OFFSET(TarnItem, rowText, 16);
+TARN_ASSERT_OFFSET(TarnItem, cellInfo, 20);
+TARN_ASSERT_OFFSET(TarnItem, texts, 24);
+TARN_ASSERT_OFFSET(TarnItem, flags, 28);
+
+TARN_STATIC_ASSERT(sizeof(ColumnDef) == 76, "ColumnDef must be 76 bytes");
+TARN_ASSERT_OFFSET(ColumnDef, reserved0, 0);
+TARN_ASSERT_OFFSET(ColumnDef, reserved1, 4);
+TARN_ASSERT_OFFSET(ColumnDef, reserved2, 8);
+TARN_ASSERT_OFFSET(ColumnDef, width, 12);
+TARN_ASSERT_OFFSET(ColumnDef, backColor, 16);
+TARN_ASSERT_OFFSET(ColumnDef, textColor, 20);
+TARN_ASSERT_OFFSET(ColumnDef, selBackColor, 24);
+TARN_ASSERT_OFFSET(ColumnDef, selTextColor, 28);
+TARN_ASSERT_OFFSET(ColumnDef, format, 32);
+TARN_ASSERT_OFFSET(ColumnDef, headerFormat, 36);
+TARN_ASSERT_OFFSET(ColumnDef, headerText, 40);
+TARN_ASSERT_OFFSET(ColumnDef, headerTextBuffer, 44);
+TARN_ASSERT_OFFSET(ColumnDef, hbmHeader, 48);
+TARN_ASSERT_OFFSET(ColumnDef, headerBitmapStyle, 52);
+TARN_ASSERT_OFFSET(ColumnDef, reserved3, 54);
+TARN_ASSERT_OFFSET(ColumnDef, reserved4, 56);
+TARN_ASSERT_OFFSET(ColumnDef, columnAtPosition, 60);
+TARN_ASSERT_OFFSET(ColumnDef, position, 64);
+TARN_ASSERT_OFFSET(ColumnDef, flags, 68);
+TARN_ASSERT_OFFSET(ColumnDef, reserved5, 70);
+TARN_ASSERT_OFFSET(ColumnDef, reserved6, 72);
+
+TARN_STATIC_ASSERT(sizeof(CellInfo) == 52, "CellInfo must be 52 bytes");
+TARN_ASSERT_OFFSET(CellInfo, version, 0);
+TARN_ASSERT_OFFSET(CellInfo, row, 4);
+TARN_ASSERT_OFFSET(CellInfo, column, 8);
+TARN_ASSERT_OFFSET(CellInfo, backColor, 12);
+TARN_ASSERT_OFFSET(CellInfo, textColor, 16);
+TARN_ASSERT_OFFSET(CellInfo, selBackColor, 20);
+TARN_ASSERT_OFFSET(CellInfo, selTextColor, 24);
+TARN_ASSERT_OFFSET(CellInfo, data0, 28);
+TARN_ASSERT_OFFSET(CellInfo, data1, 32);
+TARN_ASSERT_OFFSET(CellInfo, data2, 36);
+TARN_ASSERT_OFFSET(CellInfo, hfont, 40);
+TARN_ASSERT_OFFSET(CellInfo, hbm, 44);
+TARN_ASSERT_OFFSET(CellInfo, reserved, 48);
+TARN_ASSERT_OFFSET(CellInfo, bitmapStyle, 50);
+
+/* The stored cell record is bytes 12..51 of CellInfo. */
+TARN_STATIC_ASSERT(sizeof(CellFormat) == 40, "CellFormat must be 40 bytes");
+TARN_ASSERT_OFFSET(CellFormat, backColor, 0);
+TARN_ASSERT_OFFSET(CellFormat, data0, 16);
+TARN_ASSERT_OFFSET(CellFormat, hfont, 28);
+TARN_ASSERT_OFFSET(CellFormat, hbm, 32);
+TARN_ASSERT_OFFSET(CellFormat, reserved, 36);
+TARN_ASSERT_OFFSET(CellFormat, bitmapStyle, 38);
+
+TARN_ASSERT_OFFSET(RowInfo, version, 0);
+TARN_ASSERT_OFFSET(RowInfo, row, 4);
+TARN_ASSERT_OFFSET(RowInfo, backColor, 8);
+TARN_ASSERT_OFFSET(RowInfo, textColor, 12);
+TARN_ASSERT_OFFSET(RowInfo, selBackColor, 16);
+TARN_ASSERT_OFFSET(RowInfo, selTextColor, 20);
+TARN_ASSERT_OFFSET(RowInfo, hbm, 24);
+TARN_ASSERT_OFFSET(RowInfo, bitmapStyle, 28);
+TARN_STATIC_ASSERT(sizeof(((RowInfo*)0)->bitmapStyle) == 2, "RowInfo.bitmapStyle is 16-bit");
+
+/* The stored row record is bytes 8..29 of RowInfo. */
+TARN_ASSERT_OFFSET(RowFormat, backColor, 0);
+TARN_ASSERT_OFFSET(RowFormat, hbm, 16);
+TARN_ASSERT_OFFSET(RowFormat, bitmapStyle, 20);
+TARN_STATIC_ASSERT(offsetof(RowFormat, bitmapStyle) + 2 == TARN_ROWFORMAT_BYTES,
+                   "RowFormat must hold 22 meaningful bytes");
+
+TARN_STATIC_ASSERT(sizeof(DrawInfo) == 13 * 4, "DrawInfo must be 13 x 4 bytes");
+TARN_ASSERT_OFFSET(DrawInfo, ctlId, 0);
+TARN_ASSERT_OFFSET(DrawInfo, hwnd, 4);
+TARN_ASSERT_OFFSET(DrawInfo, row, 8);
+TARN_ASSERT_OFFSET(DrawInfo, selected, 12);
+TARN_ASSERT_OFFSET(DrawInfo, columnCount, 16);
+TARN_ASSERT_OFFSET(DrawInfo, rowTextColor, 20);
+TARN_ASSERT_OFFSET(DrawInfo, rowBackColor, 24);
+TARN_ASSERT_OFFSET(DrawInfo, cellTextColor, 28);
+TARN_ASSERT_OFFSET(DrawInfo, cellBackColor, 32);
+TARN_ASSERT_OFFSET(DrawInfo, hfont, 36);
+TARN_ASSERT_OFFSET(DrawInfo, hbmLabel, 40);
+TARN_ASSERT_OFFSET(DrawInfo, hbmBitmap, 44);
+TARN_ASSERT_OFFSET(DrawInfo, enabled, 48);
+
+/* The callback setters read two 32-bit values. */
+TARN_STATIC_ASSERT(sizeof(TarnDeleteCallbackInfo) == 8, "delete callback pair must be 8 bytes");
+TARN_STATIC_ASSERT(sizeof(TarnDrawInfoCallbackInfo) == 8, "draw-info callback pair must be 8 bytes");
+#endif /* !_WIN64 */
+
+#endif /* TARN32_H */
