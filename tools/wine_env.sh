@@ -1,0 +1,15 @@
+# Sourced by the test and demo scripts: a Wine prefix of the project's own,
+# with the two settings that let windows be created without a display and
+# make destroying a window cheap under Xvfb.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/.tarn32-ready" ]; then
+  mkdir -p "$WINEPREFIX"
+  /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f >/dev/null 2>&1
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  /usr/lib/wine/wineserver -w
+  touch "$WINEPREFIX/.tarn32-ready"
+fi
