@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 dll=${1:-build/x86_64/bin/TARN32.dll}
 objdump=objdump
 command -v x86_64-w64-mingw32-objdump >/dev/null && objdump=x86_64-w64-mingw32-objdump
-exported=$("$objdump" -p "$dll" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^\s*\[/{print $NF} t&&/^$/{t=0}')
+exported=$("$objdump" -p "$dll" | awk '/\[Ordinal\/Name Pointer\] Table/{t=1;next} t&&/^[ \t]*\[/{print $NF} t&&/^$/{t=0}')
 total=0 have=0 missing=()
 while read -r name ord _; do
   [[ -z "$name" || "$name" == \#* ]] && continue
