@@ -1,0 +1,125 @@
+// Fitting the control's height and placing the edit field and the list window.
+#include "combo/combo_layout.h"
+
+#include <algorithm>
+
+#include "layout/row_geometry.h"
+
+namespace {
+int DropButtonWidth(const ControlRecord* rec)
+{
+    return rec->isListBox ? 0 : GetSystemMetrics(SM_CXVSCROLL);
+}
+
+// Window height that gives the control a client area clientHeight high.
+int WindowHeightFor(HWND hwnd, int clientHeight)
+{
+    RECT rc = {0, 0, 0, clientHeight};
+    AdjustWindowRectEx(&rc, GetWindowLongA(hwnd, GWL_STYLE), FALSE, GetWindowLongA(hwnd, GWL_EXSTYLE));
+    return rc.bottom - rc.top;
+}
+
+void PlaceEditField(ControlRecord* rec)
+{
+    if (!rec->hwndEdit)
+        return;
+    RECT field;
+    FieldRect(rec, &field);
+    const int x = field.left + 2;
+    const int width = field.right - field.left - 4;
+    int y, height;
+    if (GetWindowLongA(rec->hwndEdit, GWL_STYLE) & ES_MULTILINE) {
+        y = field.top + 2;
+        height = field.bottom - field.top - 4;
+    } else {
+        height = rec->tmEditCtl.tmHeight;
+        y = field.top + 2 + (std::max<int>(0, field.bottom - field.top - 4) - height) / 2;
+    }
+    MoveWindow(rec->hwndEdit, x, y, width, height, TRUE);
+    InvalidateRect(rec->hwndEdit, nullptr, TRUE);
+}
+
+void LayoutDropDownType(ControlRecord* rec)
+{
+    RECT wr;
+    GetWindowRect(rec->hwnd, &wr);
+    const int oldHeight = wr.bottom - wr.top;
+    const int h = WindowHeightFor(rec->hwnd, HeaderHeight(rec) + FieldHeight(rec));
+    const LONG style = GetWindowLongA(rec->hwnd, GWL_STYLE);
+    HWND parent = GetParent(rec->hwnd);
+
+    ++rec->layoutDepth;
+    if (oldHeight != h) {
+        POINT topLeft = {wr.left, wr.top};
+        if (parent)
+            ScreenToClient(parent, &topLeft);
+        const int width = wr.right - wr.left;
+        if ((style & TARNS_KEEPCENTER) && parent)
+            SetWindowPos(rec->hwnd, nullptr, topLeft.x, topLeft.y + (oldHeight - h) / 2, width, h,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        else if ((style & TARNS_KEEPBOTTOM) && parent)
+            SetWindowPos(rec->hwnd, nullptr, topLeft.x, topLeft.y + oldHeight - h, width, h,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        else
+            SetWindowPos(rec->hwnd, nullptr, 0, 0, width, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+    --rec->layoutDepth;
+    // Moving an open list along with the control comes with dropping.
+    PlaceEditField(rec);
+}
+
+void LayoutListBoxType(ControlRecord* rec)
+{
+    if (rec->layoutDepth == 0 && rec->clientHeight >= 1) {
+        const bool hScroll = rec->hwndDropDown && (GetWindowLongA(rec->hwndDropDown, GWL_STYLE) & WS_HSCROLL);
+        int fixed = FieldHeight(rec) + HeaderHeight(rec) + 4;
+        if (hScroll)
+            fixed += GetSystemMetrics(SM_CYHSCROLL);
+        int shorten = 0;
+        if (rec->fixedItemHeight) {
+            const int r = ItemHeight(rec, 0);
+            const int n = r > 0 ? (rec->clientHeight - fixed) / r : 0;
+            if (n >= 1)
+                shorten = rec->clientHeight - n * r - fixed;
+            else
+                shorten = rec->clientHeight - fixed + (hScroll ? GetSystemMetrics(SM_CYHSCROLL) : 0);
+        }
+        if (shorten != 0 && GetParent(rec->hwnd)) {
+            RECT wr;
+            GetWindowRect(rec->hwnd, &wr);
+            ++rec->layoutDepth;
+            SetWindowPos(rec->hwnd, nullptr, 0, 0, wr.right - wr.left,
+                         WindowHeightFor(rec->hwnd, rec->clientHeight - shorten),
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+            --rec->layoutDepth;
+        }
+    }
+    if (rec->hwndDropDown) {
+        RECT field, client;
+        FieldRect(rec, &field);
+        GetClientRect(rec->hwnd, &client);
+        const int top = field.bottom + 4;
+        MoveWindow(rec->hwndDropDown, 0, top, client.right, std::max<int>(0, client.bottom - top), TRUE);
+    }
+    PlaceEditField(rec);
+}
+} // namespace
+
+void FieldRect(const ControlRecord* rec, RECT* rc)
+{
+    GetClientRect(rec->hwnd, rc);
+    rc->left += rec->rowHeaderWidth;
+    rc->top += HeaderHeight(rec);
+    rc->right -= DropButtonWidth(rec);
+    rc->bottom = rc->top + FieldHeight(const_cast<ControlRecord*>(rec));
+}
+
+void ComboLayout(ControlRecord* rec)
+{
+    if (!rec->hwnd)
+        return;
+    if (rec->isListBox)
+        LayoutListBoxType(rec);
+    else
+        LayoutDropDownType(rec);
+}

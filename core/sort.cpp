@@ -1,0 +1,10 @@
+// Sorting of sibling groups. The built-in comparison orders texts by the
+// control's locale.
+#include "core/control_record.h"
+
+extern "C" int WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, const char* text2, LPARAM, LPARAM)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    // CompareStringA answers 1, 2 or 3 (less, equal, greater) and 0 on failure.
+    return CompareStringA(rec->locale, 0, text1, -1, text2, -1) - 2;
+}

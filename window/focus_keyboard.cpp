@@ -1,0 +1,92 @@
+// Focus handling, the dialog code and type-ahead of the control window.
+//
+// The navigation keys (arrows, pages, Enter, Esc, F4) act once the list
+// geometry and the drop-down exist; until then a key does nothing.
+#include "combo/drop_close.h"
+#include "core/shared_routines.h"
+#include "window/control_window.h"
+#include "window/notify.h"
+#include "window/tracking.h"
+
+void OnSetFocus(ControlRecord* rec)
+{
+    ++rec->editTextLock;
+    if (rec->hwndEdit)
+        SetFocus(rec->hwndEdit);
+    if (rec->currentItem >= 0)
+        InvalidateRows(rec, rec->currentItem);
+    SyncEditText(rec);
+    --rec->editTextLock;
+    Notify(rec, TARNN_SETFOCUS);
+}
+
+void OnKillFocus(ControlRecord* rec, HWND newFocus)
+{
+    ++rec->editTextLock;
+    CancelTracking(rec);
+    const bool stays = newFocus && (newFocus == rec->hwnd || newFocus == rec->hwndDropDown || newFocus == rec->hwndEdit);
+    if (!rec->isListBox && !stays && !CloseList(rec, false))
+        return;
+    if (rec->currentItem >= 0)
+        InvalidateRows(rec, rec->currentItem);
+    SyncEditText(rec);
+    --rec->editTextLock;
+    Notify(rec, TARNN_KILLFOCUS);
+}
+
+LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
+{
+    LRESULT code = DLGC_WANTARROWS;
+    if (rec->hwndEdit)
+        code |= DLGC_HASSETSEL;
+    if (!msg)
+        return code;
+    const bool dropped = IsDropped(rec);
+    bool wantAll = false;
+    if (msg->message == WM_KEYDOWN) {
+        switch (msg->wParam) {
+        case VK_RETURN:
+            wantAll = dropped;
+            break;
+        case VK_ESCAPE:
+            wantAll = rec->trackMode != 0 || dropped;
+            break;
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_SELECT:
+            wantAll = true;
+            break;
+        case VK_F4:
+            wantAll = !rec->isListBox && !rec->extendedUI;
+            break;
+        default:
+            break;
+        }
+    } else if (msg->message == WM_CHAR) {
+        if (msg->wParam == '\n' || msg->wParam == '\r')
+            wantAll = dropped;
+        else
+            wantAll = GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    }
+    return wantAll ? code | DLGC_WANTALLKEYS : code;
+}
+
+void OnKeyDown(ControlRecord*, WPARAM, LPARAM) {}
+
+void OnSysKeyDown(ControlRecord*, WPARAM) {}
+
+void OnChar(ControlRecord* rec, WPARAM ch)
+{
+    if (IsVirtual(rec))
+        return;
+    char text[2] = {static_cast<char>(ch), '\0'};
+    const int found = Tarn_FindString_A(rec->hwnd, rec->curSel, FirstVisibleColumn(rec), text, TRUE);
+    if (found >= 0)
+        Tarn_SetCurSel(rec->hwnd, found);
+}
