@@ -1,0 +1,282 @@
+// The item store: creation, access, insertion and removal of item records.
+//
+// Items are individually allocated records reached through one pointer array
+// (items, count used entries followed by freeSlots spare ones). Insertion and
+// deletion move pointers only, so an item pointer stays valid while other
+// items come and go. The array, count and freeSlots change only under the
+// item lock; everything that paints or notifies happens after it is released.
+#include "core/item_store.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "core/lock.h"
+#include "core/shared_routines.h"
+#include "window/notify.h"
+
+namespace {
+
+// Set on an item once the delete callback has been told about it, so that a
+// deletion or reset started from inside the callback (or the control's
+// destruction) frees the item without reporting it a second time. Only items
+// on their way out carry it; no getter exposes it.
+constexpr DWORD kItemInDeleteCallback = 0x80000000u;
+
+// Whether the control survived a call into the application. A record without
+// a window (plain data) cannot be destroyed behind our back.
+bool Survived(HWND hwnd, const ControlRecord* rec)
+{
+    return !hwnd || ControlAlive(hwnd, rec);
+}
+
+// Index of item in the array, trying hint first; -1 when it is no longer
+// stored. Only pointer values are compared, never dereferenced.
+int LocateItem(const ControlRecord* rec, const TarnItem* item, int hint)
+{
+    if (hint >= 0 && hint < rec->count && rec->items[hint] == item)
+        return hint;
+    for (int i = 0; i < rec->count; ++i)
+        if (rec->items[i] == item)
+            return i;
+    return -1;
+}
+
+// Reports an item to the delete callback, once: the item is marked first and
+// stays marked until it is freed. False when the callback destroyed the
+// control; the caller must then leave rec alone.
+bool ReportDeletion(ControlRecord* rec, TarnItem* item, int index)
+{
+    if (!rec->deleteCallback || (item->flags & kItemInDeleteCallback))
+        return true;
+    HWND hwnd = rec->hwnd;
+    item->flags |= kItemInDeleteCallback;
+    rec->deleteCallback(hwnd, index, item->itemData, rec->deleteUserData);
+    return Survived(hwnd, rec);
+}
+
+} // namespace
+
+char* DuplicateText(const char* text)
+{
+    if (!text)
+        return nullptr;
+    size_t length = strlen(text);
+    char* copy = static_cast<char*>(malloc(length + 1));
+    if (copy)
+        memcpy(copy, text, length + 1);
+    return copy;
+}
+
+void FreeItem(TarnItem* item, int columnCount)
+{
+    if (!item)
+        return;
+    if (item->texts) {
+        for (int i = 0; i < columnCount; ++i)
+            free(item->texts[i]);
+        free(item->texts);
+    }
+    free(item->rowText);
+    free(item->cellInfo);
+    free(item->rowInfo);
+    free(item);
+}
+
+TarnItem* GetItem(ControlRecord* rec, int index)
+{
+    if (!IsVirtual(rec))
+        return IsValidRow(rec, index) ? rec->items[index] : nullptr;
+
+    // The application lends one record at a time: give the previous one back
+    // before asking for the next, even when it is the same row again.
+    if (rec->virtualItemIndex >= 0) {
+        TarnItem* lent = rec->virtualItem;
+        int lentIndex = rec->virtualItemIndex;
+        rec->virtualItem = nullptr;
+        rec->virtualItemIndex = -1;
+        if (lent && rec->virtualReleaseCallback)
+            rec->virtualReleaseCallback(rec->hwnd, rec->virtualUserData, lentIndex, lent);
+    }
+    if (index < 0)
+        return nullptr;
+    rec->virtualItemIndex = index;
+    rec->virtualItem = nullptr;
+    rec->virtualFetchCallback(rec->hwnd, rec->virtualUserData, index, &rec->virtualItem);
+    if (!rec->virtualItem)
+        rec->virtualItemIndex = -1;   // nothing lent, nothing to give back
+    return rec->virtualItem;
+}
+
+void ReleaseItem(ControlRecord*)
+{
+    // Stored items need no release, and a lent virtual item stays lent until
+    // the next access (or an explicit change notice) gives it back, so that
+    // repeated reads of one row do not thrash the application.
+}
+
+int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char* text, LPARAM itemData)
+{
+    // Build the whole item before touching the store, so that any failure
+    // leaves the control exactly as it was.
+    TarnItem* item = static_cast<TarnItem*>(calloc(1, sizeof(TarnItem)));
+    if (!item)
+        return -1;
+    // Plain fields only: the owned blocks of a template are never shared.
+    if (templ) {
+        item->hbmLabel = templ->hbmLabel;
+        item->hbmBitmap = templ->hbmBitmap;
+        item->flags = templ->flags & (TARNIF_ENABLED | TARNIF_LEVELMASK);
+    }
+    item->itemData = itemData;
+
+    int columns = rec->columnCount > 0 ? rec->columnCount : 1;
+    item->texts = static_cast<char**>(calloc(columns, sizeof(char*)));
+    if (!item->texts) {
+        FreeItem(item, 0);
+        return -1;
+    }
+    if (text) {
+        item->texts[0] = DuplicateText(text);
+        if (!item->texts[0]) {
+            FreeItem(item, columns);
+            return -1;
+        }
+    }
+
+    ItemLock lock;
+    if (index < 0 || index > rec->count)
+        index = rec->count;
+    if (!rec->items) {
+        rec->items = static_cast<TarnItem**>(calloc(kItemArrayStep, sizeof(TarnItem*)));
+        if (!rec->items) {
+            FreeItem(item, columns);
+            return -1;
+        }
+        rec->freeSlots = kItemArrayStep;
+    } else if (rec->freeSlots < 1) {
+        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
+        TarnItem** grown = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
+        if (!grown) {
+            FreeItem(item, columns);
+            return -1;
+        }
+        memset(grown + rec->count, 0, kItemArrayStep * sizeof(TarnItem*));
+        rec->items = grown;
+        rec->freeSlots = kItemArrayStep;
+    }
+
+    if (rec->curSel >= 0 && index <= rec->curSel)
+        ++rec->curSel;
+    if (rec->currentItem >= 0 && index <= rec->currentItem)
+        ++rec->currentItem;
+
+    --rec->freeSlots;
+    memmove(rec->items + index + 1, rec->items + index,
+            static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
+    ++rec->count;
+    rec->items[index] = item;
+    return index;
+}
+
+void DeleteItem(ControlRecord* rec, int index)
+{
+    HWND hwnd = rec->hwnd;
+    int oldSel = -1;
+    int newSel = -1;
+    bool clearCurrent = false;
+    {
+        ItemLock lock;
+        if (IsVirtual(rec) || !IsValidRow(rec, index))
+            return;
+        TarnItem* item = rec->items[index];
+        if (!ReportDeletion(rec, item, index))
+            return;   // the control was destroyed, and the item with it
+        // The callback may have changed the store; go on with wherever the
+        // item is now, or stop if it is already gone.
+        index = LocateItem(rec, item, index);
+        if (index < 0)
+            return;
+
+        if (rec->topIndex >= rec->count - 1)
+            rec->topIndex = rec->topIndex > 0 ? rec->topIndex - 1 : 0;
+
+        if (rec->curSel >= 0 && rec->curSel >= index) {
+            oldSel = rec->curSel;
+            rec->curSel = rec->curSel == index ? -1 : rec->curSel - 1;
+            newSel = rec->curSel;
+        }
+        if (rec->currentItem > index) {
+            --rec->currentItem;
+        } else if (rec->currentItem == index) {
+            rec->currentItem = -1;
+            clearCurrent = true;
+        }
+
+        --rec->count;
+        ++rec->freeSlots;
+        memmove(rec->items + index, rec->items + index + 1,
+                static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
+        rec->items[rec->count] = nullptr;
+        FreeItem(item, rec->columnCount);
+
+        if (rec->count == 0) {
+            free(rec->items);
+            rec->items = nullptr;
+            rec->freeSlots = 0;
+        } else if (rec->freeSlots > kItemArrayShrinkAbove) {
+            size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
+            TarnItem** shrunk = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
+            if (shrunk) {   // a failed shrink just keeps the larger array
+                rec->items = shrunk;
+                rec->freeSlots = kItemArrayStep;
+            }
+        }
+    }
+
+    // Repaints and the edit-field update come after the lock is released.
+    if (oldSel >= 0) {
+        InvalidateRows(rec, oldSel);
+        if (newSel >= 0)
+            InvalidateRows(rec, newSel);
+    }
+    if (clearCurrent && Survived(hwnd, rec))
+        SelectCurrentItem(rec, -1, false);
+}
+
+void ResetItems(ControlRecord* rec)
+{
+    HWND hwnd = rec->hwnd;
+    {
+        ItemLock lock;
+        rec->curSel = -1;
+        rec->currentItem = -1;
+
+        if (!IsVirtual(rec)) {
+            // Every item is reported before any is freed, so the callback may
+            // still read the rows it is told about.
+            for (int i = 0; i < rec->count; ++i) {
+                TarnItem* item = rec->items[i];
+                if (!ReportDeletion(rec, item, i))
+                    return;   // destroyed from the callback: nothing left to free
+                // If the callback changed the store, walk it again from the
+                // start; items already reported are marked and skipped.
+                if (i >= rec->count || rec->items[i] != item)
+                    i = -1;
+            }
+            for (int i = 0; i < rec->count; ++i)
+                FreeItem(rec->items[i], rec->columnCount);
+            free(rec->items);
+            rec->items = nullptr;
+            rec->count = 0;
+            rec->freeSlots = 0;
+        }
+
+        rec->topIndex = 0;
+        rec->maxLevel = 0;
+        rec->horizontalOffset = 0;
+        rec->overheadWidth = 0;
+    }
+    RedrawAll(rec);
+    if (Survived(hwnd, rec))
+        UpdateControl(rec);
+}
