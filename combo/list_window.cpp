@@ -23,19 +23,6 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc)
         FillRect(dc, &client, background.get());
 }
 
-LRESULT OnPaint(ControlRecord* rec, HWND list, HDC dc)
-{
-    if (dc) {
-        PaintList(rec, list, dc);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(list, &ps);
-    if (paintDc)
-        PaintList(rec, list, paintDc);
-    EndPaint(list, &ps);
-    return 0;
-}
 } // namespace
 
 extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LPARAM lp)
@@ -67,7 +54,7 @@ extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LP
         return DefWindowProcA(list, msg, wp, lp);
     case WM_PAINT:
     case WM_PRINT:
-        return OnPaint(rec, list, reinterpret_cast<HDC>(wp));
+        return PaintIntoDC(list, reinterpret_cast<HDC>(wp), [rec, list](HDC dc) { PaintList(rec, list, dc); });
     case WM_ERASEBKGND:
         return 1;
     case WM_RBUTTONUP:

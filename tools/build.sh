@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds TARN32 for i686 (the shipped DLL) and x86_64 into build/<arch>.
+# Configures and builds TARN32 for i686 (the shipped DLL) and x86_64 into build/<arch>
+# (or $TARN32_BUILD_DIR/<arch>, so that several trees can be built side by side).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 for arch in ${TARN32_ARCHES:-i686 x86_64}; do
-  dir="$root/build/$arch"
+  dir="${TARN32_BUILD_DIR:-$root/build}/$arch"
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" >/dev/null
   fi

@@ -13,13 +13,14 @@ inner=$(mktemp)
 cat > "$inner" <<'INNER'
 set -u
 root=$1
+build=$2
 /usr/lib/wine/wineserver -p
 status=0
 echo "== x86_64 suite"
-ctest --test-dir "$root/build/x86_64" --output-on-failure -j 2 ${CTEST_ARGS:-} || status=1
-if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine "$root/build/i686/bin/tarn32_tests.exe" --gtest_list_tests >/dev/null 2>&1; then
+ctest --test-dir "$build/x86_64" --output-on-failure -j 2 ${CTEST_ARGS:-} || status=1
+if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine "$build/i686/bin/tarn32_tests.exe" --gtest_list_tests >/dev/null 2>&1; then
   echo "== i686 suite"
-  ctest --test-dir "$root/build/i686" --output-on-failure -j 2 ${CTEST_ARGS:-} || status=1
+  ctest --test-dir "$build/i686" --output-on-failure -j 2 ${CTEST_ARGS:-} || status=1
 else
   echo "== i686 suite skipped: 32-bit Wine (wine32) is not installed on this machine"
 fi
@@ -27,6 +28,6 @@ fi
 exit $status
 INNER
 rc=0
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$inner" "$root" || rc=$?
+xvfb-run -a -s "-screen 0 1280x1024x24" bash "$inner" "$root" "${TARN32_BUILD_DIR:-$root/build}" || rc=$?
 rm -f "$inner"
 exit $rc

@@ -19,10 +19,14 @@ if [ ${#need[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
-# 32-bit Wine runs the i686 suite when the package can be had; it is optional.
-if [ ! -x /usr/lib/wine/wine ] && [ "${TARN32_TRY_WINE32:-1}" = 1 ]; then
-  if dpkg --print-foreign-architectures | grep -qx i386 || { [ "$(id -u)" -eq 0 ] && dpkg --add-architecture i386 && apt-get update -qq; }; then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine32 >/dev/null 2>&1 \
+# 32-bit Wine runs the i686 suite when the package can be had; it is optional,
+# so a failure only means that suite is skipped. Tried once per machine, and
+# never allowed to remove anything that is installed.
+tried=/var/tmp/tarn32-wine32-tried
+if [ ! -x /usr/lib/wine/wine ] && [ ! -f "$tried" ] && [ "$(id -u)" -eq 0 ]; then
+  touch "$tried" 2>/dev/null || true
+  if dpkg --print-foreign-architectures | grep -qx i386 || { dpkg --add-architecture i386 && apt-get update -qq; }; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends --no-remove wine32 >/dev/null 2>&1 \
       || echo "wine32 is not installable here; the i686 suite will be skipped"
   fi
 fi

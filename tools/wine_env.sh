@@ -2,7 +2,7 @@
 # with the two settings that let windows be created without a display and
 # make destroying a window cheap under Xvfb.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$root/build/wineprefix"
+export WINEPREFIX="${TARN32_BUILD_DIR:-$root/build}/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/.tarn32-ready" ]; then

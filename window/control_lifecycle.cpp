@@ -145,18 +145,13 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs)
     LookUpScrollInfo(rec);
     MoveScrollStyles(rec, style);
 
-    switch (TARN_TYPE(style)) {
-    case TARNS_LISTBOX:
-        if (!CreateEditField(rec) || !CreatePermanentList(rec))
-            return -1;
-        break;
-    case TARNS_DROPDOWN:
-        if (!CreateEditField(rec))
-            return -1;
-        break;
-    default:
-        break;
-    }
+    // Installing the default column made the edit field of types 0 and 1
+    // already; it is made here only if that did not happen.
+    const int type = TARN_TYPE(style);
+    if ((type == TARNS_LISTBOX || type == TARNS_DROPDOWN) && !rec->hwndEdit && !CreateEditField(rec))
+        return -1;
+    if (type == TARNS_LISTBOX && !CreatePermanentList(rec))
+        return -1;
     if (rec->hwndDropDown)
         SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(rec->hfont), FALSE);
 

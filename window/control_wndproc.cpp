@@ -2,26 +2,13 @@
 // the named handlers of window/control_window.h.
 #include "combo/drop_close.h"
 #include "window/control_window.h"
+#include "window/gdi_guards.h"
 #include "window/notify.h"
 #include "window/tracking.h"
 
 #include <windowsx.h>
 
 namespace {
-LRESULT Paint(ControlRecord* rec, HWND hwnd, HDC dc)
-{
-    if (dc) {
-        PaintControl(rec, dc);
-        return 0;
-    }
-    PAINTSTRUCT ps;
-    HDC paintDc = BeginPaint(hwnd, &ps);
-    if (paintDc)
-        PaintControl(rec, paintDc);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
 bool ForwardToEdit(ControlRecord* rec, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
 {
     if (!rec->hwndEdit)
@@ -84,7 +71,7 @@ extern "C" LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         return OnGetTextLength(rec);
     case WM_PAINT:
     case WM_PRINT:
-        return Paint(rec, hwnd, reinterpret_cast<HDC>(wp));
+        return PaintIntoDC(hwnd, reinterpret_cast<HDC>(wp), [rec](HDC dc) { PaintControl(rec, dc); });
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

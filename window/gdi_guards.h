@@ -112,3 +112,20 @@ inline bool MeasureFont(HWND hwnd, HFONT font, TEXTMETRICA* tm)
     SelectGuard select(dc.get(), font);
     return GetTextMetricsA(dc.get(), tm) != 0;
 }
+
+// WM_PAINT and WM_PRINT share one paint routine: with a DC in wParam it
+// paints into that DC, without one between BeginPaint and EndPaint.
+template <typename PaintFn>
+LRESULT PaintIntoDC(HWND hwnd, HDC given, PaintFn paint)
+{
+    if (given) {
+        paint(given);
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (dc)
+        paint(dc);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
