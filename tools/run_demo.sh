@@ -30,6 +30,9 @@ trap 'rm -rf "$shots" "$inner"' EXIT
 cat > "$inner" <<'INNER'
 set -u
 /usr/lib/wine/wineserver -p
+# Start Wine's background services with output to /dev/null, so that they do
+# not hold this script's standard output open after the demo exits.
+/usr/lib/wine/wine64 cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 # Wine sees the Unix root as drive Z:.
 /usr/lib/wine/wine64 "$1" --screenshot "Z:${2//\//\\}"
 status=$?

@@ -15,6 +15,11 @@ set -u
 root=$1
 build=$2
 /usr/lib/wine/wineserver -p
+# The first program of a session starts Wine's background services, which
+# inherit its standard output; start them here with output to /dev/null, or
+# they would hold the pipe of the first test program (and CTest would wait
+# for it until its timeout).
+/usr/lib/wine/wine64 cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 status=0
 echo "== x86_64 suite"
 ctest --test-dir "$build/x86_64" --output-on-failure -j 2 ${CTEST_ARGS:-} || status=1
