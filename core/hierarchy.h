@@ -1,16 +1,51 @@
-// Internal navigation of the item tree. The tree is not stored as links: it
-// follows from item order and each item's level, so every relation is a walk
-// over neighbouring items. (PreviousSibling is declared with the item store,
-// which uses it to repaint tree lines after an insertion.)
+// The item tree. It is not stored as links: it follows from item order and
+// each item's level, so every relation is a walk over neighbouring items.
+// An item's dependents are the run of following items with a higher level;
+// its parent is the nearest earlier item with a lower level; its siblings are
+// the items of its level reachable without crossing a lower level.
+// (PreviousSibling is declared with the item store, which uses it to repaint
+// tree lines after an insertion.)
+//
+// All routines work on a record without a window as well: they then only
+// change the data and notify nobody.
 #pragma once
 
 #include "core/item_store.h"
 
-// Nearest earlier item with a lower level; -1 for a level-0 item or when
-// there is none.
-int ParentItem(ControlRecord* rec, int index);
+// The highest level the item flags can hold.
+constexpr int kMaxItemLevel = TARNIF_LEVELMASK >> TARNIF_LEVELSHIFT;
 
-// Stores level (clamped to 0..63) in the item's level bits and raises
-// maxLevel when the level is above it. No repaint and no layout: the caller
-// brings the control up to date afterwards.
-void SetItemLevelBits(ControlRecord* rec, int index, int level);
+// Level of a valid row, read through GetItem (so virtual rows work too).
+int LevelOf(ControlRecord* rec, int index);
+
+// Nearest earlier item with a lower level; -1 for a level-0 item, a bad
+// index, or when there is none.
+int FindParent(ControlRecord* rec, int index);
+
+// The level-0 item the parent chain leads to: scanning back, every item below
+// the row's level is a candidate, and the scan ends at the first of level 0.
+// -1 for a level-0 item, item 0 or a bad index.
+int TopParent(ControlRecord* rec, int index);
+
+// which: TARN_DEPENDENT_FIRST or TARN_DEPENDENT_LAST; -1 when there is none.
+int DependentOf(ControlRecord* rec, int index, int which);
+
+// Items in the run of dependents (allLevels) or only those one level down;
+// -1 for a bad index.
+int DependentCount(ControlRecord* rec, int index, BOOL allLevels);
+
+// which: TARN_SIBLING_FIRST / _LAST (the row itself when it is at that end),
+// _PREVIOUS / _NEXT (-1 when there is none).
+int SiblingOf(ControlRecord* rec, int index, int which);
+
+// Stores a level (clamped to 0..kMaxItemLevel), raises maxLevel with the
+// overhead width (notification 12) and repaints the rows whose tree lines
+// change. FALSE in virtual mode or for a bad index. The control may have
+// been destroyed by the parent when this returns: callers check.
+BOOL SetItemLevel(ControlRecord* rec, int index, int level);
+
+// Deletes the run of dependents of index (each reported to the delete
+// callback); the new count, or -1 in virtual mode, for a bad index or when
+// the control was destroyed meanwhile.
+int DeleteDependents(ControlRecord* rec, int index);
+

@@ -86,6 +86,7 @@ int CopyItem(ControlRecord* rec, int source, int destination)
         return -1;
 
     int index;
+    int level;
     {
         ItemLock lock;
         if (!IsValidRow(rec, source))   // changed while the list closed
@@ -116,8 +117,14 @@ int CopyItem(ControlRecord* rec, int source, int destination)
         copy->rowText = contents.rowText;
         copy->rowInfo = contents.rowInfo;
         copy->cellInfo = contents.cellInfo;
-        SetItemLevelBits(rec, index, ItemLevel(src));
+        level = ItemLevel(src);
     }
+    // The level goes through the full setter (maxLevel, overhead width and its
+    // notification) once the lock is released and the copy is complete.
+    HWND hwnd = rec->hwnd;
+    SetItemLevel(rec, index, level);
+    if (!StillAlive(hwnd, rec))
+        return -1;
     RepaintAfterInsert(rec, index);
     return index;
 }

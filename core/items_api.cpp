@@ -48,7 +48,7 @@ int DeleteString(ControlRecord* rec, int index)
     // The parent may have changed the items while the list closed.
     if (!IsValidRow(rec, index))
         return -1;
-    int parent = ParentItem(rec, index);
+    int parent = FindParent(rec, index);
     DeleteItem(rec, index);
     if (!StillAlive(hwnd, rec))
         return -1;

@@ -523,6 +523,8 @@ TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCall
 /* The tree follows from item order and levels: dependents are the following
    items of higher level; the parent is the nearest earlier item of lower level. */
 TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);          /* -1 for a bad index */
+/* Levels are 0..63 (six bits of the item flags): a negative level is stored
+   as 0 and one above 63 as 63, so the level read back is the level stored. */
 TARN32_API BOOL    WINAPI Tarn_SetItemLevel(HWND hwnd, int index, int level);
 TARN32_API int     WINAPI Tarn_GetParent(HWND hwnd, int index);
 TARN32_API int     WINAPI Tarn_GetTopParent(HWND hwnd, int index);

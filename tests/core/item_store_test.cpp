@@ -357,7 +357,7 @@ TEST_F(ItemStoreTest, CopyToBeforeItselfDuplicatesEverythingTheItemOwns)
     ASSERT_TRUE(SetRowText(&rec_, 2, "row c"));
     SetItemData(&rec_, 2, 42);
     SetItemStatus(&rec_, 2, 0);
-    SetItemLevelBits(&rec_, 2, 3);
+    SetItemLevel(&rec_, 2, 3);
     TarnItem* src = rec_.items[2];
     src->hbmLabel = reinterpret_cast<HBITMAP>(0x1234);
     src->hbmBitmap = reinterpret_cast<HBITMAP>(0x5678);
@@ -476,7 +476,7 @@ TEST_F(ItemStoreTest, TextGettersEmptyTheBufferAndReportBadRowsAndColumns)
 TEST_F(ItemStoreTest, StatusIsOneBitAndLevelsStayOutOfIt)
 {
     Add({"a"});
-    SetItemLevelBits(&rec_, 0, 5);
+    SetItemLevel(&rec_, 0, 5);
     EXPECT_TRUE(SetItemStatus(&rec_, 0, 0));
     EXPECT_EQ(rec_.items[0]->flags & TARNIF_ENABLED, 0u);
     EXPECT_TRUE(SetItemStatus(&rec_, 0, 2));
@@ -495,29 +495,29 @@ TEST_F(ItemStoreTest, ParentsAndPreviousSiblingsFollowTheLevels)
     Add({"0", "1", "2", "3", "4", "5"});
     const int levels[] = {0, 1, 2, 2, 1, 0};
     for (int i = 0; i < 6; ++i)
-        SetItemLevelBits(&rec_, i, levels[i]);
+        SetItemLevel(&rec_, i, levels[i]);
 
     const int parents[] = {-1, 0, 1, 1, 0, -1};
     const int previous[] = {-1, -1, -1, 2, 1, 0};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(ParentItem(&rec_, i), parents[i]) << i;
+        EXPECT_EQ(FindParent(&rec_, i), parents[i]) << i;
         EXPECT_EQ(PreviousSibling(&rec_, i), previous[i]) << i;
     }
-    EXPECT_EQ(ParentItem(&rec_, 6), -1);
+    EXPECT_EQ(FindParent(&rec_, 6), -1);
     EXPECT_EQ(PreviousSibling(&rec_, -1), -1);
 
     // Levels are clamped to what the six bits hold; maxLevel only rises.
-    SetItemLevelBits(&rec_, 5, 100);
+    SetItemLevel(&rec_, 5, 100);
     EXPECT_EQ(ItemLevel(rec_.items[5]), 63);
     EXPECT_EQ(rec_.maxLevel, 63);
-    SetItemLevelBits(&rec_, 5, -5);
+    SetItemLevel(&rec_, 5, -5);
     EXPECT_EQ(ItemLevel(rec_.items[5]), 0);
     EXPECT_EQ(rec_.maxLevel, 63);
 
     // Deleting a parent leaves its dependents where they are.
     EXPECT_EQ(DeleteString(&rec_, 1), 5);
     EXPECT_EQ(Texts(), (Strings{"0", "2", "3", "4", "5"}));
-    EXPECT_EQ(ParentItem(&rec_, 1), 0);
+    EXPECT_EQ(FindParent(&rec_, 1), 0);
 
     ResetContent(&rec_);
     EXPECT_EQ(rec_.maxLevel, 0);
@@ -605,7 +605,7 @@ TEST_F(VirtualItemsTest, EveryChangeToItemsIsRefused)
     EXPECT_FALSE(SetItemLabel(&rec_, 0, nullptr));
     EXPECT_FALSE(SetItemBitmap(&rec_, 0, nullptr));
     EXPECT_FALSE(SetDeleteCallback(&rec_, &info));
-    SetItemLevelBits(&rec_, 0, 4);
+    SetItemLevel(&rec_, 0, 4);
     ResetContent(&rec_);   // silently nothing
 
     EXPECT_EQ(rec_.count, 1);
