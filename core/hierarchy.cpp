@@ -14,25 +14,6 @@
 
 namespace {
 
-// Whether the control outlived a call into the application. A record without
-// a window cannot be destroyed behind our back.
-bool Alive(HWND hwnd, const ControlRecord* rec)
-{
-    return !hwnd || ControlAlive(hwnd, rec);
-}
-
-// Index of item in the array, trying hint first; -1 when it is gone. Only
-// pointer values are compared.
-int Locate(const ControlRecord* rec, const TarnItem* item, int hint)
-{
-    if (hint >= 0 && hint < rec->count && rec->items[hint] == item)
-        return hint;
-    for (int i = 0; i < rec->count; ++i)
-        if (rec->items[i] == item)
-            return i;
-    return -1;
-}
-
 // Last index of the run of items after index whose level is above level;
 // index itself when the run is empty.
 int EndOfRun(ControlRecord* rec, int index, int level)
@@ -207,7 +188,7 @@ BOOL SetItemLevel(ControlRecord* rec, int index, int level)
         // A deeper level widens the indentation in front of the first column.
         rec->maxLevel = level;
         HWND hwnd = rec->hwnd;
-        if (!UpdateOverheadWidth(rec) || !Alive(hwnd, rec))
+        if (!UpdateOverheadWidth(rec) || !ControlSurvived(hwnd, rec))
             return TRUE;
         InvalidateHeaderBand(rec);
         // Every later column moves right with the wider indentation.
@@ -228,7 +209,7 @@ int DeleteDependents(ControlRecord* rec, int index)
     HWND hwnd = rec->hwnd;
     // Closing the list notifies the parent, so it happens before the lock is
     // taken; the parent may change the items meanwhile, hence the re-check.
-    if (!CloseList(rec, false) || !Alive(hwnd, rec))
+    if (!CloseList(rec, false) || !ControlSurvived(hwnd, rec))
         return -1;
     int repaintFrom = index;
     {
@@ -242,11 +223,11 @@ int DeleteDependents(ControlRecord* rec, int index)
         while (index + 1 < rec->count && ItemLevel(rec->items[index + 1]) > level) {
             TarnItem* next = rec->items[index + 1];
             DeleteItem(rec, index + 1);
-            if (!Alive(hwnd, rec))
+            if (!ControlSurvived(hwnd, rec))
                 return -1;
             // The callback may have rearranged the store: follow the item, and
             // stop rather than spin when the dependent could not be removed.
-            index = Locate(rec, self, index);
+            index = LocateItem(rec, self, index);
             if (index < 0 || IsVirtual(rec)) {
                 repaintFrom = 0;
                 break;

@@ -22,24 +22,6 @@ namespace {
 // on their way out carry it; no getter exposes it.
 constexpr DWORD kItemInDeleteCallback = 0x80000000u;
 
-// Whether the control survived a call into the application. A record without
-// a window (plain data) cannot be destroyed behind our back.
-bool Survived(HWND hwnd, const ControlRecord* rec)
-{
-    return !hwnd || ControlAlive(hwnd, rec);
-}
-
-// Index of item in the array, trying hint first; -1 when it is no longer
-// stored. Only pointer values are compared, never dereferenced.
-int LocateItem(const ControlRecord* rec, const TarnItem* item, int hint)
-{
-    if (hint >= 0 && hint < rec->count && rec->items[hint] == item)
-        return hint;
-    for (int i = 0; i < rec->count; ++i)
-        if (rec->items[i] == item)
-            return i;
-    return -1;
-}
 
 // Reports an item to the delete callback, once: the item is marked first and
 // stays marked until it is freed. False when the callback destroyed the
@@ -51,7 +33,7 @@ bool ReportDeletion(ControlRecord* rec, TarnItem* item, int index)
     HWND hwnd = rec->hwnd;
     item->flags |= kItemInDeleteCallback;
     rec->deleteCallback(hwnd, index, item->itemData, rec->deleteUserData);
-    return Survived(hwnd, rec);
+    return ControlSurvived(hwnd, rec);
 }
 
 } // namespace
@@ -239,7 +221,7 @@ void DeleteItem(ControlRecord* rec, int index)
         if (newSel >= 0)
             InvalidateRows(rec, newSel);
     }
-    if (clearCurrent && Survived(hwnd, rec))
+    if (clearCurrent && ControlSurvived(hwnd, rec))
         SelectCurrentItem(rec, -1, false);
 }
 
@@ -277,6 +259,16 @@ void ResetItems(ControlRecord* rec)
         rec->overheadWidth = 0;
     }
     RedrawAll(rec);
-    if (Survived(hwnd, rec))
+    if (ControlSurvived(hwnd, rec))
         UpdateControl(rec);
+}
+
+int LocateItem(const ControlRecord* rec, const TarnItem* item, int hint)
+{
+    if (hint >= 0 && hint < rec->count && rec->items[hint] == item)
+        return hint;
+    for (int i = 0; i < rec->count; ++i)
+        if (rec->items[i] == item)
+            return i;
+    return -1;
 }

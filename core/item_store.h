@@ -23,6 +23,11 @@ void ResetItems(ControlRecord* rec);
 // First earlier item on the same level before one on a lower level, or -1.
 int PreviousSibling(ControlRecord* rec, int index);
 
+// Index of item in the array, trying hint first; -1 when it is no longer
+// stored. Only pointer values are compared, never dereferenced, so it is safe
+// after a callback may have freed the item.
+int LocateItem(const ControlRecord* rec, const TarnItem* item, int hint);
+
 // Frees everything an item owns, and the item itself.
 void FreeItem(TarnItem* item, int columnCount);
 

@@ -10,3 +10,7 @@ bool Notify(ControlRecord* rec, int code);
 
 // Whether the control behind hwnd still has rec as its record.
 bool ControlAlive(HWND hwnd, const ControlRecord* rec);
+
+// The same for code that may run on a record without a window (plain data),
+// which nothing can destroy behind its back.
+inline bool ControlSurvived(HWND hwnd, const ControlRecord* rec) { return !hwnd || ControlAlive(hwnd, rec); }
