@@ -1,6 +1,12 @@
 #include "columns/ctl_colors.h"
 
+#include <string.h>
+
 #include <initializer_list>
+
+#include "core/shared_routines.h"
+
+static_assert(sizeof(CtlColors) == sizeof(ControlRecord::colors), "the table and the exchange record match");
 
 bool IsOldSystem()
 {
@@ -9,7 +15,7 @@ bool IsOldSystem()
 
 COLORREF ResolveColor(COLORREF value)
 {
-    if (TARN_IS_SYSCOLOR(value))
+    if (value != TARN_COLOR_NONE && TARN_IS_SYSCOLOR(value))
         return GetSysColor(TARN_SYSCOLOR_INDEX(value));
     return value;
 }
@@ -36,4 +42,34 @@ void SetDefaultColors(ControlRecord* rec)
     const bool old = IsOldSystem();
     c[31] = old ? RGB(0, 0, 0) : TARN_SYSCOLOR(COLOR_3DDKSHADOW);
     c[32] = old ? RGB(255, 255, 255) : TARN_SYSCOLOR(COLOR_BTNHIGHLIGHT);
+}
+
+void SetCtlColors(ControlRecord* rec, const CtlColors* colors)
+{
+    if (!colors)
+        return;
+    memcpy(rec->colors, colors, sizeof rec->colors);
+    // Every part of the control draws from the table; the background brush is
+    // re-created from entry 0 when each window repaints.
+    RedrawAll(rec);
+}
+
+void GetCtlColors(const ControlRecord* rec, CtlColors* colors)
+{
+    if (colors)
+        memcpy(colors, rec->colors, sizeof rec->colors);
+}
+
+// ---------------------------------------------------------------- exported
+
+extern "C" void WINAPI Tarn_SetCtlColors(HWND hwnd, const CtlColors* colors)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    SetCtlColors(rec, colors);
+}
+
+extern "C" void WINAPI Tarn_GetCtlColors(HWND hwnd, CtlColors* colors)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    GetCtlColors(rec, colors);
 }

@@ -7,8 +7,21 @@
 void SetDefaultColors(ControlRecord* rec);
 
 // A colour value as drawn: system colour values (top bit set) are resolved
-// with GetSysColor at the moment of use.
+// with GetSysColor at the moment of use, so they follow system colour
+// changes. TARN_COLOR_NONE ("not set") comes back unchanged: the caller falls
+// back to the next, more general level before drawing.
 COLORREF ResolveColor(COLORREF value);
+
+// The first of specific and general that is set: a cell over its column, a
+// column over the control table, a row header over the table.
+inline COLORREF InheritColor(COLORREF specific, COLORREF general)
+{
+    return specific != TARN_COLOR_NONE ? specific : general;
+}
+
+// Behind Tarn_SetCtlColors / Tarn_GetCtlColors: the whole table at once.
+void SetCtlColors(ControlRecord* rec, const CtlColors* colors);
+void GetCtlColors(const ControlRecord* rec, CtlColors* colors);
 
 // True for Windows before version 4, which gets black/white instead of the
 // 3D colours and the system font instead of the GUI font.
