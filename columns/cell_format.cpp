@@ -9,6 +9,7 @@
 
 #include <stdlib.h>
 
+#include "window/notify.h"
 #include "core/item_store.h"
 #include "core/items_api.h"
 #include "core/lock.h"
@@ -76,24 +77,31 @@ bool DescribeBitmap(HBITMAP hbm, BITMAP* bm)
     return true;
 }
 
+bool StoreSharedBitmapSize(ControlRecord* rec, BITMAP* size, HBITMAP hbm, bool* heightChanged)
+{
+    {
+        ItemLock lock;
+        BITMAP bm;
+        if (!DescribeBitmap(hbm, &bm))
+            return false;
+        *heightChanged = size->bmHeight != bm.bmHeight;
+        *size = bm;
+    }
+    UpdateControl(rec);
+    return true;
+}
+
 namespace {
 
 // Row -1: the one size every cell bitmap is drawn at (none when cleared).
 BOOL SetCellBitmapSize(ControlRecord* rec, HBITMAP hbm)
 {
-    LONG oldHeight;
-    {
-        ItemLock lock;
-        BITMAP bm;
-        if (!DescribeBitmap(hbm, &bm))
-            return FALSE;
-        oldHeight = rec->bmCellInfo.bmHeight;
-        rec->bmCellInfo = bm;
-    }
-    // Row heights may follow the bitmap height, which moves every row.
+    bool heightChanged = false;
     HWND hwnd = rec->hwnd;
-    UpdateControl(rec);
-    if (StillAlive(hwnd, rec) && rec->bmCellInfo.bmHeight != oldHeight)
+    if (!StoreSharedBitmapSize(rec, &rec->bmCellInfo, hbm, &heightChanged))
+        return FALSE;
+    // Row heights may follow the bitmap height, which moves every row.
+    if (heightChanged && ControlSurvived(hwnd, rec))
         RedrawAll(rec);
     return TRUE;
 }

@@ -31,3 +31,8 @@ BOOL GetCellInfo(ControlRecord* rec, CellInfo* info);
 // The BITMAP description of hbm into *bm (all zero for NULL); false, with *bm
 // untouched, when hbm is not a bitmap GDI can describe.
 bool DescribeBitmap(HBITMAP hbm, BITMAP* bm);
+
+// Row -1 of the cell and row infos: stores hbm's description as the one size
+// a kind of bitmap is drawn at (all zero for NULL) and re-runs the layout.
+// False, with nothing changed, when hbm cannot be read.
+bool StoreSharedBitmapSize(ControlRecord* rec, BITMAP* size, HBITMAP hbm, bool* heightChanged);

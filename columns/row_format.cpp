@@ -8,6 +8,7 @@
 #include <stdlib.h>
 
 #include "columns/cell_format.h"
+#include "window/notify.h"
 #include "core/item_store.h"
 #include "core/items_api.h"
 #include "core/lock.h"
@@ -35,19 +36,12 @@ namespace {
 // Row -1: the one size every row-header bitmap is drawn at (none when cleared).
 BOOL SetRowBitmapSize(ControlRecord* rec, HBITMAP hbm)
 {
-    LONG oldHeight;
-    {
-        ItemLock lock;
-        BITMAP bm;
-        if (!DescribeBitmap(hbm, &bm))
-            return FALSE;
-        oldHeight = rec->bmRowInfo.bmHeight;
-        rec->bmRowInfo = bm;
-    }
+    bool heightChanged = false;
     HWND hwnd = rec->hwnd;
-    UpdateControl(rec);
+    if (!StoreSharedBitmapSize(rec, &rec->bmRowInfo, hbm, &heightChanged))
+        return FALSE;
     // A new height may change every row's height, so every row is repainted.
-    if (StillAlive(hwnd, rec) && rec->bmRowInfo.bmHeight != oldHeight)
+    if (heightChanged && ControlSurvived(hwnd, rec))
         InvalidateRows(rec, 0, true);
     return TRUE;
 }

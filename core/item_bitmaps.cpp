@@ -1,5 +1,6 @@
 // Label and item bitmaps of rows. Bitmaps are the application's: the control
 // keeps handles and the shared size, and never deletes one.
+#include "window/notify.h"
 #include "core/item_store.h"
 #include "core/items_api.h"
 #include "core/lock.h"
@@ -43,7 +44,7 @@ BOOL SetBitmap(ControlRecord* rec, int index, HBITMAP hbm, const BitmapKind& kin
     rec->*kind.metrics = bm;
     rec->*kind.show = hbm != nullptr;
     UpdateControl(rec);
-    if (StillAlive(hwnd, rec))
+    if (ControlSurvived(hwnd, rec))
         RedrawAll(rec);
     return TRUE;
 }

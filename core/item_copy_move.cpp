@@ -4,6 +4,7 @@
 // leaves the control unchanged; a move is a copy followed by the removal of
 // the original, which the delete callback does not hear about since the item
 // lives on.
+#include "window/notify.h"
 #include "core/item_copy_move.h"
 
 #include <stddef.h>
@@ -123,7 +124,7 @@ int CopyItem(ControlRecord* rec, int source, int destination)
     // notification) once the lock is released and the copy is complete.
     HWND hwnd = rec->hwnd;
     SetItemLevel(rec, index, level);
-    if (!StillAlive(hwnd, rec))
+    if (!ControlSurvived(hwnd, rec))
         return -1;
     RepaintAfterInsert(rec, index);
     return index;
@@ -137,7 +138,7 @@ int MoveItem(ControlRecord* rec, int source, int destination)
     if (!CloseList(rec, false))
         return -1;
     int copied = CopyItem(rec, source, destination);
-    if (copied < 0 || !StillAlive(hwnd, rec))
+    if (copied < 0 || !ControlSurvived(hwnd, rec))
         return -1;
 
     // The copy pushed the original down when it went in at or before it.
@@ -145,7 +146,7 @@ int MoveItem(ControlRecord* rec, int source, int destination)
     TARNDELETEPROC callback = rec->deleteCallback;
     rec->deleteCallback = nullptr;
     DeleteString(rec, original);
-    if (!StillAlive(hwnd, rec))
+    if (!ControlSurvived(hwnd, rec))
         return -1;
     // Put the callback back unless the parent installed another meanwhile.
     if (!rec->deleteCallback)

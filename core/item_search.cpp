@@ -1,5 +1,6 @@
 // Searching items by text (prefix or whole text, ignoring case) and by item
 // data, and selecting what a text search finds.
+#include "window/notify.h"
 #include "core/item_search.h"
 
 #include <string.h>
@@ -25,7 +26,7 @@ int SelectFound(ControlRecord* rec, HWND hwnd, int found)
 {
     // A miss clears the selection, and notification 5 goes out either way.
     Tarn_SetCurSel(hwnd, found);
-    if (found >= 0 && StillAlive(hwnd, rec))
+    if (found >= 0 && ControlSurvived(hwnd, rec))
         Tarn_MakeRowVisible(hwnd, found);
     return found;
 }

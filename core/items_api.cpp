@@ -1,5 +1,6 @@
 // The exported item functions: count and locale, adding, inserting, deleting
 // and resetting items, item data, the enabled status and the delete callback.
+#include "window/notify.h"
 #include "core/items_api.h"
 
 #include "combo/drop_close.h"
@@ -17,7 +18,7 @@ void RepaintAfterInsert(ControlRecord* rec, int index)
         int sibling = PreviousSibling(rec, index);
         InvalidateRows(rec, sibling >= 0 ? sibling : index, true);
     }
-    if (StillAlive(hwnd, rec))
+    if (ControlSurvived(hwnd, rec))
         UpdateControl(rec);
 }
 
@@ -50,7 +51,7 @@ int DeleteString(ControlRecord* rec, int index)
         return -1;
     int parent = FindParent(rec, index);
     DeleteItem(rec, index);
-    if (!StillAlive(hwnd, rec))
+    if (!ControlSurvived(hwnd, rec))
         return -1;
     // Dependents stay and move up under the parent, whose tree lines change.
     InvalidateRows(rec, parent >= 0 ? parent : 0, true);

@@ -10,14 +10,6 @@
 #include "core/control_record.h"
 #include "window/notify.h"
 
-// Whether the control outlived a call that may reach the application (a
-// notification, a callback, a layout pass). hwnd is rec->hwnd read before the
-// call; a record without a window (plain data) cannot be destroyed meanwhile.
-inline bool StillAlive(HWND hwnd, const ControlRecord* rec)
-{
-    return !hwnd || ControlAlive(hwnd, rec);
-}
-
 // Insertion, deletion and reset. Index below 0 or not below count appends.
 int InsertString(ControlRecord* rec, int index, const char* text);
 int DeleteString(ControlRecord* rec, int index);    // new count, or -1

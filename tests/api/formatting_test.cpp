@@ -332,22 +332,6 @@ TEST_F(FormattingTest, TheEditFieldFontIsTheControlFontUntilSet)
     DeleteObject(big);
 }
 
-SIZE_T HeapBytesInUse()
-{
-    HANDLE heaps[64];
-    DWORD n = GetProcessHeaps(64, heaps);
-    SIZE_T total = 0;
-    for (DWORD i = 0; i < n && i < 64; ++i) {
-        PROCESS_HEAP_ENTRY e = {};
-        HeapLock(heaps[i]);
-        while (HeapWalk(heaps[i], &e))
-            if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                total += e.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return total;
-}
-
 TEST_F(FormattingTest, FormatsAreFreedWithTheirItems)
 {
     // Every path an item leaves by: deletion, a move (the original goes),

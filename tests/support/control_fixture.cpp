@@ -100,3 +100,19 @@ void AddItems(HWND hwnd, int n, const char* prefix)
         Tarn_AddString_A(hwnd, text);
     }
 }
+
+SIZE_T HeapBytesInUse()
+{
+    HANDLE heaps[64];
+    const DWORD n = GetProcessHeaps(64, heaps);
+    SIZE_T total = 0;
+    for (DWORD i = 0; i < n && i < 64; ++i) {
+        PROCESS_HEAP_ENTRY e = {};
+        HeapLock(heaps[i]);
+        while (HeapWalk(heaps[i], &e))
+            if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                total += e.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return total;
+}

@@ -49,5 +49,8 @@ private:
     std::function<void(const Notification&)> onNotify_;
 };
 
+// Bytes in busy blocks of every heap of the process: a leak shows as growth.
+SIZE_T HeapBytesInUse();
+
 // Adds n items "Item 0", "Item 1", ... to a control.
 void AddItems(HWND hwnd, int n, const char* prefix = "Item ");
