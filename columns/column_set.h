@@ -6,8 +6,6 @@
 // Frees every header text, the column array and the copy last handed out.
 void FreeColumns(ControlRecord* rec);
 
-// Column shown at display position pos.
-inline int ColumnAtPosition(const ControlRecord* rec, int pos) { return rec->columns[pos].columnAtPosition; }
 
 // Replaces the whole column set with copies of defs[0 .. count-1] (count 0:
 // one default column). False when refused or out of memory; the old set is

@@ -3,6 +3,7 @@
 #include "window/edit_field.h"
 
 #include "combo/drop_close.h"
+#include "core/shared_routines.h"
 #include "window/module.h"
 #include "window/notify.h"
 
@@ -78,14 +79,9 @@ HWND CreateEditField(ControlRecord* rec)
     DWORD style = WS_CHILD | WS_VISIBLE;
     if (GetWindowLongA(rec->hwnd, GWL_STYLE) & TARNS_AUTOHSCROLL)
         style |= ES_AUTOHSCROLL;
-    for (int pos = 0; pos < rec->columnCount; ++pos) {
-        const ColumnDef& col = rec->columns[rec->columns[pos].columnAtPosition];
-        if (col.width > 0) {
-            if (col.format & TARNCF_WORDWRAP)
-                style |= WS_VSCROLL | ES_MULTILINE;
-            break;
-        }
-    }
+    // The edit field wraps like the column it shows.
+    if (rec->columns[FirstVisibleColumn(rec)].format & TARNCF_WORDWRAP)
+        style |= WS_VSCROLL | ES_MULTILINE;
     // The new window stores itself in hwndEdit while it is being created.
     HWND edit = CreateWindowExA(0, TARN32_EDIT_CLASS, "", style, 0, 0, 0, 0, rec->hwnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(TARN32_ID_EDIT)), g_hInstance, nullptr);

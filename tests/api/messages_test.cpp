@@ -163,13 +163,22 @@ TEST_F(Messages, SizeRightButtonAndMinimizeNotify)
 
 TEST_F(Messages, DropDownTypesFitTheirHeightToTheField)
 {
+    // The field is one line of the control font plus a 2-pixel margin above
+    // and below, with or without an edit field.
+    TEXTMETRICA tm;
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
     for (DWORD type : {TARNS_DROPDOWN, TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
         HWND hwnd = Create(type, 1, 200, 150);
         RECT rc;
         GetClientRect(hwnd, &rc);
-        // No header: the client area is exactly one field high.
-        EXPECT_LT(rc.bottom, 150);
-        EXPECT_GT(rc.bottom, 0);
+        // No header: the client area is exactly one field high; the width stays.
+        EXPECT_EQ(rc.bottom, tm.tmHeight + 4);
+        EXPECT_EQ(rc.right, 200);
         DestroyWindow(hwnd);
     }
 }

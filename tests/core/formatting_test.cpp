@@ -12,6 +12,7 @@
 #include "columns/cell_format.h"
 #include "columns/ctl_colors.h"
 #include "columns/row_format.h"
+#include "plain_record.h"
 #include "core/item_copy_move.h"
 #include "core/item_store.h"
 #include "core/items_api.h"
@@ -117,15 +118,7 @@ class FormattingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        memset(&rec_, 0, sizeof rec_);
-        rec_.columnCount = kColumns;
-        rec_.columns = static_cast<ColumnDef*>(calloc(kColumns, sizeof(ColumnDef)));
-        for (int i = 0; i < kColumns; ++i) {
-            rec_.columns[i].width = 100;
-            rec_.columns[i].position = rec_.columns[i].columnAtPosition = i;
-        }
-        rec_.curSel = rec_.currentItem = rec_.virtualItemIndex = -1;
-        rec_.redraw = TRUE;
+        InitPlainRecord(&rec_, kColumns);
         for (int i = 0; i < 4; ++i)
             ASSERT_EQ(InsertString(&rec_, -1, "row"), i);
         small_ = CreateBitmap(13, 7, 1, 1, nullptr);
@@ -135,9 +128,7 @@ protected:
     }
     void TearDown() override
     {
-        rec_.virtualFetchCallback = nullptr;
-        ResetItems(&rec_);
-        free(rec_.columns);
+        FreePlainRecord(&rec_);
         DeleteObject(small_);
         DeleteObject(tall_);
     }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plain_record.h"
 #include "core/hierarchy.h"
 #include "core/item_copy_move.h"
 #include "core/item_store.h"
@@ -25,22 +26,8 @@ using Ints = std::vector<int>;
 
 class HierarchyTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        memset(&rec_, 0, sizeof rec_);
-        rec_.columnCount = 1;
-        rec_.columns = static_cast<ColumnDef*>(calloc(1, sizeof(ColumnDef)));
-        rec_.columns[0].width = 100;
-        rec_.curSel = rec_.currentItem = rec_.virtualItemIndex = -1;
-        rec_.redraw = TRUE;
-    }
-    void TearDown() override
-    {
-        rec_.virtualFetchCallback = nullptr;
-        rec_.deleteCallback = nullptr;
-        ResetItems(&rec_);
-        free(rec_.columns);
-    }
+    void SetUp() override { InitPlainRecord(&rec_, 1); }
+    void TearDown() override { FreePlainRecord(&rec_); }
 
     // Replaces the items by one per level, item data = its original index.
     void Build(const Ints& levels)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plain_record.h"
 #include "core/hierarchy.h"
 #include "core/item_copy_move.h"
 #include "core/item_search.h"
@@ -25,27 +26,8 @@ protected:
     void SetUp() override { Init(1); }
     void TearDown() override { Destroy(); }
 
-    void Init(int columns)
-    {
-        memset(&rec_, 0, sizeof rec_);
-        rec_.columnCount = columns;
-        rec_.columns = static_cast<ColumnDef*>(calloc(columns, sizeof(ColumnDef)));
-        for (int i = 0; i < columns; ++i) {
-            rec_.columns[i].width = 100;
-            rec_.columns[i].position = rec_.columns[i].columnAtPosition = i;
-        }
-        rec_.curSel = rec_.currentItem = rec_.virtualItemIndex = -1;
-        rec_.redraw = TRUE;
-        rec_.locale = 0x400;
-    }
-    void Destroy()
-    {
-        rec_.virtualFetchCallback = nullptr;
-        rec_.deleteCallback = nullptr;
-        ResetItems(&rec_);
-        free(rec_.columns);
-        rec_.columns = nullptr;
-    }
+    void Init(int columns) { InitPlainRecord(&rec_, columns); }
+    void Destroy() { FreePlainRecord(&rec_); }
     void Reinit(int columns)
     {
         Destroy();
