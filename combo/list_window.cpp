@@ -1,15 +1,21 @@
 // TDropDown_WndProc: the list window that shows the rows. It keeps no state
 // of its own; window long 0 holds the control's record, given as the
-// creation parameter.
+// creation parameter. It takes no keyboard input: the focus stays on the
+// control or its edit field.
 #include "columns/ctl_colors.h"
 #include "core/control_record.h"
+#include "core/shared_routines.h"
+#include "layout/scrolling.h"
+#include "window/control_window.h"
 #include "window/gdi_guards.h"
 #include "window/notify.h"
+#include "window/tracking.h"
 
 namespace {
 ControlRecord* ListRecord(HWND list)
 {
-    return reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(list, 0));
+    const LONG_PTR value = GetWindowLongPtrA(list, 0);
+    return value == -1 ? nullptr : reinterpret_cast<ControlRecord*>(value);
 }
 
 // Rows are drawn by the item-area painter; until it exists the list shows
@@ -23,41 +29,116 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc)
         FillRect(dc, &client, background.get());
 }
 
+LRESULT OnListNcCreate(HWND list, const CREATESTRUCTA* cs)
+{
+    auto* rec = static_cast<ControlRecord*>(cs->lpCreateParams);
+    if (!rec)
+        return FALSE;
+    SetWindowLongPtrA(list, 0, reinterpret_cast<LONG_PTR>(rec));
+    rec->hwndDropDown = list;
+    return TRUE;
+}
+
+void OnListCreate(ControlRecord* rec, HWND list)
+{
+    SetPropA(list, TARN32_PROP_DROPDOWN, reinterpret_cast<HANDLE>(1));
+    const int type = ControlType(rec);
+    if (type == TARNS_DROPDOWN || type == TARNS_DROPDOWNLIST) {
+        HWND hwnd = rec->hwnd;
+        Notify(rec, TARNN_DROPDOWNCREATED);
+        if (!ControlSurvived(hwnd, rec) || !IsWindow(list))
+            return;
+    }
+    ResetScrollBars(rec, list);
+    UpdateControl(rec);
+}
+
+void OnListDestroy(ControlRecord* rec, HWND list)
+{
+    RemovePropA(list, TARN32_PROP_DROPDOWN);
+    if (!rec->isListBox)
+        Notify(rec, TARNN_DROPDOWNDESTROYED);
+}
+
+void OnListScroll(ControlRecord* rec, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (lp != 0)
+        return;   // only the window's own bars
+    const int code = LOWORD(wp);
+    const int position = static_cast<short>(HIWORD(wp));
+    if (msg == WM_VSCROLL)
+        VScrollCommand(rec, code, position);
+    else
+        HScrollCommand(rec, code, position);
+}
+
+void OnListMouseMove(ControlRecord* rec)
+{
+    if (!Notify(rec, TARNN_MOUSEMOVE))
+        return;
+    if (rec->ignoreMouseMoves > 0)
+        --rec->ignoreMouseMoves;
+}
+
+bool RightAndMiddleIgnored(const ControlRecord* rec)
+{
+    return (GetWindowLongA(rec->hwnd, GWL_STYLE) & TARNS_LEFTBUTTONONLY) != 0;
+}
+
 } // namespace
 
 extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LPARAM lp)
 {
-    ControlRecord* rec = ListRecord(list);
     if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        rec = static_cast<ControlRecord*>(cs->lpCreateParams);
-        SetWindowLongPtrA(list, 0, reinterpret_cast<LONG_PTR>(rec));
-    }
-    if (rec == nullptr)
+        if (GetWindowLongPtrA(list, 0) == 0 && !OnListNcCreate(list, reinterpret_cast<CREATESTRUCTA*>(lp)))
+            return FALSE;
         return DefWindowProcA(list, msg, wp, lp);
+    }
+    ControlRecord* rec = ListRecord(list);
+    if (rec == nullptr)
+        return msg == WM_NCDESTROY ? DefWindowProcA(list, msg, wp, lp) : 0;
 
     switch (msg) {
     case WM_CREATE:
-        SetPropA(list, TARN32_PROP_DROPDOWN, reinterpret_cast<HANDLE>(1));
-        rec->hwndDropDown = list;
+        OnListCreate(rec, list);
         return 0;
     case WM_DESTROY:
-        RemovePropA(list, TARN32_PROP_DROPDOWN);
-        if (!rec->isListBox) {
-            if (rec->hwndDropDown == list)
-                rec->hwndDropDown = nullptr;
-            Notify(rec, TARNN_DROPDOWNDESTROYED);
-        }
+        OnListDestroy(rec, list);
         return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrA(list, 0, 0);
+        SetWindowLongPtrA(list, 0, -1);
         return DefWindowProcA(list, msg, wp, lp);
+    case WM_ACTIVATE:
+    case WM_SETFOCUS:
+        return 0;
+    case WM_SETREDRAW:
+        OnSetRedraw(rec, static_cast<BOOL>(wp));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_PAINT:
     case WM_PRINT:
         return PaintIntoDC(list, reinterpret_cast<HDC>(wp), [rec, list](HDC dc) { PaintList(rec, list, dc); });
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_CONTEXTMENU:
+        return SendMessageA(rec->hwnd, msg, wp, lp);
+    case WM_CANCELMODE:
+        CancelTracking(rec);
+        return 0;
+    case WM_CTLCOLOREDIT:
+        return OnCtlColorEdit(rec, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        OnListScroll(rec, msg, wp, lp);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnListMouseMove(rec);
+        return 0;
     case WM_RBUTTONUP:
+        if (RightAndMiddleIgnored(rec)) {
+            HWND hwnd = rec->hwnd;
+            Notify(rec, TARNN_RBUTTONUP);
+            return IsWindow(list) && ControlSurvived(hwnd, rec) ? DefWindowProcA(list, msg, wp, lp) : 0;
+        }
         Notify(rec, TARNN_RBUTTONUP);
         return 0;
     default:

@@ -1,16 +1,36 @@
 // Row heights, the field height and the overhead in front of the first column.
 //
-// Variable row heights are measured from the wrapping columns once the text
-// layout routine exists; until then every row is laid out at the fixed
-// height, which is also what the fixed-height style asks for.
+// Nothing is cached: every height is recomputed from the record, the item and
+// the columns, so that a change of font, bitmap or option shows at once.
 #include "layout/row_geometry.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "columns/cell_format.h"
+#include "core/item_store.h"
+#include "core/lock.h"
+#include "core/shared_routines.h"
+#include "layout/text_layout.h"
+#include "window/gdi_guards.h"
 #include "window/notify.h"
 
 namespace {
 int PositiveOrZero(int v) { return v > 0 ? v : 0; }
+
+bool GridAddsLine(const ControlRecord* rec)
+{
+    return rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2);
+}
+
+// Height of a readable bitmap, or -1 when GDI cannot describe it.
+int BitmapHeight(HBITMAP hbm)
+{
+    BITMAP bm;
+    if (!hbm || !GetObjectA(hbm, sizeof bm, &bm))
+        return -1;
+    return bm.bmHeight;
+}
 
 int FixedItemHeight(const ControlRecord* rec)
 {
@@ -22,17 +42,100 @@ int FixedItemHeight(const ControlRecord* rec)
         h = std::max<int>(h, rec->bmLabel.bmHeight);
     if (rec->showBitmaps)
         h = std::max<int>(h, rec->bmItemBitmap.bmHeight);
-    if (rec->showGrid && !rec->show3D && (rec->gridStyle == 1 || rec->gridStyle == 2))
+    if (GridAddsLine(rec))
         h += 1;
     if (rec->rowHeaderWidth != 0)
         h = std::max<int>({h, rec->tmRowHeader.tmHeight + 3, rec->bmRowInfo.bmHeight + 3});
     return h;
 }
+
+bool BitmapOnly(const CellFormat* cell) { return cell && (cell->bitmapStyle & 1); }
+
+// Height of a wrapping text laid out in the column's width, less the room the
+// cell's bitmap and the margins take; the font is already in the DC.
+int WrappedTextHeight(const ControlRecord* rec, HDC dc, int column, const char* text, const CellFormat* cell)
+{
+    RECT rc = {0, 0, rec->columns[column].width, 0};
+    BITMAP bm;
+    if (cell && cell->hbm && rec->bmCellInfo.bmWidth >= 1 && GetObjectA(cell->hbm, sizeof bm, &bm))
+        rc.right -= bm.bmWidth + (3 * rec->avgCharWidth) / 2;
+    else
+        rc.right -= rec->avgCharWidth;
+    DrawTextWrapped(dc, text, static_cast<int>(strlen(text)), &rc, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK,
+                    rec->itemLines);
+    return rc.bottom - rc.top;
 }
 
-int ItemHeight(ControlRecord* rec, int)
+bool Wraps(const ControlRecord* rec, int column) { return (rec->columns[column].format & TARNCF_WORDWRAP) != 0; }
+
+const char* CellText(const TarnItem* item, int column)
 {
-    return FixedItemHeight(rec);
+    return item->texts && item->texts[column] ? item->texts[column] : "";
+}
+
+int VariableItemHeight(ControlRecord* rec, int index)
+{
+    int h = PositiveOrZero(rec->tmFont.tmHeight);
+    TarnItem* item = GetItem(rec, index);
+    if (item) {
+        WindowDC dc(rec->hwnd);
+        if (dc) {
+            {
+                SelectGuard font(dc.get(), rec->hfont);
+                for (int col = 0; col < rec->columnCount; ++col) {
+                    const CellFormat* cell = ItemCellFormat(item, col);
+                    if (rec->columns[col].width == 0 || BitmapOnly(cell) || (cell && cell->hfont))
+                        continue;
+                    if (Wraps(rec, col) && *CellText(item, col))
+                        h = std::max(h, WrappedTextHeight(rec, dc.get(), col, CellText(item, col), cell));
+                }
+            }
+            for (int col = 0; item->cellInfo && col < rec->columnCount; ++col) {
+                const CellFormat* cell = &item->cellInfo[col];
+                if (rec->columns[col].width == 0)
+                    continue;
+                if (cell->hfont && !BitmapOnly(cell)) {
+                    SelectGuard font(dc.get(), cell->hfont);
+                    if (Wraps(rec, col)) {
+                        if (*CellText(item, col))
+                            h = std::max(h, WrappedTextHeight(rec, dc.get(), col, CellText(item, col), cell));
+                    } else {
+                        TEXTMETRICA tm;
+                        if (GetTextMetricsA(dc.get(), &tm))
+                            h = std::max<int>(h, tm.tmHeight);
+                    }
+                }
+                if (rec->bmCellInfo.bmWidth > 0)
+                    h = std::max(h, BitmapHeight(cell->hbm));
+            }
+        }
+    }
+    if (rec->show3D)
+        h += 2;
+    if (rec->rowHeaderWidth != 0) {
+        h = std::max<int>(h, rec->tmRowHeader.tmHeight + 3);
+        if (item && item->rowInfo && rec->bmRowInfo.bmWidth > 0) {
+            const int bh = BitmapHeight(item->rowInfo->hbm);
+            if (bh >= 0)
+                h = std::max(h, bh + 3);
+        }
+    }
+    if (item && rec->showLabels)
+        h = std::max(h, BitmapHeight(item->hbmLabel));
+    if (item && rec->showBitmaps)
+        h = std::max(h, BitmapHeight(item->hbmBitmap));
+    if (GridAddsLine(rec))
+        h += 1;
+    ReleaseItem(rec);
+    return h;
+}
+} // namespace
+
+int ItemHeight(ControlRecord* rec, int index)
+{
+    if (rec->fixedItemHeight || (index == 0 && rec->count == 0))
+        return FixedItemHeight(rec);
+    return VariableItemHeight(rec, index);
 }
 
 int FieldHeight(ControlRecord* rec)
@@ -40,8 +143,20 @@ int FieldHeight(ControlRecord* rec)
     if (!rec->hwndEdit)
         return ItemHeight(rec, rec->currentItem < 1 ? 0 : rec->currentItem) + 4;
     int h = rec->tmEditCtl.tmHeight + 4;
-    if (rec->rowHeaderWidth != 0)
-        h = std::max<int>({h, rec->tmRowHeader.tmHeight + 3, rec->bmRowInfo.bmHeight + 3});
+    if (rec->rowHeaderWidth == 0)
+        return h;
+    if (rec->fixedItemHeight)
+        return std::max<int>({h, rec->tmRowHeader.tmHeight + 3, rec->bmRowInfo.bmHeight + 3});
+    if (rec->currentItem >= 0 && rec->count > 0) {
+        h = std::max<int>(h, rec->tmRowHeader.tmHeight + 3);
+        TarnItem* item = GetItem(rec, rec->currentItem);
+        if (item && item->rowInfo && rec->bmRowInfo.bmWidth >= 1) {
+            const int bh = BitmapHeight(item->rowInfo->hbm);
+            if (bh >= 0)
+                h = std::max(h, bh + 3);
+        }
+        ReleaseItem(rec);
+    }
     return h;
 }
 
@@ -69,4 +184,35 @@ bool UpdateOverheadWidth(ControlRecord* rec)
         return true;
     rec->overheadWidth = width;
     return Notify(rec, TARNN_OVERHEADCHANGE);
+}
+
+extern "C" int WINAPI Tarn_GetItemHeight(HWND hwnd, int index)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    if (index == -1)
+        return FieldHeight(rec);
+    if (!IsValidRow(rec, index))
+        return -1;
+    return ItemHeight(rec, index);
+}
+
+extern "C" int WINAPI Tarn_GetItemLines(HWND hwnd)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    ItemLock lock;
+    return rec->itemLines;
+}
+
+extern "C" BOOL WINAPI Tarn_SetItemLines(HWND hwnd, int lines)
+{
+    ControlRecord* rec = GetRecord(hwnd);
+    if (lines < 1)
+        return FALSE;
+    if (lines == rec->itemLines)
+        return TRUE;
+    rec->itemLines = lines;
+    UpdateControl(rec);
+    if (ControlSurvived(hwnd, rec))
+        InvalidateRows(rec, 0, true, true);
+    return TRUE;
 }

@@ -134,6 +134,10 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs)
     const DWORD style = static_cast<DWORD>(cs->style);
     SetPropA(hwnd, TARN32_PROP_CONTROL, reinterpret_cast<HANDLE>(1));
     SetDefaults(rec, style);
+    // Nothing is laid out until the fonts and children exist: a layout with
+    // half-set metrics would already move a drop-down type to a height it
+    // does not keep.
+    rec->shown = 0;
 
     if (!Tarn_SetColumns(hwnd, 0, nullptr))
         return -1;
@@ -156,6 +160,7 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs)
         SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(rec->hfont), FALSE);
 
     ResetItems(rec);
+    rec->shown = (style & WS_VISIBLE) ? 1 : 0;
     UpdateControl(rec);
     CancelTracking(rec);
     return 0;

@@ -13,17 +13,29 @@
 
 void OnSize(ControlRecord* rec, WPARAM kind, int width, int height)
 {
+    HWND hwnd = rec->hwnd;
     if (kind != SIZE_MINIMIZED) {
         if (rec->layoutDepth == 0) {
             rec->clientWidth = width;
             rec->clientHeight = height;
         }
         UpdateControl(rec);
+        if (!ControlSurvived(hwnd, rec))
+            return;
         if (rec->isListBox && rec->currentItem >= 0)
-            Tarn_MakeRowVisible(rec->hwnd, rec->currentItem);
+            Tarn_MakeRowVisible(hwnd, rec->currentItem);
+        if (!ControlSurvived(hwnd, rec))
+            return;
         RedrawAll(rec);
         UpdateVScrollBar(rec);
-        ReapplyHorizontalScroll(rec);
+        // The list may now be wider or narrower: the same extent and offset
+        // are applied again so that the offset stays within its limits.
+        Tarn_SetHorizontalExtent(hwnd, rec->horizontalExtent);
+        if (!ControlSurvived(hwnd, rec))
+            return;
+        Tarn_SetHorizontalOffset(hwnd, rec->horizontalOffset);
+        if (!ControlSurvived(hwnd, rec))
+            return;
     }
     Notify(rec, TARNN_SIZE);
 }
