@@ -2,7 +2,7 @@
 // of its own; window long 0 holds the control's record, given as the
 // creation parameter. It takes no keyboard input: the focus stays on the
 // control or its edit field.
-#include "columns/ctl_colors.h"
+#include "combo/list_paint.h"
 #include "core/control_record.h"
 #include "core/shared_routines.h"
 #include "layout/scrolling.h"
@@ -16,17 +16,6 @@ ControlRecord* ListRecord(HWND list)
 {
     const LONG_PTR value = GetWindowLongPtrA(list, 0);
     return value == -1 ? nullptr : reinterpret_cast<ControlRecord*>(value);
-}
-
-// Rows are drawn by the item-area painter; until it exists the list shows
-// its background.
-void PaintList(ControlRecord* rec, HWND list, HDC dc)
-{
-    RECT client;
-    GetClientRect(list, &client);
-    BrushGuard background(CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR])));
-    if (background)
-        FillRect(dc, &client, background.get());
 }
 
 LRESULT OnListNcCreate(HWND list, const CREATESTRUCTA* cs)
@@ -118,7 +107,7 @@ extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LP
         return 1;
     case WM_PAINT:
     case WM_PRINT:
-        return PaintIntoDC(list, reinterpret_cast<HDC>(wp), [rec, list](HDC dc) { PaintList(rec, list, dc); });
+        return PaintIntoDC(list, reinterpret_cast<HDC>(wp), [rec, list](HDC dc, const RECT* update) { PaintList(rec, list, dc, update); });
     case WM_CONTEXTMENU:
         return SendMessageA(rec->hwnd, msg, wp, lp);
     case WM_CANCELMODE:

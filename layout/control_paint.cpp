@@ -1,17 +1,179 @@
-// Painting of the control window, shared by WM_PAINT and WM_PRINT.
+// Painting of the control window, shared by WM_PAINT and WM_PRINT: the header
+// band with the corner cell, the field with its row header, and the drop
+// button or, for the list-box type, the groove above the list.
 //
-// The header band, the field contents and the drop button are drawn by the
-// item-area painter; until it exists the control shows its background, so
-// that nothing is left unpainted.
+// Everything is drawn into one off-screen bitmap of the client size and put
+// on the screen with a single BitBlt, so the control does not flicker. When
+// no bitmap can be had, each element is drawn straight onto the target,
+// clipped to where it meets the update rectangle.
+#include <algorithm>
+
 #include "columns/ctl_colors.h"
+#include "columns/header_band.h"
+#include "columns/header_paint.h"
+#include "combo/combo_layout.h"
+#include "core/item_store.h"
+#include "layout/item_paint.h"
+#include "layout/row_geometry.h"
 #include "window/control_window.h"
 #include "window/gdi_guards.h"
 
-void PaintControl(ControlRecord* rec, HDC dc)
+namespace {
+bool Meets(const RECT& a, const RECT& b)
+{
+    RECT both;
+    return IntersectRect(&both, &a, &b) != 0;
+}
+
+// Where the elements go: the buffer (no clipping needed) or the target
+// (clipped to element and update rectangle).
+struct Canvas {
+    HDC dc;
+    bool direct;
+    RECT update;
+};
+
+template <typename Draw>
+void DrawElement(const Canvas& canvas, const RECT& element, Draw draw)
+{
+    if (!Meets(element, canvas.update))
+        return;
+    if (!canvas.direct) {
+        draw(canvas.dc);
+        return;
+    }
+    RECT clip;
+    IntersectRect(&clip, &element, &canvas.update);
+    ClipGuard guard(canvas.dc, clip);
+    draw(canvas.dc);
+}
+
+void FillColor(HDC dc, const RECT& rc, COLORREF color)
+{
+    BrushGuard brush(CreateSolidBrush(ResolveColor(color)));
+    if (brush)
+        FillRect(dc, &rc, brush.get());
+}
+
+void DropButtonRect(const ControlRecord* rec, const RECT& client, RECT* rc)
+{
+    SetRect(rc, client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right,
+            client.top + HeaderHeight(rec) + FieldHeight(const_cast<ControlRecord*>(rec)));
+}
+
+void PaintField(ControlRecord* rec, const Canvas& canvas, HDC work1, HDC work2, const RECT& client)
+{
+    RECT field;
+    FieldRect(rec, &field);
+    RECT inner = field;
+    InflateRect(&inner, 0, -2);
+    RECT box = {client.left, field.top, client.left + rec->rowHeaderWidth, field.bottom};
+    const bool listOnly = ControlType(rec) == TARNS_DROPDOWNLIST;
+    const bool enabled = IsWindowEnabled(rec->hwnd) != 0;
+
+    if (rec->currentItem < 0) {
+        if (listOnly) {
+            const bool focused = GetFocus() == rec->hwnd;
+            DrawElement(canvas, inner, [&](HDC dc) {
+                FillColor(dc, inner, rec->colors[focused ? TARNCLR_SELBACKCOLOR : TARNCLR_BACKCOLOR]);
+            });
+        }
+        if (rec->rowHeaderWidth != 0) {
+            DrawElement(canvas, box, [&](HDC dc) {
+                FillColor(dc, box, rec->colors[TARNCLR_ROWHEADERBACKCOLOR]);
+                MoveToEx(dc, box.right - 1, box.top, nullptr);
+                LineTo(dc, box.right - 1, box.bottom);
+            });
+        }
+        return;
+    }
+    if (listOnly) {
+        const int width = std::max<int>(0, client.right - rec->rowHeaderWidth - GetSystemMetrics(SM_CXVSCROLL));
+        DrawElement(canvas, inner, [&](HDC dc) {
+            TarnItem* item = GetItem(rec, rec->currentItem);
+            BOOL rowEnabled = TRUE;
+            PaintRow(rec, true, width, dc, work1, work2, item, rec->currentItem, inner, &rowEnabled);
+            ReleaseItem(rec);
+        });
+    }
+    if (rec->rowHeaderWidth != 0) {
+        DrawElement(canvas, box, [&](HDC dc) {
+            TarnItem* item = GetItem(rec, rec->currentItem);
+            PaintRowHeader(rec, dc, work1, work2, item, rec->currentItem, box, true, enabled);
+            ReleaseItem(rec);
+        });
+    }
+}
+} // namespace
+
+void PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
 {
     RECT client;
     GetClientRect(rec->hwnd, &client);
-    BrushGuard background(CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR])));
-    if (background)
-        FillRect(dc, &client, background.get());
+    RECT update = updateRect ? *updateRect : client;
+    // The permanent list paints itself; the control paints only what lies
+    // above it.
+    if (rec->isListBox && rec->hwndDropDown) {
+        RECT list;
+        GetWindowRect(rec->hwndDropDown, &list);
+        MapWindowPoints(nullptr, rec->hwnd, reinterpret_cast<POINT*>(&list), 2);
+        if (list.top > client.top)
+            update.bottom = std::min(update.bottom, list.top);
+    }
+    if (!IntersectRect(&update, &update, &client))
+        return;
+
+    // The background brush is made afresh at every paint, so a colour change
+    // shows at the next one.
+    if (rec->hbrEditBack)
+        DeleteObject(rec->hbrEditBack);
+    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    MemoryDC work1(target), work2(target);
+    if (!work1 || !work2 || !rec->hbrEditBack)
+        return;
+
+    // The buffer covers the update rectangle only; its origin is moved so
+    // that everything is drawn in client coordinates.
+    MemoryDC buffer(target);
+    BitmapGuard bitmap(buffer ? CreateBitmapLike(target, update.right - update.left, update.bottom - update.top)
+                              : nullptr);
+    const bool direct = !bitmap;
+    SelectGuard bufferBitmap(buffer.get(), bitmap.get());
+    if (!direct)
+        SetViewportOrgEx(buffer.get(), -update.left, -update.top, nullptr);
+    const Canvas canvas = {direct ? target : buffer.get(), direct, update};
+
+    SelectGuard targetPen(target, GetStockObject(BLACK_PEN));
+    SelectGuard bufferPen(direct ? nullptr : buffer.get(), GetStockObject(BLACK_PEN));
+    DrawElement(canvas, client, [&](HDC dc) { FillRect(dc, &update, rec->hbrEditBack); });
+
+    if (rec->showHeader != 0) {
+        RECT band;
+        HeaderBandRect(rec, &band);
+        DrawElement(canvas, band, [&](HDC dc) {
+            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, band.right - band.left);
+        });
+        if (rec->rowHeaderWidth != 0) {
+            RECT corner = {client.left, client.top, client.left + rec->rowHeaderWidth, band.bottom};
+            DrawElement(canvas, corner, [&](HDC dc) { PaintCorner(rec, dc, work1.get(), work2.get(), corner); });
+        }
+    }
+    PaintField(rec, canvas, work1.get(), work2.get(), client);
+
+    if (!rec->isListBox) {
+        RECT button;
+        DropButtonRect(rec, client, &button);
+        DrawElement(canvas, button, [&](HDC dc) { DrawDropButton(rec, dc, button); });
+    } else {
+        DrawElement(canvas, client, [&](HDC dc) { DrawListBoxSeparator(rec, dc); });
+    }
+
+    if (!direct) {
+        BitBlt(target, update.left, update.top, update.right - update.left, update.bottom - update.top, buffer.get(),
+               update.left, update.top, SRCCOPY);
+        // The groove is drawn once more on the target itself, where it also
+        // reaches the pixels outside the buffer.
+        if (rec->isListBox)
+            DrawListBoxSeparator(rec, target);
+    }
 }

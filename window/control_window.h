@@ -38,6 +38,3 @@ void OnMouseMove(ControlRecord* rec, WPARAM keys, int x, int y);
 void OnButtonDown(ControlRecord* rec, WPARAM keys, int x, int y, bool doubleClick);
 void OnButtonUp(ControlRecord* rec, WPARAM keys, int x, int y);
 void OnMouseWheel(ControlRecord* rec, int delta);
-
-// Painting of the control window (header band, field, drop button) into dc.
-void PaintControl(ControlRecord* rec, HDC dc);

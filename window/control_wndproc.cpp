@@ -1,6 +1,7 @@
 // Tarn_WndProc: the window procedure of class "Tarn32", a flat dispatch to
 // the named handlers of window/control_window.h.
 #include "combo/drop_close.h"
+#include "layout/item_paint.h"
 #include "window/control_window.h"
 #include "window/gdi_guards.h"
 #include "window/notify.h"
@@ -71,7 +72,7 @@ extern "C" LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         return OnGetTextLength(rec);
     case WM_PAINT:
     case WM_PRINT:
-        return PaintIntoDC(hwnd, reinterpret_cast<HDC>(wp), [rec](HDC dc) { PaintControl(rec, dc); });
+        return PaintIntoDC(hwnd, reinterpret_cast<HDC>(wp), [rec](HDC dc, const RECT* update) { PaintControl(rec, dc, update); });
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

@@ -113,19 +113,49 @@ inline bool MeasureFont(HWND hwnd, HFONT font, TEXTMETRICA* tm)
     return GetTextMetricsA(dc.get(), tm) != 0;
 }
 
+// Limits drawing on dc to rc until the end of its scope (the DC's earlier
+// clipping and selections come back with it).
+class ClipGuard {
+public:
+    ClipGuard(HDC dc, const RECT& rc) : dc_(dc), saved_(SaveDC(dc))
+    {
+        IntersectClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+    }
+    ~ClipGuard()
+    {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    ClipGuard(const ClipGuard&) = delete;
+    ClipGuard& operator=(const ClipGuard&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// A bitmap compatible with dc in planes and colour depth.
+inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
+{
+    if (width < 1 || height < 1)
+        return nullptr;
+    return CreateCompatibleBitmap(dc, width, height);
+}
+
 // WM_PAINT and WM_PRINT share one paint routine: with a DC in wParam it
-// paints into that DC, without one between BeginPaint and EndPaint.
+// paints the whole client area into that DC (update NULL), without one it
+// paints the invalid rectangle between BeginPaint and EndPaint.
 template <typename PaintFn>
 LRESULT PaintIntoDC(HWND hwnd, HDC given, PaintFn paint)
 {
     if (given) {
-        paint(given);
+        paint(given, static_cast<const RECT*>(nullptr));
         return 0;
     }
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (dc)
-        paint(dc);
+        paint(dc, static_cast<const RECT*>(&ps.rcPaint));
     EndPaint(hwnd, &ps);
     return 0;
 }

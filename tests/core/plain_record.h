@@ -17,6 +17,8 @@ inline void InitPlainRecord(ControlRecord* rec, int columns)
     rec->columns = static_cast<ColumnDef*>(std::calloc(columns, sizeof(ColumnDef)));
     for (int i = 0; i < columns; ++i) {
         rec->columns[i].width = 100;
+        rec->columns[i].backColor = rec->columns[i].textColor = TARN_COLOR_NONE;
+        rec->columns[i].selBackColor = rec->columns[i].selTextColor = TARN_COLOR_NONE;
         rec->columns[i].position = rec->columns[i].columnAtPosition = i;
     }
     rec->curSel = rec->currentItem = rec->virtualItemIndex = -1;

@@ -1,0 +1,127 @@
+// Painting of the list window, shared by WM_PAINT and WM_PRINT.
+//
+// Each visible row is drawn into one off-screen bitmap as tall as the
+// tallest visible row and copied to its place with one BitBlt, so rows do not
+// flicker while they are repainted. When no bitmap can be had, each row is
+// drawn straight onto the window, clipped to where it meets the update area.
+#include "combo/list_paint.h"
+
+#include <algorithm>
+
+#include "columns/ctl_colors.h"
+#include "columns/header_paint.h"
+#include "core/item_store.h"
+#include "layout/column_geometry.h"
+#include "layout/item_paint.h"
+#include "layout/row_geometry.h"
+#include "window/gdi_guards.h"
+
+namespace {
+bool Meets(const RECT& a, const RECT& b)
+{
+    RECT both;
+    return IntersectRect(&both, &a, &b) != 0;
+}
+
+// Draws one element of rc (list coordinates): into the row bitmap at (0, 0)
+// and copied, or directly with a clip region.
+template <typename Draw>
+void DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, Draw draw)
+{
+    if (!Meets(rc, update))
+        return;
+    const int width = rc.right - rc.left, height = rc.bottom - rc.top;
+    if (rowDC) {
+        draw(rowDC, RECT{0, 0, width, height});
+        BitBlt(target, rc.left, rc.top, width, height, rowDC, 0, 0, SRCCOPY);
+        return;
+    }
+    RECT clip;
+    IntersectRect(&clip, &rc, &update);
+    ClipGuard guard(target, clip);
+    draw(target, rc);
+}
+
+// The tallest of the rows that fill the item area from topIndex.
+int TallestVisibleRow(ControlRecord* rec, int areaHeight)
+{
+    int tallest = 0;
+    for (int row = rec->topIndex, y = 0; row >= 0 && row < rec->count && y < areaHeight; ++row) {
+        const int h = ItemHeight(rec, row);
+        tallest = std::max(tallest, h);
+        y += h;
+    }
+    return tallest;
+}
+} // namespace
+
+void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
+{
+    RECT client;
+    GetClientRect(list, &client);
+    const RECT update = updateRect ? *updateRect : client;
+
+    if (rec->hbrEditBack)
+        DeleteObject(rec->hbrEditBack);
+    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    MemoryDC work1(dc), work2(dc);
+    if (!work1 || !work2 || !rec->hbrEditBack)
+        return;
+
+    RECT area = client;
+    area.left += rec->rowHeaderWidth;
+    const int areaWidth = std::max<int>(0, area.right - area.left);
+
+    MemoryDC rowDC(dc);
+    BitmapGuard rowBitmap(rowDC ? CreateBitmapLike(dc, std::max(rec->rowHeaderWidth, areaWidth),
+                                                   TallestVisibleRow(rec, area.bottom - area.top))
+                                : nullptr);
+    SelectGuard rowSelect(rowDC.get(), rowBitmap.get());
+    HDC drawDC = rowBitmap ? rowDC.get() : nullptr;
+
+    SelectGuard pen(dc, GetStockObject(BLACK_PEN));
+    SelectGuard rowPen(drawDC, GetStockObject(BLACK_PEN));
+    const int listWidth = ListWidth(rec);
+    const bool controlEnabled = IsWindowEnabled(rec->hwnd) != 0;
+
+    int y = area.top;
+    for (int row = rec->topIndex; row >= 0 && row < rec->count && y < area.bottom; ++row) {
+        // The height first: measuring a row may fetch another item.
+        const int h = ItemHeight(rec, row);
+        const RECT rowRect = {area.left, y, area.right, y + h};
+        const RECT headerRect = {client.left, y, client.left + rec->rowHeaderWidth, y + h};
+        const bool paintRow = Meets(rowRect, update) && areaWidth > 0;
+        const bool paintHeader = rec->rowHeaderWidth != 0 && Meets(headerRect, update);
+        if (paintRow || paintHeader) {
+            // The row header first: painting the row may fetch neighbouring
+            // rows (tree lines), after which a lent virtual item is gone.
+            TarnItem* item = GetItem(rec, row);
+            if (paintHeader) {
+                DrawRowPart(dc, drawDC, headerRect, update, [&](HDC target, const RECT& rc) {
+                    PaintRowHeader(rec, target, work1.get(), work2.get(), item, row, rc, false, controlEnabled);
+                });
+            }
+            if (paintRow) {
+                DrawRowPart(dc, drawDC, rowRect, update, [&](HDC target, const RECT& rc) {
+                    BOOL enabled = TRUE;
+                    PaintRow(rec, false, listWidth, target, work1.get(), work2.get(), item, row, rc, &enabled);
+                });
+            }
+            ReleaseItem(rec);
+        }
+        y += h;
+    }
+
+    if (y < area.bottom) {
+        const RECT rest = {area.left, y, area.right, area.bottom};
+        FillRect(dc, &rest, rec->hbrEditBack);
+        if (rec->rowHeaderWidth != 0) {
+            const RECT strip = {client.left, y, client.left + rec->rowHeaderWidth - 1, area.bottom};
+            BrushGuard brush(CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_ROWHEADERBACKCOLOR])));
+            if (brush)
+                FillRect(dc, &strip, brush.get());
+            MoveToEx(dc, strip.right, y, nullptr);
+            LineTo(dc, strip.right, area.bottom);
+        }
+    }
+}

@@ -1,0 +1,168 @@
+// One text and one bitmap inside a rectangle: the interior of a cell, and of
+// the column headers, row headers and corner cell, which share this routine
+// so that every part of the control places its contents alike.
+//
+// Half an average character width is kept free at either side. The text is
+// drawn on the selected background colour in the background mode the caller
+// chose: the row painter draws opaque, so that only the text's own box takes
+// that colour while the rest of the rectangle keeps the background brush.
+#include "layout/item_paint.h"
+
+#include <string.h>
+
+#include <algorithm>
+
+#include "layout/text_layout.h"
+#include "window/gdi_guards.h"
+
+namespace {
+
+constexpr int kBitmapLeft = 0;
+constexpr int kBitmapAlone = 1;
+constexpr int kBitmapRight = 2;
+
+// Keeps the DC's text and background colours as they were.
+class DcColorsGuard {
+public:
+    explicit DcColorsGuard(HDC dc) : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)) {}
+    ~DcColorsGuard()
+    {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, back_);
+    }
+    DcColorsGuard(const DcColorsGuard&) = delete;
+    DcColorsGuard& operator=(const DcColorsGuard&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF back_;
+};
+
+// Where the text or the bitmap that leads the block goes, for a block whose
+// aligned width is `aligned` (the text's width) plus `extra` (the bitmap and
+// its gap, for the right-aligned case).
+int AlignedLeft(const RECT& r, UINT align, int half, int space, int tw, int extra)
+{
+    switch (align) {
+    case TARNCF_CENTER:
+        return r.left + half + std::max(0, (space - tw) / 2);
+    case TARNCF_RIGHT:
+        return std::max<int>(r.right - tw - extra - 1, r.left + half);
+    default:
+        return r.left + half;
+    }
+}
+
+// A single line that is taller than its box would otherwise spill over the
+// rows above; it is clipped to the box like every other text.
+void DrawCentredLine(HDC dc, const char* text, int length, RECT box, UINT format)
+{
+    RECT measure = box;
+    DrawTextA(dc, text, length, &measure, format | DT_CALCRECT);
+    const int textHeight = measure.bottom - measure.top;
+    const int offset = ((box.bottom - box.top) - textHeight) / 2;
+    RECT textRect = box;
+    textRect.top += offset;
+    if (offset >= 0) {
+        DrawTextA(dc, text, length, &textRect, format);
+        return;
+    }
+    RegionGuard saved(CreateRectRgn(0, 0, 0, 0));
+    if (!saved) {
+        DrawTextA(dc, text, length, &textRect, format);
+        return;
+    }
+    const int hadClip = GetClipRgn(dc, saved.get());
+    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    DrawTextA(dc, text, length, &textRect, format);
+    SelectClipRgn(dc, hadClip == 1 ? saved.get() : nullptr);
+}
+
+} // namespace
+
+void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c)
+{
+    const RECT& r = c.rect;
+    if (c.backBrush)
+        FillRect(dc, &r, c.backBrush);
+
+    DcColorsGuard colors(dc);
+    SelectGuard selectFont(dc, c.font);
+
+    const int a = rec->avgCharWidth;
+    const int half = a / 2;
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const bool hasBitmap = c.bitmap && c.bitmapWidth > 0 && c.bitmapHeight > 0;
+    const int W = hasBitmap ? c.bitmapWidth : 0;
+    const int length = c.text ? static_cast<int>(strlen(c.text)) : 0;
+    // A bitmap that stands alone takes the place of the text.
+    const bool hasText = length > 0 && !(hasBitmap && c.bitmapStyle == kBitmapAlone);
+
+    const UINT align = c.format & TARNCF_ALIGNMASK;
+    const bool wraps = (c.format & TARNCF_WORDWRAP) != 0;
+    UINT format = wraps ? DT_WORDBREAK : DT_SINGLELINE;
+    if (align == TARNCF_CENTER)
+        format |= DT_CENTER;
+    else if (align == TARNCF_RIGHT)
+        format |= DT_RIGHT;
+
+    // Room for the text: half a character at either side, and with a bitmap
+    // beside it the bitmap and another half character between the two.
+    const int space = hasBitmap ? width - (3 * a) / 2 - W : width - a;
+
+    int tw = 0;
+    if (hasText) {
+        // A wrapping text is measured in the room it has; a single line is
+        // measured at its full length and cut to the room afterwards.
+        RECT measure = {0, 0, wraps ? std::max(space, 0) : 0, 0};
+        if (wraps)
+            DrawTextA(dc, c.text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+        else
+            DrawTextA(dc, c.text, length, &measure, DT_CALCRECT | DT_NOPREFIX | (format & (DT_CENTER | DT_RIGHT)));
+        tw = std::max(0, std::min<int>(measure.right - measure.left, space));
+    }
+
+    int textX = 0;
+    int bitmapX = 0;
+    if (!hasBitmap) {
+        textX = AlignedLeft(r, align, half, space, tw, half);
+    } else if (!hasText) {
+        if (c.bitmapStyle == kBitmapRight)
+            bitmapX = r.right - half - W - 1;
+        else if (c.bitmapStyle == kBitmapAlone)
+            bitmapX = r.left + (width - W) / 2;
+        else
+            bitmapX = r.left + half;
+        bitmapX = std::max<int>(bitmapX, r.left + half);
+    } else if (c.bitmapStyle == kBitmapRight) {
+        textX = AlignedLeft(r, align, half, space, tw, 2 * half + W);
+        bitmapX = std::max<int>(textX + tw + half, r.left + half);
+    } else {
+        bitmapX = AlignedLeft(r, align, half, space, tw, 2 * half + W);
+        textX = std::max<int>(bitmapX + half + W, r.left + half);
+    }
+
+    if (hasText) {
+        if (c.selBackColor != TARN_COLOR_NONE)
+            SetBkColor(dc, c.selBackColor);
+        const COLORREF text = c.selTextColor != TARN_COLOR_NONE ? c.selTextColor : c.textColor;
+        if (text != TARN_COLOR_NONE)
+            SetTextColor(dc, text);
+        RECT box = {c.pressedOffset + textX, r.top, c.pressedOffset + textX + tw, r.bottom};
+        if (wraps)
+            DrawTextWrapped(dc, c.text, length, &box, format | DT_NOPREFIX | DT_WORDBREAK | DT_VCENTER,
+                            rec->itemLines);
+        else if (rec->showTruncated)
+            DrawTextWrapped(dc, c.text, length, &box, format | DT_NOPREFIX | DT_VCENTER, rec->itemLines);
+        else
+            DrawCentredLine(dc, c.text, length, box, format | DT_NOPREFIX);
+    }
+
+    if (hasBitmap) {
+        const int y = r.top + std::max(0, (height - c.bitmapHeight) / 2);
+        DrawBitmapTransparent(work1, work2, dc, c.bitmap, 0, W, c.pressedOffset + bitmapX, y, c.bitmapHeight,
+                              c.backColor, c.enabled != FALSE);
+    }
+}
