@@ -11,6 +11,7 @@
 #include "columns/cell_format.h"
 #include "core/lock.h"
 #include "core/shared_routines.h"
+#include "window/notify.h"
 #include "layout/row_geometry.h"
 
 void CornerRect(const ControlRecord* rec, RECT* rc)
@@ -91,7 +92,8 @@ extern "C" void WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm)
     // shown, so a new height can move everything below the header band.
     if (rec->bmRowCol.bmHeight != oldHeight) {
         UpdateControl(rec);
-        RedrawAll(rec);
+        if (ControlSurvived(hwnd, rec))
+            RedrawAll(rec);
     } else {
         InvalidateCorner(rec);
     }

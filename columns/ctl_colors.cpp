@@ -73,3 +73,11 @@ extern "C" void WINAPI Tarn_GetCtlColors(HWND hwnd, CtlColors* colors)
     ControlRecord* rec = GetRecord(hwnd);
     GetCtlColors(rec, colors);
 }
+
+HBRUSH RenewEditBackBrush(ControlRecord* rec)
+{
+    if (rec->hbrEditBack)
+        DeleteObject(rec->hbrEditBack);
+    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    return rec->hbrEditBack;
+}

@@ -26,3 +26,8 @@ void GetCtlColors(const ControlRecord* rec, CtlColors* colors);
 // True for Windows before version 4, which gets black/white instead of the
 // 3D colours and the system font instead of the GUI font.
 bool IsOldSystem();
+
+// Makes the control's background brush afresh from backColor (the only GDI
+// object that outlives a paint), so a colour change shows at the next paint;
+// NULL when no brush can be made.
+HBRUSH RenewEditBackBrush(ControlRecord* rec);

@@ -29,27 +29,6 @@ HFONT HeaderFont(const ControlRecord* rec, HFONT own)
     return own ? own : rec->hfont;
 }
 
-// Puts the DC's background mode and colours back as the caller had them.
-class DcColors {
-public:
-    explicit DcColors(HDC dc)
-        : dc_(dc), mode_(GetBkMode(dc)), back_(GetBkColor(dc)), text_(GetTextColor(dc)) {}
-    ~DcColors()
-    {
-        SetBkMode(dc_, mode_);
-        SetBkColor(dc_, back_);
-        SetTextColor(dc_, text_);
-    }
-    DcColors(const DcColors&) = delete;
-    DcColors& operator=(const DcColors&) = delete;
-
-private:
-    HDC dc_;
-    int mode_;
-    COLORREF back_;
-    COLORREF text_;
-};
-
 // Four 1-pixel strips on rc: top and left in the first colour, bottom and
 // right in the second; raised puts the highlight first, sunken the shadow.
 // The strips are filled in the order top, left, bottom, right, so the
@@ -103,7 +82,7 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const 
     BrushGuard brush(CreateSolidBrush(back));
     if (!brush)
         return;
-    DcColors saved(dc);
+    DcColorsGuard saved(dc);
     SelectGuard font(dc, HeaderFont(rec, rec->hfontColHeader));
     SetBkMode(dc, TRANSPARENT);
     SetBkColor(dc, back);
@@ -167,7 +146,7 @@ void PaintCorner(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const RECT& r
     BrushGuard brush(CreateSolidBrush(back));
     if (!brush)
         return;
-    DcColors saved(dc);
+    DcColorsGuard saved(dc);
     SelectGuard font(dc, HeaderFont(rec, rec->hfontColHeader));
     SetBkColor(dc, back);
 
@@ -261,7 +240,7 @@ void PaintRowHeader(ControlRecord* rec, HDC dc, HDC work1, HDC work2, TarnItem* 
     BrushGuard brush(CreateSolidBrush(back));
     if (!brush)
         return;
-    DcColors saved(dc);
+    DcColorsGuard saved(dc);
     SelectGuard font(dc, HeaderFont(rec, rec->hfontRowHeader));
     SetBkColor(dc, back);
 

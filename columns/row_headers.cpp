@@ -2,6 +2,7 @@
 // row. The strip lives in two windows: the list window holds the rows' row
 // headers, the control window the field's one (and the corner above it).
 #include "core/shared_routines.h"
+#include "window/notify.h"
 #include "layout/row_geometry.h"
 
 namespace {
@@ -28,7 +29,8 @@ extern "C" void WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width)
     // Every column, the field and the header band move with the strip.
     rec->rowHeaderWidth = width;
     UpdateControl(rec);
-    RedrawAll(rec);
+    if (ControlSurvived(hwnd, rec))
+        RedrawAll(rec);
 }
 
 extern "C" int WINAPI Tarn_GetRowHeaderWidth(HWND hwnd)

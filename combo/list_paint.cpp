@@ -61,9 +61,7 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     GetClientRect(list, &client);
     const RECT update = updateRect ? *updateRect : client;
 
-    if (rec->hbrEditBack)
-        DeleteObject(rec->hbrEditBack);
-    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    RenewEditBackBrush(rec);
     MemoryDC work1(dc), work2(dc);
     if (!work1 || !work2 || !rec->hbrEditBack)
         return;

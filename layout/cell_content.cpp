@@ -21,24 +21,6 @@ constexpr int kBitmapLeft = 0;
 constexpr int kBitmapAlone = 1;
 constexpr int kBitmapRight = 2;
 
-// Keeps the DC's text and background colours as they were.
-class DcColorsGuard {
-public:
-    explicit DcColorsGuard(HDC dc) : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)) {}
-    ~DcColorsGuard()
-    {
-        SetTextColor(dc_, text_);
-        SetBkColor(dc_, back_);
-    }
-    DcColorsGuard(const DcColorsGuard&) = delete;
-    DcColorsGuard& operator=(const DcColorsGuard&) = delete;
-
-private:
-    HDC dc_;
-    COLORREF text_;
-    COLORREF back_;
-};
-
 // Where the text or the bitmap that leads the block goes, for a block whose
 // aligned width is `aligned` (the text's width) plus `extra` (the bitmap and
 // its gap, for the right-aligned case).

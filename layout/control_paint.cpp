@@ -123,11 +123,7 @@ void PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
     if (!IntersectRect(&update, &update, &client))
         return;
 
-    // The background brush is made afresh at every paint, so a colour change
-    // shows at the next one.
-    if (rec->hbrEditBack)
-        DeleteObject(rec->hbrEditBack);
-    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    RenewEditBackBrush(rec);
     MemoryDC work1(target), work2(target);
     if (!work1 || !work2 || !rec->hbrEditBack)
         return;

@@ -32,28 +32,6 @@ bool ControlDrawsEnabled(const ControlRecord* rec)
     return !rec->hwnd || IsWindowEnabled(rec->hwnd);
 }
 
-// Keeps the DC's text colour, background colour and mode as they were.
-class DcColorsGuard {
-public:
-    explicit DcColorsGuard(HDC dc)
-        : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)), mode_(GetBkMode(dc)) {}
-    ~DcColorsGuard()
-    {
-        SetTextColor(dc_, text_);
-        SetBkColor(dc_, back_);
-        if (mode_)
-            SetBkMode(dc_, mode_);
-    }
-    DcColorsGuard(const DcColorsGuard&) = delete;
-    DcColorsGuard& operator=(const DcColorsGuard&) = delete;
-
-private:
-    HDC dc_;
-    COLORREF text_;
-    COLORREF back_;
-    int mode_;
-};
-
 void FillWith(HDC dc, HBRUSH brush, int left, int top, int right, int bottom)
 {
     if (!brush || right <= left || bottom <= top)

@@ -151,12 +151,9 @@ LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window)
 {
     if (!window || window != rec->hwndEdit)
         return 0;
-    if (rec->hbrEditBack)
-        DeleteObject(rec->hbrEditBack);
-    const COLORREF back = ResolveColor(rec->colors[TARNCLR_BACKCOLOR]);
-    rec->hbrEditBack = CreateSolidBrush(back);
+    RenewEditBackBrush(rec);
     SetTextColor(dc, ResolveColor(rec->colors[TARNCLR_TEXTCOLOR]));
-    SetBkColor(dc, back);
+    SetBkColor(dc, ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
     return reinterpret_cast<LRESULT>(rec->hbrEditBack);
 }
 

@@ -113,6 +113,29 @@ inline bool MeasureFont(HWND hwnd, HFONT font, TEXTMETRICA* tm)
     return GetTextMetricsA(dc.get(), tm) != 0;
 }
 
+// Puts the DC's text colour, background colour and background mode back as
+// they were at the end of its scope.
+class DcColorsGuard {
+public:
+    explicit DcColorsGuard(HDC dc)
+        : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)), mode_(GetBkMode(dc)) {}
+    ~DcColorsGuard()
+    {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, back_);
+        if (mode_)
+            SetBkMode(dc_, mode_);
+    }
+    DcColorsGuard(const DcColorsGuard&) = delete;
+    DcColorsGuard& operator=(const DcColorsGuard&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF back_;
+    int mode_;
+};
+
 // Limits drawing on dc to rc until the end of its scope (the DC's earlier
 // clipping and selections come back with it).
 class ClipGuard {
