@@ -69,6 +69,15 @@ void OnListMouseMove(ControlRecord* rec)
         --rec->ignoreMouseMoves;
 }
 
+// The list takes no keyboard input: a press in the permanent list of type 0
+// gives the focus to the edit field (or the control), whose keys move the
+// selection shown here. What the press selects is the mouse tracking's.
+void OnListLeftButtonDown(ControlRecord* rec)
+{
+    if (rec->isListBox)
+        SetFocus(rec->hwndEdit ? rec->hwndEdit : rec->hwnd);
+}
+
 bool RightAndMiddleIgnored(const ControlRecord* rec)
 {
     return (GetWindowLongA(rec->hwnd, GWL_STYLE) & TARNS_LEFTBUTTONONLY) != 0;
@@ -121,6 +130,10 @@ extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LP
         return 0;
     case WM_MOUSEMOVE:
         OnListMouseMove(rec);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        OnListLeftButtonDown(rec);
         return 0;
     case WM_RBUTTONUP:
         if (RightAndMiddleIgnored(rec)) {

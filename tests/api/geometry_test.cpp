@@ -362,6 +362,16 @@ TEST_F(GeometryTest, ListBoxTypeShowsWholeRowsAtEveryHeight)
     }
 }
 
+TEST_F(GeometryTest, APressInThePermanentListGivesTheFocusToTheEditField)
+{
+    HWND h = Create(TARNS_LISTBOX);
+    Fill(h, 3);
+    SetFocus(parent());
+    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), Tarn_GetHWNDEdit(h));
+}
+
 TEST_F(GeometryTest, DropDownTypesFitTheirHeightKeepingTheAnchor)
 {
     struct Anchor { DWORD style; const char* name; };
