@@ -98,12 +98,19 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
     if (hasText) {
         // A wrapping text is measured in the room it has; a single line is
         // measured at its full length and cut to the room afterwards.
-        RECT measure = {0, 0, wraps ? std::max(space, 0) : 0, 0};
-        if (wraps)
+        int measured = 0;
+        if (wraps) {
+            RECT measure = {0, 0, std::max(space, 0), 0};
             DrawTextA(dc, c.text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
-        else
-            DrawTextA(dc, c.text, length, &measure, DT_CALCRECT | DT_NOPREFIX | (format & (DT_CENTER | DT_RIGHT)));
-        tw = std::max(0, std::min<int>(measure.right - measure.left, space));
+            measured = measure.right - measure.left;
+        } else {
+            // One line without prefixes measures as its plain extent; this is
+            // the cheapest call that gives it.
+            SIZE size = {0, 0};
+            GetTextExtentPoint32A(dc, c.text, length, &size);
+            measured = size.cx;
+        }
+        tw = std::max(0, std::min(measured, space));
     }
 
     int textX = 0;
