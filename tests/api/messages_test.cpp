@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -37,26 +38,25 @@ void SetClipboardText(HWND owner, const char* text)
 TEST_F(Messages, GetTextWithoutEditFieldReadsTheCurrentItem)
 {
     for (DWORD type : {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
         HWND hwnd = Create(type);
         AddItems(hwnd, 3);
         char buf[32];
-        std::memset(buf, 'x', sizeof buf);
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf)), -1);
+        auto getText = [&](int cch) {
+            std::memset(buf, 'x', sizeof buf);
+            return SendMessageA(hwnd, WM_GETTEXT, cch, reinterpret_cast<LPARAM>(buf));
+        };
+        EXPECT_EQ(getText(sizeof buf), -1);
         EXPECT_STREQ(buf, "");
         EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), -1);
 
         ASSERT_EQ(Tarn_SetCurSel(hwnd, 2), 0);
-        std::memset(buf, 'x', sizeof buf);
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf)), 6);
+        EXPECT_EQ(getText(sizeof buf), 6);
         EXPECT_STREQ(buf, "Item 2");
         EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), 6);
-
-        // A small buffer is never overrun.
-        char small[5];
-        std::memset(small, 'x', sizeof small);
-        SendMessageA(hwnd, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(small));
-        EXPECT_STREQ(small, "Ite");
-        EXPECT_EQ(small[4], 'x');
+        getText(4);   // a small buffer is never overrun
+        EXPECT_STREQ(buf, "Ite");
+        EXPECT_EQ(buf[4], 'x');
         DestroyWindow(hwnd);
     }
 }
@@ -69,79 +69,68 @@ TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
         AddItems(hwnd, 6);
         HWND edit = Tarn_GetHWNDEdit(hwnd);
         ASSERT_NE(edit, nullptr);
+        char buf[64];
 
+        // The control's own writes into the edit field are not reported.
         ClearLog();
         ASSERT_EQ(Tarn_SetCurSel(hwnd, 3), 0);
-        char buf[64];
         GetWindowTextA(edit, buf, sizeof buf);
         EXPECT_STREQ(buf, "Item 3");
-        // The control's own writes into the edit field are not reported.
         EXPECT_EQ(Codes(), std::vector<int>{TARNN_SELCHANGE});
         EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), 6);
 
-        // WM_SETTEXT goes to the edit field, whose EN_CHANGE selects the
-        // exactly matching row without notification 5.
+        // WM_SETTEXT goes to the edit field, whose change selects the exactly
+        // matching row without a selection-change notification; a text that
+        // matches no row clears the selection and stays as typed.
         ClearLog();
         SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Item 4"));
         EXPECT_EQ(Tarn_GetCurSel(hwnd), 4);
-        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
-
-        // A text that matches no row clears the selection and stays as typed.
-        ClearLog();
         SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Item 4x"));
         EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
         GetWindowTextA(edit, buf, sizeof buf);
         EXPECT_STREQ(buf, "Item 4x");
-        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
+        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_EDITUPDATE, TARNN_EDITCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
         DestroyWindow(hwnd);
     }
 }
 
-TEST_F(Messages, ClearAndCutClearTheSelection)
+TEST_F(Messages, ClearCutAndCopyWithoutEditField)
 {
+    // WM_CLEAR is not forwarded to an edit field: it clears the selection.
     for (DWORD type : kAllTypes) {
         SCOPED_TRACE(testing::Message() << "type " << type);
         HWND hwnd = Create(type);
         AddItems(hwnd, 3);
         Tarn_SetCurSel(hwnd, 1);
         ClearLog();
-        // WM_CLEAR is not forwarded to the edit field: it clears the selection.
         SendMessageA(hwnd, WM_CLEAR, 0, 0);
         EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
         EXPECT_EQ(Codes(), std::vector<int>{TARNN_SELCHANGE});
         DestroyWindow(hwnd);
     }
 
-    HWND hwnd = Create(TARNS_DROPDOWNLIST);
-    AddItems(hwnd, 3);
-    Tarn_SetCurSel(hwnd, 2);
-    SetClipboardText(parent(), "before");
-    SendMessageA(hwnd, WM_CUT, 0, 0);
-    EXPECT_EQ(ClipboardText(parent()), "Item 2");
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
-}
-
-TEST_F(Messages, CopyWithoutEditFieldUsesTheFirstVisibleColumn)
-{
+    // Without an edit field the text is the first visible column's.
     HWND hwnd = Create(TARNS_DROPDOWNLIST);
     ColumnDef cols[2] = {};
-    cols[0].width = 0; // hidden
-    cols[1].width = 80;
-    cols[0].position = 0;
-    cols[1].position = 1;
-    for (ColumnDef& c : cols)
-        c.backColor = c.textColor = c.selBackColor = c.selTextColor = TARN_COLOR_NONE;
+    for (int i = 0; i < 2; ++i) {
+        cols[i].width = i == 0 ? 0 : 80;   // column 0 hidden
+        cols[i].position = i;
+        cols[i].backColor = cols[i].textColor = cols[i].selBackColor = cols[i].selTextColor = TARN_COLOR_NONE;
+    }
     ASSERT_TRUE(Tarn_SetColumns(hwnd, 2, cols));
     Tarn_AddString_A(hwnd, "hidden");
     Tarn_SetText_A(hwnd, 0, 1, "shown");
-
     SetClipboardText(parent(), "before");
-    SendMessageA(hwnd, WM_COPY, 0, 0); // no current item: an empty text
+    SendMessageA(hwnd, WM_COPY, 0, 0);   // no current item: an empty text
     EXPECT_EQ(ClipboardText(parent()), "");
     Tarn_SetCurSel(hwnd, 0);
     SendMessageA(hwnd, WM_COPY, 0, 0);
     EXPECT_EQ(ClipboardText(parent()), "shown");
     EXPECT_EQ(Tarn_GetCurSel(hwnd), 0);
+    SetClipboardText(parent(), "before");
+    SendMessageA(hwnd, WM_CUT, 0, 0);
+    EXPECT_EQ(ClipboardText(parent()), "shown");
+    EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
 }
 
 TEST_F(Messages, SizeRightButtonAndMinimizeNotify)
@@ -152,33 +141,11 @@ TEST_F(Messages, SizeRightButtonAndMinimizeNotify)
         SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
         SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
         SendMessageA(hwnd, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10));
-        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_RBUTTONUP, TARNN_RBUTTONUP, TARNN_SIZE}));
+        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_RBUTTONUP, TARNN_RBUTTONUP, TARNN_SIZE})) << "type " << type;
         for (const Notification& n : Log()) {
             EXPECT_EQ(n.id, 1);
             EXPECT_EQ(n.sender, hwnd);
         }
-        DestroyWindow(hwnd);
-    }
-}
-
-TEST_F(Messages, DropDownTypesFitTheirHeightToTheField)
-{
-    // The field is one line of the control font plus a 2-pixel margin above
-    // and below, with or without an edit field.
-    TEXTMETRICA tm;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    for (DWORD type : {TARNS_DROPDOWN, TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type, 1, 200, 150);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        // No header: the client area is exactly one field high; the width stays.
-        EXPECT_EQ(rc.bottom, tm.tmHeight + 4);
-        EXPECT_EQ(rc.right, 200);
         DestroyWindow(hwnd);
     }
 }
@@ -203,41 +170,40 @@ TEST_F(Messages, CtlColorEditUsesTheControlColours)
     HWND hwnd = Create(TARNS_DROPDOWN);
     HWND edit = Tarn_GetHWNDEdit(hwnd);
     HDC dc = GetDC(edit);
-    HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageA(hwnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                                         reinterpret_cast<LPARAM>(edit)));
-    ASSERT_NE(brush, nullptr);
+    auto ctlColor = [&](HWND from) {
+        return SendMessageA(hwnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(from));
+    };
+    HBRUSH brush = reinterpret_cast<HBRUSH>(ctlColor(edit));
     LOGBRUSH lb;
     ASSERT_EQ(GetObjectA(brush, sizeof lb, &lb), static_cast<int>(sizeof lb));
     EXPECT_EQ(lb.lbColor, GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
-    // For any other window the control leaves the colours alone.
-    EXPECT_EQ(SendMessageA(hwnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)), 0);
+    EXPECT_EQ(ctlColor(hwnd), 0) << "for any other window the colours are left alone";
     ReleaseDC(edit, dc);
 }
 
 TEST_F(Messages, DialogCodeByTypeAndKey)
 {
-    struct Case {
-        DWORD type;
-        LRESULT f4;
-    };
     // F4 is wanted by the drop-down types unless the extended interface is on.
-    const Case cases[] = {{TARNS_LISTBOX, DLGC_WANTARROWS | DLGC_HASSETSEL},
-                          {TARNS_DROPDOWN, DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS},
-                          {TARNS_DROPDOWNLIST, DLGC_WANTARROWS | DLGC_WANTALLKEYS},
-                          {TARNS_DROPDOWNLISTFIXED, DLGC_WANTARROWS | DLGC_WANTALLKEYS}};
-    for (const Case& c : cases) {
-        HWND hwnd = Create(c.type);
+    const std::pair<DWORD, LRESULT> cases[] = {{TARNS_LISTBOX, DLGC_WANTARROWS | DLGC_HASSETSEL},
+                                               {TARNS_DROPDOWN, DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS},
+                                               {TARNS_DROPDOWNLIST, DLGC_WANTARROWS | DLGC_WANTALLKEYS},
+                                               {TARNS_DROPDOWNLISTFIXED, DLGC_WANTARROWS | DLGC_WANTALLKEYS}};
+    for (auto [type, f4] : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
+        HWND hwnd = Create(type);
         MSG msg = {hwnd, WM_KEYDOWN, VK_F4, 0, 0, {0, 0}};
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETDLGCODE, VK_F4, reinterpret_cast<LPARAM>(&msg)), c.f4);
+        auto code = [&](WPARAM key) {
+            msg.wParam = key;
+            return SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+        };
+        EXPECT_EQ(code(VK_F4), f4);
         Tarn_SetExtendedUI(hwnd, TRUE);
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETDLGCODE, VK_F4, reinterpret_cast<LPARAM>(&msg)), c.f4 & ~DLGC_WANTALLKEYS);
+        EXPECT_EQ(code(VK_F4), f4 & ~DLGC_WANTALLKEYS);
         // Enter and Esc stay with the dialog while no list is dropped.
-        msg.wParam = VK_RETURN;
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTALLKEYS, 0);
-        msg.wParam = VK_DOWN;
-        EXPECT_NE(SendMessageA(hwnd, WM_GETDLGCODE, VK_DOWN, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTALLKEYS, 0);
+        EXPECT_EQ(code(VK_RETURN) & DLGC_WANTALLKEYS, 0);
+        EXPECT_NE(code(VK_DOWN) & DLGC_WANTALLKEYS, 0);
         DestroyWindow(hwnd);
     }
 }
@@ -248,14 +214,12 @@ TEST_F(Messages, TypeAheadSelectsTheNextRowStartingWithTheCharacter)
     for (const char* t : {"apple", "banana", "avocado", "cherry"})
         Tarn_AddString_A(hwnd, t);
     ClearLog();
-    SendMessageA(hwnd, WM_CHAR, 'a', 0);
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), 0);
-    SendMessageA(hwnd, WM_CHAR, 'A', 0);
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), 2);
-    SendMessageA(hwnd, WM_CHAR, 'a', 0); // wraps
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), 0);
-    SendMessageA(hwnd, WM_CHAR, 'z', 0); // no row: nothing happens
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), 0);
+    // Case-insensitive, from the row after the current one, wrapping; no match: nothing.
+    const std::pair<char, int> steps[] = {{'a', 0}, {'A', 2}, {'a', 0}, {'z', 0}};
+    for (auto [ch, row] : steps) {
+        SendMessageA(hwnd, WM_CHAR, ch, 0);
+        EXPECT_EQ(Tarn_GetCurSel(hwnd), row) << "after " << ch;
+    }
     EXPECT_EQ(Codes(), (std::vector<int>{TARNN_SELCHANGE, TARNN_SELCHANGE, TARNN_SELCHANGE}));
 }
 
