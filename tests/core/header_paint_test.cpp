@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,9 @@ namespace {
 constexpr COLORREF kFill = RGB(1, 2, 3);           // what the painters must leave alone
 constexpr COLORREF kEditBack = RGB(250, 240, 5);   // the control's background brush
 constexpr int kWidth = 60;                         // every column
+constexpr RECT kBand = {0, 0, 200, 20};
+// A row header or corner cell, its interior and its frame.
+constexpr RECT kCell = {0, 0, 40, 20}, kInside = {1, 1, 38, 18}, kFrame = {0, 0, 39, 19};
 
 // The leftmost x in rc with colour c, or -1.
 int Leftmost(const Dib& d, const RECT& rc, COLORREF c)
@@ -41,331 +45,232 @@ std::vector<COLORREF> Pixels(const Dib& d, const RECT& rc)
     return out;
 }
 
+// A frame on rc judged at the middle of each side: raised has the highlight
+// on top and left, sunken the shadow.
+void ExpectFrame(const Dib& d, const RECT& rc, bool raised, COLORREF hi, COLORREF sh)
+{
+    const int mx = (rc.left + rc.right) / 2, my = (rc.top + rc.bottom) / 2;
+    EXPECT_EQ(d.At(mx, rc.top), raised ? hi : sh) << "top";
+    EXPECT_EQ(d.At(rc.left, my), raised ? hi : sh) << "left";
+    EXPECT_EQ(d.At(mx, rc.bottom - 1), raised ? sh : hi) << "bottom";
+    EXPECT_EQ(d.At(rc.right - 1, my), raised ? sh : hi) << "right";
+}
+
 class HeaderPaintTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         InitPlainRecord(&rec_, 3);
-        for (int i = 0; i < 3; ++i)
-            rec_.columns[i].width = kWidth;
-
-        // The GUI font without smoothing, so text pixels carry the exact colour.
-        LOGFONTA lf;
-        ASSERT_NE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf), 0);
+        LOGFONTA lf;   // the GUI font unsmoothed, so text pixels carry the exact colour
+        ASSERT_TRUE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf));
         lf.lfQuality = NONANTIALIASED_QUALITY;
         font_.reset(CreateFontIndirectA(&lf));
-        ASSERT_TRUE(font_);
         TEXTMETRICA tm;
-        {
-            MemoryDC measure(nullptr);
-            SelectGuard select(measure.get(), font_.get());
-            ASSERT_TRUE(GetTextMetricsA(measure.get(), &tm));
-        }
+        SelectGuard select(work1_.get(), font_.get());
+        ASSERT_TRUE(font_ && work2_ && GetTextMetricsA(work1_.get(), &tm));
+        for (int i = 0; i < 3; ++i)
+            rec_.columns[i].width = kWidth;
         rec_.hfont = font_.get();
-        rec_.tmFont = rec_.tmColHeader = rec_.tmRowHeader = tm;
         rec_.avgCharWidth = tm.tmAveCharWidth;
-        rec_.itemLines = 1;
-        rec_.fixedItemHeight = TRUE;
         rec_.showHeader = TARN_HEADER_BUTTONS;
         rec_.headerButton = -1;
         rec_.openEnded = TRUE;
         rec_.showRowHeader = TARN_ROWHEADER_INDEX;
         rec_.showRowColHeaderButton = TRUE;
-        // Distinct, non-grey colours for every slot.
-        for (int i = 0; i < TARNCLR_COUNT; ++i)
+        for (int i = 0; i < TARNCLR_COUNT; ++i)   // distinct, non-grey colours for every slot
             rec_.colors[i] = RGB(20 + 5 * i, 100 + 3 * i, 200 - 4 * i);
-        editBack_.reset(CreateSolidBrush(kEditBack));
         rec_.hbrEditBack = editBack_.get();
     }
-    void TearDown() override { FreePlainRecord(&rec_); }
+    void TearDown() override
+    {
+        free(rec_.rowColText);
+        FreePlainRecord(&rec_);
+    }
 
     COLORREF C(int slot) const { return rec_.colors[slot]; }
 
-    void PaintHeaders(Dib& d, const RECT& band, int visibleWidth)
+    // Paints into a fresh DIB whose DC is set up as the paint handler leaves
+    // it (black pen), and checks the painter gives that DC back unchanged.
+    std::unique_ptr<Dib> Painted(int w, int h, const std::function<void(HDC)>& paint)
     {
-        PaintColumnHeaders(&rec_, d.dc(), work1_.get(), work2_.get(), band, visibleWidth);
+        auto d = std::make_unique<Dib>(w, h, kFill);
+        HDC dc = d->dc();
+        SetBkColor(dc, RGB(3, 4, 5));
+        SetTextColor(dc, RGB(6, 7, 8));
+        SelectGuard font(dc, GetStockObject(SYSTEM_FONT)), pen(dc, GetStockObject(BLACK_PEN));
+        const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+        paint(dc);
+        EXPECT_TRUE(GetBkMode(dc) == OPAQUE && GetBkColor(dc) == RGB(3, 4, 5) && GetTextColor(dc) == RGB(6, 7, 8));
+        EXPECT_TRUE(GetCurrentObject(dc, OBJ_FONT) == GetStockObject(SYSTEM_FONT) &&
+                    GetCurrentObject(dc, OBJ_PEN) == GetStockObject(BLACK_PEN) &&
+                    GetCurrentObject(dc, OBJ_BRUSH) == brush);
+        return d;
     }
-    void PaintRow(Dib& d, TarnItem* item, int row, const RECT& rc, bool enabled = true)
+    std::unique_ptr<Dib> Headers(const RECT& band = kBand, int width = 210)
     {
-        PaintRowHeader(&rec_, d.dc(), work1_.get(), work2_.get(), item, row, rc, false, enabled);
+        return Painted(width, 24, [&](HDC dc) { PaintColumnHeaders(&rec_, dc, w1(), w2(), band, 3 * kWidth); });
     }
+    std::unique_ptr<Dib> Corner()
+    {
+        return Painted(40, 20, [&](HDC dc) { PaintCorner(&rec_, dc, w1(), w2(), kCell); });
+    }
+    std::unique_ptr<Dib> RowHeader(TarnItem* item, int row, bool enabled = true)
+    {
+        return Painted(40, 20, [&](HDC dc) { PaintRowHeader(&rec_, dc, w1(), w2(), item, row, kCell, false, enabled); });
+    }
+    HDC w1() { return work1_.get(); }
+    HDC w2() { return work2_.get(); }
     // A stored row (row 0) with a row-header text.
     TarnItem* RowWithText(const char* text)
     {
         TarnItem blank = {};
         blank.flags = TARNIF_ENABLED;
         EXPECT_EQ(InsertItem(&rec_, &blank, 0, "cell", 0), 0);
-        TarnItem* item = GetItem(&rec_, 0);
-        item->rowText = DuplicateText(text);
-        ReleaseItem(&rec_);
-        return item;
+        rec_.items[0]->rowText = DuplicateText(text);
+        return rec_.items[0];
     }
 
     ControlRecord rec_;
     FontGuard font_;
-    BrushGuard editBack_;
-    MemoryDC work1_{nullptr};
-    MemoryDC work2_{nullptr};
+    BrushGuard editBack_{CreateSolidBrush(kEditBack)};
+    MemoryDC work1_{nullptr}, work2_{nullptr};
 };
 
-TEST_F(HeaderPaintTest, ColumnHeaderFramesAreRaisedOnlyForUnpressedButtons)
+TEST_F(HeaderPaintTest, ColumnHeadersFramePressAndGreyByModeButtonAndFormat)
 {
-    const RECT band = {0, 0, 200, 20};
-    const COLORREF hi = C(TARNCLR_COLHEADERHIGHLIGHTCOLOR), sh = C(TARNCLR_COLHEADERSHADOWCOLOR);
+    // The right-aligned column is disabled, its disabled colour the button
+    // face: grey on grey would vanish, so it takes the other grey.
+    rec_.colors[TARNCLR_COLHEADERDISABLEDTEXTCOLOR] = TARN_SYSCOLOR(COLOR_BTNFACE);
+    const COLORREF light = RGB(192, 192, 192), onFace = GetSysColor(COLOR_BTNFACE) == light ? RGB(128, 128, 128) : light;
+    const COLORREF texts[] = {C(TARNCLR_COLHEADERTEXTCOLOR), C(TARNCLR_COLHEADERTEXTCOLOR), onFace};
+    const UINT formats[] = {TARNHF_LEFT, TARNHF_CENTER, TARNHF_RIGHT | TARNHF_DISABLED};
+    for (int i = 0; i < 3; ++i)
+        rec_.columns[i].headerText = "Hi", rec_.columns[i].headerFormat = formats[i];
+    int unpressed[3] = {};
     for (int mode : {TARN_HEADER_BUTTONS, TARN_HEADER_FLAT}) {
         for (int button : {-1, 1}) {
             rec_.showHeader = mode;
             rec_.headerButton = button;
-            Dib d(210, 24, kFill);
-            PaintHeaders(d, band, 3 * kWidth);
+            auto d = Headers();
             for (int col = 0; col < 3; ++col) {
-                const int x = col * kWidth;
-                const bool raised = mode == TARN_HEADER_BUTTONS && col != button;
-                const COLORREF first = raised ? hi : sh, second = raised ? sh : hi;
                 SCOPED_TRACE(testing::Message() << "mode " << mode << " button " << button << " col " << col);
-                EXPECT_EQ(d.At(x + 10, 0), first);                    // top
-                EXPECT_EQ(d.At(x, 8), first);                         // left
-                EXPECT_EQ(d.At(x + 10, band.bottom - 2), second);     // bottom
-                EXPECT_EQ(d.At(x + kWidth - 2, 8), second);           // right
-                EXPECT_EQ(d.At(x + 30, 9), C(TARNCLR_COLHEADERBACKCOLOR));
-                EXPECT_EQ(d.At(x + kWidth - 1, 8), kFill) << "the last pixel column stays background";
-                EXPECT_EQ(d.At(x + 10, band.bottom - 1), kFill) << "the bottom line stays background";
+                const int x = col * kWidth;
+                const int at = Leftmost(*d, {x + 1, 1, x + kWidth - 1, 19}, texts[col]);
+                if (mode == TARN_HEADER_BUTTONS && button < 0)
+                    unpressed[col] = at;
+                EXPECT_TRUE(at > x && at == unpressed[col] + (col == button)) << at;
+                ExpectFrame(*d, {x, 0, x + kWidth - 1, kBand.bottom - 1}, mode == TARN_HEADER_BUTTONS && col != button,
+                            C(TARNCLR_COLHEADERHIGHLIGHTCOLOR), C(TARNCLR_COLHEADERSHADOWCOLOR));
+                EXPECT_EQ(d->At(x + kWidth - 1, 8), kFill) << "the last pixel column stays background";
+                EXPECT_EQ(d->At(x + 10, kBand.bottom - 1), kFill) << "so does the bottom line";
             }
-            EXPECT_EQ(d.Count(RECT{3 * kWidth, 0, 210, 24}, kFill), (210 - 3 * kWidth) * 24)
-                << "nothing right of the open-ended last column";
         }
     }
 }
 
-TEST_F(HeaderPaintTest, PressedColumnHeaderTextMovesOnePixelRight)
+TEST_F(HeaderPaintTest, CornerIsRaisedOnlyAsAnUnpressedButtonAndGreysInItsOwnColour)
 {
-    const char* texts[] = {"H", "Hi", "HH"};
-    for (int i = 0; i < 3; ++i)
-        rec_.columns[i].headerText = texts[i];
-    const RECT band = {0, 0, 200, 20};
-    const RECT second = {kWidth + 1, 1, 2 * kWidth - 1, 19};
-    const COLORREF text = C(TARNCLR_COLHEADERTEXTCOLOR);
-    for (int format : {TARNHF_LEFT, TARNHF_CENTER, TARNHF_RIGHT}) {
-        rec_.columns[1].headerFormat = format;
-        rec_.headerButton = -1;
-        Dib up(210, 24, kFill);
-        PaintHeaders(up, band, 3 * kWidth);
-        rec_.headerButton = 1;
-        Dib down(210, 24, kFill);
-        PaintHeaders(down, band, 3 * kWidth);
-        const int x = Leftmost(up, second, text);
-        ASSERT_GE(x, 0) << "format " << format;
-        EXPECT_EQ(Leftmost(down, second, text), x + 1) << "format " << format;
-        // The other columns do not move.
-        const RECT first = {1, 1, kWidth - 1, 19};
-        EXPECT_EQ(Leftmost(down, first, text), Leftmost(up, first, text));
-    }
-}
-
-TEST_F(HeaderPaintTest, DisabledTextTakesTheOtherGreyOnTheButtonFace)
-{
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF light = RGB(0xC0, 0xC0, 0xC0), dark = RGB(0x80, 0x80, 0x80);
-    const COLORREF onFace = face == light ? dark : light;
-    EXPECT_EQ(DisabledHeaderTextColor(face), onFace);
-    EXPECT_EQ(DisabledHeaderTextColor(TARN_SYSCOLOR(COLOR_BTNFACE)), onFace) << "compared once resolved";
-    const COLORREF nearFace = face ^ RGB(0, 0, 1);
-    EXPECT_EQ(DisabledHeaderTextColor(nearFace), nearFace);
-
-    // Painted: a disabled column uses the swapped grey, its enabled neighbour
-    // the normal text colour.
-    const char* texts[] = {"HHH", "HHH", "HHH"};
-    for (int i = 0; i < 3; ++i)
-        rec_.columns[i].headerText = texts[i];
-    rec_.columns[1].headerFormat = TARNHF_DISABLED;
-    rec_.colors[TARNCLR_COLHEADERDISABLEDTEXTCOLOR] = TARN_SYSCOLOR(COLOR_BTNFACE);
-    Dib d(210, 24, kFill);
-    PaintHeaders(d, RECT{0, 0, 200, 20}, 3 * kWidth);
-    const RECT enabledCell = {1, 1, kWidth - 1, 19}, disabledCell = {kWidth + 1, 1, 2 * kWidth - 1, 19};
-    EXPECT_GT(d.Count(enabledCell, C(TARNCLR_COLHEADERTEXTCOLOR)), 0);
-    EXPECT_EQ(d.Count(enabledCell, onFace), 0);
-    EXPECT_GT(d.Count(disabledCell, onFace), 0);
-    EXPECT_EQ(d.Count(disabledCell, C(TARNCLR_COLHEADERTEXTCOLOR)), 0);
-
-    // The corner follows its own group's disabled colour.
     rec_.rowColText = DuplicateText("HHH");
-    rec_.rowColHeaderStyle = TARNRHS_DISABLED;
-    Dib corner(40, 24, kFill);
-    PaintCorner(&rec_, corner.dc(), work1_.get(), work2_.get(), RECT{0, 0, 40, 20});
-    EXPECT_GT(corner.Count(RECT{1, 1, 38, 18}, C(TARNCLR_ROWCOLHEADERDISABLEDTEXTCOLOR)), 0);
-    EXPECT_EQ(corner.Count(RECT{1, 1, 38, 18}, C(TARNCLR_ROWCOLHEADERTEXTCOLOR)), 0);
-    free(rec_.rowColText);
-    rec_.rowColText = nullptr;
-}
-
-TEST_F(HeaderPaintTest, CornerFrameIsRaisedOnlyAsAnUnpressedButton)
-{
-    const RECT rc = {0, 0, 30, 20};
-    const COLORREF hi = C(TARNCLR_ROWCOLHEADERHIGHLIGHTCOLOR), sh = C(TARNCLR_ROWCOLHEADERSHADOWCOLOR);
-    struct { BOOL button, pressed; bool raised; } cases[] = {{1, 0, true}, {1, 1, false}, {0, 0, false}};
+    struct { BOOL button, pressed; int style; bool raised; int text; } cases[] = {
+        {1, 0, 0, true, TARNCLR_ROWCOLHEADERTEXTCOLOR}, {1, 1, 0, false, TARNCLR_ROWCOLHEADERTEXTCOLOR},
+        {0, 0, TARNRHS_DISABLED, false, TARNCLR_ROWCOLHEADERDISABLEDTEXTCOLOR}};
+    int unpressed = -1;
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "button " << c.button << " pressed " << c.pressed << " style " << c.style);
         rec_.showRowColHeaderButton = c.button;
         rec_.rowColHeaderButton = c.pressed;
-        Dib d(40, 24, kFill);
-        PaintCorner(&rec_, d.dc(), work1_.get(), work2_.get(), rc);
-        SCOPED_TRACE(testing::Message() << "button " << c.button << " pressed " << c.pressed);
-        EXPECT_EQ(d.At(10, 0), c.raised ? hi : sh);
-        EXPECT_EQ(d.At(0, 10), c.raised ? hi : sh);
-        EXPECT_EQ(d.At(10, 18), c.raised ? sh : hi);
-        EXPECT_EQ(d.At(28, 10), c.raised ? sh : hi);
-        EXPECT_EQ(d.At(10, 10), C(TARNCLR_ROWCOLHEADERBACKCOLOR));
-        EXPECT_EQ(d.At(29, 10), kFill);
-        EXPECT_EQ(d.At(10, 19), kFill);
+        rec_.rowColHeaderStyle = c.style;
+        auto d = Corner();
+        ExpectFrame(*d, kFrame, c.raised, C(TARNCLR_ROWCOLHEADERHIGHLIGHTCOLOR), C(TARNCLR_ROWCOLHEADERSHADOWCOLOR));
+        const int text = Leftmost(*d, kInside, C(c.text));
+        unpressed = unpressed < 0 ? text : unpressed;
+        EXPECT_TRUE(text > 0 && text == unpressed + c.pressed);
+        EXPECT_EQ(d->At(kInside.right - 1, 10), C(TARNCLR_ROWCOLHEADERBACKCOLOR));
+        EXPECT_EQ(d->At(kFrame.right, 10), kFill);
+        EXPECT_EQ(d->At(10, kFrame.bottom), kFill);
     }
 }
 
 TEST_F(HeaderPaintTest, RowHeaderTextFollowsTheModeAndTheRowsOwnText)
 {
-    const RECT rc = {0, 0, 40, 20}, inside = {1, 1, 38, 18};
-    const COLORREF text = C(TARNCLR_ROWHEADERTEXTCOLOR);
-    auto paint = [&](int mode, TarnItem* item, int row) {
+    auto paint = [&](int mode, int row, TarnItem* item = nullptr) {
         rec_.showRowHeader = mode;
-        auto d = std::make_unique<Dib>(40, 20, kFill);
-        PaintRow(*d, item, row, rc);
-        return d;
+        return RowHeader(item, row);
     };
-    auto number = paint(TARN_ROWHEADER_NUMBER, nullptr, 0);
-    auto index = paint(TARN_ROWHEADER_INDEX, nullptr, 0);
-    auto none = paint(TARN_ROWHEADER_BUTTON, nullptr, 0);
-    EXPECT_GT(number->Count(inside, text), 0);
-    EXPECT_GT(index->Count(inside, text), 0);
-    EXPECT_EQ(none->Count(inside, text), 0);
-    EXPECT_NE(Pixels(*number, inside), Pixels(*index, inside)) << "\"1\" and \"0\" differ";
-    // Row 0 numbered from 1 reads like row 1 numbered from 0.
-    EXPECT_EQ(Pixels(*number, rc), Pixels(*paint(TARN_ROWHEADER_INDEX, nullptr, 1), rc));
-    EXPECT_EQ(paint(TARN_ROWHEADER_FLAT, nullptr, 0)->Count(inside, text), 0);
-    EXPECT_EQ(Pixels(*paint(TARN_ROWHEADER_NONE, nullptr, 0), rc), Pixels(*index, rc));
-
+    const COLORREF text = C(TARNCLR_ROWHEADERTEXTCOLOR);
+    auto number = paint(TARN_ROWHEADER_NUMBER, 0), index = paint(TARN_ROWHEADER_INDEX, 0);
+    EXPECT_GT(number->Count(kInside, text), 0);
+    EXPECT_NE(Pixels(*number, kInside), Pixels(*index, kInside)) << "\"1\" and \"0\" differ";
+    EXPECT_EQ(Pixels(*number, kCell), Pixels(*paint(TARN_ROWHEADER_INDEX, 1), kCell))
+        << "row 0 numbered from 1 reads like row 1 numbered from 0";
+    EXPECT_EQ(Pixels(*paint(TARN_ROWHEADER_NONE, 0), kCell), Pixels(*index, kCell));
+    for (int mode : {TARN_ROWHEADER_BUTTON, TARN_ROWHEADER_FLAT})
+        EXPECT_EQ(paint(mode, 0)->Count(kInside, text), 0) << "mode " << mode;
     // The row's own text wins over the number, in every mode.
     TarnItem* item = RowWithText("7");
-    EXPECT_EQ(Pixels(*paint(TARN_ROWHEADER_BUTTON, item, 0), rc), Pixels(*paint(TARN_ROWHEADER_INDEX, nullptr, 7), rc));
-    EXPECT_EQ(Pixels(*paint(TARN_ROWHEADER_NUMBER, item, 0), rc), Pixels(*paint(TARN_ROWHEADER_INDEX, nullptr, 7), rc));
+    for (int mode : {TARN_ROWHEADER_BUTTON, TARN_ROWHEADER_NUMBER})
+        EXPECT_EQ(Pixels(*paint(mode, 0, item), kCell), Pixels(*paint(TARN_ROWHEADER_INDEX, 7), kCell)) << mode;
 }
 
-TEST_F(HeaderPaintTest, SelectedRowHeaderIsPressedUnlessFlatOrToldNotTo)
+TEST_F(HeaderPaintTest, RowHeaderColoursPressAndFrameFollowSelectionModeStyleAndRowColours)
 {
     TarnItem* item = RowWithText("H");
-    const RECT rc = {0, 0, 40, 20}, inside = {1, 1, 38, 18};
-    const COLORREF hi = C(TARNCLR_ROWHEADERHIGHLIGHTCOLOR), sh = C(TARNCLR_ROWHEADERSHADOWCOLOR);
-    rec_.showRowHeader = TARN_ROWHEADER_BUTTON;
-
-    Dib normal(40, 20, kFill);
-    PaintRow(normal, item, 0, rc);
-    const int x = Leftmost(normal, inside, C(TARNCLR_ROWHEADERTEXTCOLOR));
-    ASSERT_GE(x, 0);
-    EXPECT_EQ(normal.At(10, 0), hi);
-    EXPECT_EQ(normal.At(39, 10), kEditBack) << "the whole rectangle starts as control background";
-
-    struct Case { int mode; UINT style; bool pressed; bool raised; } cases[] = {
-        {TARN_ROWHEADER_BUTTON, 0, true, false},
-        {TARN_ROWHEADER_BUTTON, TARNRHS_NOPRESS, false, true},
-        {TARN_ROWHEADER_FLAT, 0, false, false},
-        {TARN_ROWHEADER_INDEXFLAT, 0, false, false},
+    RowFormat* own = CreateRowFormat();
+    ASSERT_NE(own, nullptr);
+    const COLORREF ownBack = RGB(9, 99, 199), ownText = RGB(77, 1, 177), ownSelText = RGB(199, 9, 99);
+    own->backColor = ownBack, own->textColor = ownText, own->selTextColor = ownSelText;
+    const COLORREF back = C(TARNCLR_ROWHEADERBACKCOLOR), selBack = C(TARNCLR_ROWHEADERSELBACKCOLOR);
+    const COLORREF text = C(TARNCLR_ROWHEADERTEXTCOLOR), selText = C(TARNCLR_ROWHEADERSELTEXTCOLOR);
+    const COLORREF grey = C(TARNCLR_ROWHEADERDISABLEDTEXTCOLOR);
+    const int B = TARN_ROWHEADER_BUTTON;
+    struct Case { int mode, style; bool selected, enabled, own; COLORREF back, text; bool pressed, raised; };
+    const Case cases[] = {
+        {B, 0, false, true, false, back, text, false, true},
+        {B, 0, true, true, false, selBack, selText, true, false},
+        {B, TARNRHS_NOPRESS, true, true, false, selBack, selText, false, true},
+        {TARN_ROWHEADER_FLAT, 0, true, true, false, selBack, selText, false, false},
+        {TARN_ROWHEADER_INDEXFLAT, 0, true, true, false, selBack, selText, false, false},
+        {B, TARNRHS_DISABLED, false, true, false, back, grey, false, true},
+        {B, 0, false, false, false, back, grey, false, true},
+        {B, 0, false, true, true, ownBack, ownText, false, true},
+        {B, 0, true, true, true, selBack, ownSelText, true, false},    // no own selected background
+        {B, TARNRHS_DISABLED, false, true, true, ownBack, ownText, false, true},   // own text beats grey
     };
-    rec_.curSel = 0;
+    int unpressed = -1;
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         rec_.showRowHeader = c.mode;
-        rec_.rowHeaderStyle = static_cast<int>(c.style);
-        Dib d(40, 20, kFill);
-        PaintRow(d, item, 0, rc);
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " style " << c.style);
-        EXPECT_EQ(d.At(30, 10), C(TARNCLR_ROWHEADERSELBACKCOLOR));
-        EXPECT_EQ(d.Count(inside, C(TARNCLR_ROWHEADERTEXTCOLOR)), 0);
-        EXPECT_EQ(Leftmost(d, inside, C(TARNCLR_ROWHEADERSELTEXTCOLOR)), x + (c.pressed ? 1 : 0));
-        EXPECT_EQ(d.At(10, 0), c.raised ? hi : sh);
-        EXPECT_EQ(d.At(38, 10), c.raised ? sh : hi);
+        rec_.rowHeaderStyle = c.style;
+        rec_.curSel = c.selected ? 0 : -1;
+        item->rowInfo = c.own ? own : nullptr;
+        auto d = RowHeader(item, 0, c.enabled);
+        const int x = Leftmost(*d, kInside, c.text);
+        unpressed = unpressed < 0 ? x : unpressed;
+        EXPECT_TRUE(x > 0 && x == unpressed + c.pressed) << x;
+        EXPECT_EQ(d->At(30, 10), c.back);
+        EXPECT_EQ(d->At(kFrame.right, 10), kEditBack) << "the whole rectangle starts as control background";
+        ExpectFrame(*d, kFrame, c.raised, C(TARNCLR_ROWHEADERHIGHLIGHTCOLOR), C(TARNCLR_ROWHEADERSHADOWCOLOR));
     }
-}
-
-TEST_F(HeaderPaintTest, RowColoursOverrideTheTableAndDisabledRowsGoGrey)
-{
-    TarnItem* item = RowWithText("HH");
-    item->rowInfo = CreateRowFormat();
-    ASSERT_NE(item->rowInfo, nullptr);
-    const COLORREF ownBack = RGB(9, 99, 199), ownSelText = RGB(199, 9, 99);
-    item->rowInfo->backColor = ownBack;
-    item->rowInfo->selTextColor = ownSelText;
-    const RECT rc = {0, 0, 40, 20}, inside = {1, 1, 38, 18};
-
-    Dib plain(40, 20, kFill);
-    PaintRow(plain, item, 0, rc);
-    EXPECT_EQ(plain.At(30, 10), ownBack);
-    EXPECT_GT(plain.Count(inside, C(TARNCLR_ROWHEADERTEXTCOLOR)), 0);
-
-    rec_.curSel = 0;
-    Dib selected(40, 20, kFill);
-    PaintRow(selected, item, 0, rc);
-    EXPECT_EQ(selected.At(30, 10), C(TARNCLR_ROWHEADERSELBACKCOLOR)) << "no own selected background";
-    EXPECT_GT(selected.Count(inside, ownSelText), 0);
-
-    // Disabled by format or by the caller: the disabled colour, unless the
-    // row brings its own text colour.
-    rec_.curSel = -1;
-    for (bool byStyle : {true, false}) {
-        rec_.rowHeaderStyle = byStyle ? static_cast<int>(TARNRHS_DISABLED) : 0;
-        Dib grey(40, 20, kFill);
-        PaintRow(grey, item, 0, rc, byStyle);
-        EXPECT_GT(grey.Count(inside, C(TARNCLR_ROWHEADERDISABLEDTEXTCOLOR)), 0) << byStyle;
-        EXPECT_EQ(grey.Count(inside, C(TARNCLR_ROWHEADERTEXTCOLOR)), 0) << byStyle;
-    }
-    const COLORREF ownText = RGB(77, 1, 177);
-    item->rowInfo->textColor = ownText;
-    Dib own(40, 20, kFill);
-    PaintRow(own, item, 0, rc);
-    EXPECT_GT(own.Count(inside, ownText), 0);
-    EXPECT_EQ(own.Count(inside, C(TARNCLR_ROWHEADERDISABLEDTEXTCOLOR)), 0);
+    item->rowInfo = own;
 }
 
 TEST_F(HeaderPaintTest, BandBeyondTheLastColumnIsFilledAndUnderlinedWhenNotOpenEnded)
 {
     const RECT band = {0, 0, 300, 20};
-    const int end = 3 * kWidth;
-    for (BOOL openEnded : {FALSE, TRUE}) {
-        rec_.openEnded = openEnded;
-        Dib d(310, 24, kFill);
-        SelectGuard pen(d.dc(), GetStockObject(BLACK_PEN));   // the paint handler's pen
-        PaintHeaders(d, band, end);
-        SCOPED_TRACE(testing::Message() << "openEnded " << openEnded);
-        const RECT rest = {end, 0, band.right, band.bottom - 1};
-        const RECT line = {end, band.bottom - 1, band.right, band.bottom};
-        const int restArea = (band.right - end) * (band.bottom - 1);
-        EXPECT_EQ(d.Count(rest, openEnded ? kFill : C(TARNCLR_COLHEADERBACKCOLOR)), restArea);
-        EXPECT_EQ(d.Count(line, openEnded ? kFill : RGB(0, 0, 0)), band.right - end);
-        EXPECT_EQ(d.At(end - 1, band.bottom - 1), kFill) << "no line under the columns";
+    struct { BOOL openEnded; int offset; } cases[] = {{FALSE, 0}, {FALSE, 25}, {TRUE, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "openEnded " << c.openEnded << " offset " << c.offset);
+        rec_.openEnded = c.openEnded;
+        rec_.horizontalOffset = c.offset;
+        auto d = Headers(band, 310);
+        // From the last column's scrolled end to band.right + 1; the line is the black pen.
+        const int end = 3 * kWidth - c.offset, width = band.right + 1 - end;
+        EXPECT_EQ(d->Count({end, 0, band.right + 1, band.bottom - 1}, c.openEnded ? kFill : C(TARNCLR_COLHEADERBACKCOLOR)),
+                  width * (band.bottom - 1));
+        EXPECT_EQ(d->Count({end, band.bottom - 1, band.right + 1, band.bottom}, c.openEnded ? kFill : RGB(0, 0, 0)), width);
+        EXPECT_EQ(d->At(end - 1, band.bottom - 1), kFill) << "no line under the columns";
+        EXPECT_EQ(d->At(end - 2, 9), C(TARNCLR_COLHEADERSHADOWCOLOR)) << "the last column's frame ends there";
     }
-}
-
-TEST_F(HeaderPaintTest, PaintersGiveTheDeviceContextBackAsTheyFoundIt)
-{
-    rec_.columns[0].headerText = "H";
-    rec_.rowColText = DuplicateText("C");
-    Dib d(310, 24, kFill);
-    HDC dc = d.dc();
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, RGB(3, 4, 5));
-    SetTextColor(dc, RGB(6, 7, 8));
-    SelectGuard font(dc, GetStockObject(SYSTEM_FONT));
-    SelectGuard pen(dc, GetStockObject(BLACK_PEN));
-    const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
-    rec_.openEnded = FALSE;
-
-    PaintHeaders(d, RECT{40, 0, 300, 20}, 200);
-    PaintCorner(&rec_, dc, work1_.get(), work2_.get(), RECT{0, 0, 40, 20});
-    PaintRowHeader(&rec_, dc, work1_.get(), work2_.get(), nullptr, 3, RECT{0, 0, 40, 20}, false, true);
-
-    EXPECT_EQ(GetBkMode(dc), OPAQUE);
-    EXPECT_EQ(GetBkColor(dc), RGB(3, 4, 5));
-    EXPECT_EQ(GetTextColor(dc), RGB(6, 7, 8));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(BLACK_PEN));
-    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
-    free(rec_.rowColText);
-    rec_.rowColText = nullptr;
 }
 
 } // namespace
