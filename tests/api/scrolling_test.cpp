@@ -8,22 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "support/column_def.h"
 #include "support/control_fixture.h"
 
 namespace {
 
 using Codes_ = std::vector<int>;
-
-ColumnDef Column(int width, int position, DWORD format = 0)
-{
-    ColumnDef def;
-    memset(&def, 0, sizeof def);
-    def.width = width;
-    def.backColor = def.textColor = def.selBackColor = def.selTextColor = TARN_COLOR_NONE;
-    def.format = format;
-    def.position = position;
-    return def;
-}
 
 SCROLLINFO Bar(HWND list, int bar)
 {
