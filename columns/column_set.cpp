@@ -1,21 +1,23 @@
+// The column set: the control's own copy of the application's column
+// definitions, with header texts it owns.
 #include "columns/column_set.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "combo/drop_close.h"
 #include "core/lock.h"
-#include "core/shared_routines.h"
-#include "window/edit_field.h"
 
 namespace {
 
-// The column every control starts with, and the one count 0 restores.
+// The column every control starts with, and the one count 0 restores: wide
+// enough for any text a control is likely to show in its first column.
+constexpr int kDefaultColumnWidth = 500;
+
 ColumnDef DefaultColumn()
 {
     ColumnDef def;
     memset(&def, 0, sizeof def);
-    def.width = 500;
+    def.width = kDefaultColumnWidth;
     def.backColor = TARN_COLOR_NONE;
     def.textColor = TARN_COLOR_NONE;
     def.selBackColor = TARN_COLOR_NONE;
@@ -124,7 +126,7 @@ void FreeColumns(ControlRecord* rec)
     rec->columnsCopy = nullptr;
 }
 
-bool SetColumns(ControlRecord* rec, int count, const ColumnDef* defs)
+bool ReplaceColumns(ControlRecord* rec, int count, const ColumnDef* defs)
 {
     if (count < 0)
         return false;
@@ -134,57 +136,36 @@ bool SetColumns(ControlRecord* rec, int count, const ColumnDef* defs)
         defs = &defaultColumn;
         count = 1;
     }
-
-    // A new column count invalidates whatever the dropped list shows, so it
-    // closes first, also when the change is then refused. A record without a
-    // window has no list to close.
-    if (rec->hwnd && count != rec->columnCount && !CloseList(rec, false))
-        return false;
     if (!defs)
         return false;
 
-    {
-        ItemLock lock;
-        // Stored items hold one text per column and are never resized; only
-        // virtual mode, where the application supplies the rows, may change
-        // the count while rows exist.
-        if (count != rec->columnCount && rec->count > 0 && !IsVirtual(rec))
-            return false;
-        if (!WidthsAcceptable(defs, count))
-            return false;
-
-        BITMAP bmColumn;
-        ColumnDef* cols = BuildColumns(defs, count, &bmColumn);
-        if (!cols)
-            return false;
-
-        ColumnDef* oldColumns = rec->columns;
-        int oldCount = rec->columnCount;
-        rec->columns = cols;
-        rec->columnCount = count;
-        rec->bmColumn = bmColumn;
-        if (oldColumns) {
-            FreeHeaderTexts(oldColumns, oldCount);
-            free(oldColumns);
-        }
-        if (rec->headerButton >= count)
-            rec->headerButton = -1;
-        if (rec->caretColumn >= count)
-            rec->caretColumn = -1;
-    }
-
-    if (!rec->hwnd)
-        return true;
-
-    // The edit field's multi-line mode follows the first visible column, so it
-    // is rebuilt for the new set.
-    int type = ControlType(rec);
-    if ((type == 0 || type == 1) && !CreateEditField(rec))
+    ItemLock lock;
+    // Stored items hold one text per column and are never resized; only
+    // virtual mode, where the application supplies the rows, may change the
+    // count while rows exist.
+    if (count != rec->columnCount && rec->count > 0 && !IsVirtual(rec))
+        return false;
+    if (!WidthsAcceptable(defs, count))
         return false;
 
-    UpdateControl(rec);
-    SyncEditText(rec);
-    RedrawAll(rec);
+    BITMAP bmColumn;
+    ColumnDef* cols = BuildColumns(defs, count, &bmColumn);
+    if (!cols)
+        return false;
+
+    ColumnDef* oldColumns = rec->columns;
+    const int oldCount = rec->columnCount;
+    rec->columns = cols;
+    rec->columnCount = count;
+    rec->bmColumn = bmColumn;
+    if (oldColumns) {
+        FreeHeaderTexts(oldColumns, oldCount);
+        free(oldColumns);
+    }
+    if (rec->headerButton >= count)
+        rec->headerButton = -1;
+    if (rec->caretColumn >= count)
+        rec->caretColumn = -1;
     return true;
 }
 
@@ -203,16 +184,4 @@ int GetColumns(ControlRecord* rec, ColumnDef** out)
     rec->columnsCopy = copy;
     *out = copy;
     return rec->columnCount;
-}
-
-extern "C" BOOL WINAPI Tarn_SetColumns(HWND hwnd, int count, const ColumnDef* defs)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SetColumns(rec, count, defs) ? TRUE : FALSE;
-}
-
-extern "C" int WINAPI Tarn_GetColumns(HWND hwnd, ColumnDef** defs)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return GetColumns(rec, defs);
 }

@@ -9,9 +9,8 @@ void FreeColumns(ControlRecord* rec);
 
 // Replaces the whole column set with copies of defs[0 .. count-1] (count 0:
 // one default column). False when refused or out of memory; the old set is
-// then unchanged. Window work (edit field, layout, repaint) is done only when
-// the record has a window.
-bool SetColumns(ControlRecord* rec, int count, const ColumnDef* defs);
+// then unchanged. Nothing is repainted here.
+bool ReplaceColumns(ControlRecord* rec, int count, const ColumnDef* defs);
 
 // Hands out a control-owned copy of the column array through *out (when out
 // is not NULL), replacing the copy handed out before. The column count, or 0

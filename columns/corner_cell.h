@@ -7,6 +7,15 @@
 // header and a row header are shown.
 void CornerRect(const ControlRecord* rec, RECT* rc);
 
-// Marks the corner for repainting (without erasing) when the control is
-// shown, redraw is on and the corner exists.
-void InvalidateCorner(const ControlRecord* rec);
+// The corner text (NULL clears it, like ""); false when the copy cannot be
+// made, keeping the old text.
+bool StoreCornerText(ControlRecord* rec, const char* text);
+// Copies at most cch - 1 characters and a terminator (buffer emptied first);
+// the length copied, 0 for a buffer of no characters.
+int ReadCornerText(ControlRecord* rec, char* buffer, int cch);
+int CornerTextLength(ControlRecord* rec);
+
+// Stores the corner bitmap with its size; a handle GDI cannot describe is
+// dropped rather than drawn at a guessed size. True when the bitmap height
+// changed, which can change the header height.
+bool StoreCornerBitmap(ControlRecord* rec, HBITMAP hbm);

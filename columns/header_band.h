@@ -13,6 +13,3 @@ void HeaderBandRect(const ControlRecord* rec, RECT* rc);
 // header is shown.
 void HeaderRect(const ControlRecord* rec, int col, RECT* rc);
 
-// Marks the band for repainting, when the control is shown, redraw is on and
-// a header is shown.
-void InvalidateHeaderBand(const ControlRecord* rec);

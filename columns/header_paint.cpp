@@ -4,12 +4,12 @@
 // their texts and bitmaps alike.
 #include "columns/header_paint.h"
 
-#include "columns/cell_format.h"
-#include "columns/ctl_colors.h"
-#include "columns/row_format.h"
+#include "core/cell_format.h"
+#include "core/ctl_colors.h"
+#include "core/row_format.h"
 #include "layout/column_geometry.h"
 #include "layout/item_paint.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
+// Header texts and the pressed header button.
 #include "columns/header_texts.h"
 
 #include <cstdlib>
 #include <cstring>
-
-#include "columns/header_band.h"
 
 bool SetHeaderText(ControlRecord* rec, int col, const char* text)
 {
@@ -23,7 +22,6 @@ bool SetHeaderText(ControlRecord* rec, int col, const char* text)
     free(def.headerTextBuffer);
     def.headerTextBuffer = copy;
     def.headerText = copy;
-    InvalidateHeaderBand(rec);
     return true;
 }
 
@@ -48,67 +46,12 @@ int HeaderTextLength(const ControlRecord* rec, int col)
     return text ? static_cast<int>(strlen(text)) : 0;
 }
 
-bool SetHeaderButton(ControlRecord* rec, int col)
+bool SetHeaderButton(ControlRecord* rec, int col, bool* changed)
 {
+    *changed = false;
     if (col < -1 || col >= rec->columnCount)
         return false;
-    if (col == rec->headerButton)
-        return true;
+    *changed = col != rec->headerButton;
     rec->headerButton = col;
-    InvalidateHeaderBand(rec);
     return true;
-}
-
-extern "C" BOOL WINAPI Tarn_SetHeader_A(HWND hwnd, int column, const char* text)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SetHeaderText(rec, column, text) ? TRUE : FALSE;
-}
-
-extern "C" int WINAPI Tarn_GetHeader_A(HWND hwnd, int column, char* buffer, int cch)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return GetHeaderText(rec, column, buffer, cch);
-}
-
-extern "C" int WINAPI Tarn_GetHeaderLength(HWND hwnd, int column)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return HeaderTextLength(rec, column);
-}
-
-extern "C" BOOL WINAPI Tarn_SetHeaderButton(HWND hwnd, int column)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SetHeaderButton(rec, column) ? TRUE : FALSE;
-}
-
-extern "C" int WINAPI Tarn_GetHeaderButton(HWND hwnd)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return rec->headerButton;
-}
-
-extern "C" void WINAPI Tarn_SetResizeHeader(HWND hwnd, BOOL on)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    rec->resizeHeader = on ? TRUE : FALSE;
-}
-
-extern "C" BOOL WINAPI Tarn_GetResizeHeader(HWND hwnd)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return rec->resizeHeader;
-}
-
-extern "C" void WINAPI Tarn_SetReorderColumns(HWND hwnd, BOOL on)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    rec->reorderColumns = on ? TRUE : FALSE;
-}
-
-extern "C" BOOL WINAPI Tarn_GetReorderColumns(HWND hwnd)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return rec->reorderColumns;
 }

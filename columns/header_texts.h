@@ -1,5 +1,5 @@
-// Header texts, the pressed header button and the header switches of a
-// control record (the exported functions are thin wrappers around these).
+// Header texts and the pressed header button of a control record. Nothing is
+// repainted here.
 #pragma once
 
 #include "core/control_record.h"
@@ -15,4 +15,5 @@ int GetHeaderText(const ControlRecord* rec, int col, char* buf, int cch);
 int HeaderTextLength(const ControlRecord* rec, int col);
 
 // col -1 releases every header button; false for a column out of range.
-bool SetHeaderButton(ControlRecord* rec, int col);
+// *changed tells whether the pressed button moved.
+bool SetHeaderButton(ControlRecord* rec, int col, bool* changed);

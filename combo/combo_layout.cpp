@@ -3,14 +3,10 @@
 
 #include <algorithm>
 
+#include "layout/control_geometry.h"
 #include "layout/row_geometry.h"
 
 namespace {
-int DropButtonWidth(const ControlRecord* rec)
-{
-    return rec->isListBox ? 0 : GetSystemMetrics(SM_CXVSCROLL);
-}
-
 // Window height that gives the control a client area clientHeight high.
 int WindowHeightFor(HWND hwnd, int clientHeight)
 {
@@ -39,7 +35,7 @@ void PlaceEditField(ControlRecord* rec)
     InvalidateRect(rec->hwndEdit, nullptr, TRUE);
 }
 
-void LayoutDropDownType(ControlRecord* rec)
+bool LayoutDropDownType(ControlRecord* rec)
 {
     RECT wr;
     GetWindowRect(rec->hwnd, &wr);
@@ -64,11 +60,14 @@ void LayoutDropDownType(ControlRecord* rec)
             SetWindowPos(rec->hwnd, nullptr, 0, 0, width, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
     --rec->layoutDepth;
+    if (rec->dead)
+        return false;
     // Moving an open list along with the control comes with dropping.
     PlaceEditField(rec);
+    return true;
 }
 
-void LayoutListBoxType(ControlRecord* rec)
+bool LayoutListBoxType(ControlRecord* rec)
 {
     if (rec->layoutDepth == 0 && rec->clientHeight >= 1) {
         const bool hScroll = rec->hwndDropDown && (GetWindowLongA(rec->hwndDropDown, GWL_STYLE) & WS_HSCROLL);
@@ -92,6 +91,8 @@ void LayoutListBoxType(ControlRecord* rec)
                          WindowHeightFor(rec->hwnd, rec->clientHeight - shorten),
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
             --rec->layoutDepth;
+            if (rec->dead)
+                return false;
         }
     }
     if (rec->hwndDropDown) {
@@ -102,24 +103,13 @@ void LayoutListBoxType(ControlRecord* rec)
         MoveWindow(rec->hwndDropDown, 0, top, client.right, std::max<int>(0, client.bottom - top), TRUE);
     }
     PlaceEditField(rec);
+    return true;
 }
 } // namespace
 
-void FieldRect(const ControlRecord* rec, RECT* rc)
-{
-    GetClientRect(rec->hwnd, rc);
-    rc->left += rec->rowHeaderWidth;
-    rc->top += HeaderHeight(rec);
-    rc->right -= DropButtonWidth(rec);
-    rc->bottom = rc->top + FieldHeight(const_cast<ControlRecord*>(rec));
-}
-
-void ComboLayout(ControlRecord* rec)
+bool ComboLayout(ControlRecord* rec)
 {
     if (!rec->hwnd)
-        return;
-    if (rec->isListBox)
-        LayoutListBoxType(rec);
-    else
-        LayoutDropDownType(rec);
+        return !rec->dead;
+    return rec->isListBox ? LayoutListBoxType(rec) : LayoutDropDownType(rec);
 }

@@ -3,8 +3,7 @@
 
 #include "core/control_record.h"
 
-void ComboLayout(ControlRecord* rec);
-
-// The field: the band under the column headers that shows the committed row,
-// in control-window client coordinates.
-void FieldRect(const ControlRecord* rec, RECT* rc);
+// Fits the control's height to what its type shows and places the children.
+// Resizing the control sends it WM_SIZE, whose handling notifies the parent:
+// false when the parent destroyed the control meanwhile.
+[[nodiscard]] bool ComboLayout(ControlRecord* rec);

@@ -8,13 +8,13 @@
 
 #include <algorithm>
 
-#include "columns/ctl_colors.h"
 #include "columns/header_paint.h"
+#include "core/ctl_colors.h"
 #include "core/item_store.h"
 #include "layout/column_geometry.h"
 #include "layout/item_paint.h"
 #include "layout/row_geometry.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 bool Meets(const RECT& a, const RECT& b)
@@ -24,22 +24,24 @@ bool Meets(const RECT& a, const RECT& b)
 }
 
 // Draws one element of rc (list coordinates): into the row bitmap at (0, 0)
-// and copied, or directly with a clip region.
+// and copied, or directly with a clip region. draw returns false when the
+// control died; nothing is copied then.
 template <typename Draw>
-void DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, Draw draw)
+bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, Draw draw)
 {
     if (!Meets(rc, update))
-        return;
+        return true;
     const int width = rc.right - rc.left, height = rc.bottom - rc.top;
     if (rowDC) {
-        draw(rowDC, RECT{0, 0, width, height});
+        if (!draw(rowDC, RECT{0, 0, width, height}))
+            return false;
         BitBlt(target, rc.left, rc.top, width, height, rowDC, 0, 0, SRCCOPY);
-        return;
+        return true;
     }
     RECT clip;
     IntersectRect(&clip, &rc, &update);
     ClipGuard guard(target, clip);
-    draw(target, rc);
+    return draw(target, rc);
 }
 
 // The tallest of the rows that fill the item area from topIndex.
@@ -55,7 +57,7 @@ int TallestVisibleRow(ControlRecord* rec, int areaHeight)
 }
 } // namespace
 
-void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
+bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
 {
     RECT client;
     GetClientRect(list, &client);
@@ -64,7 +66,7 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     RenewEditBackBrush(rec);
     MemoryDC work1(dc), work2(dc);
     if (!work1 || !work2 || !rec->hbrEditBack)
-        return;
+        return true;
 
     RECT area = client;
     area.left += rec->rowHeaderWidth;
@@ -97,14 +99,14 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
             if (paintHeader) {
                 DrawRowPart(dc, drawDC, headerRect, update, [&](HDC target, const RECT& rc) {
                     PaintRowHeader(rec, target, work1.get(), work2.get(), item, row, rc, false, controlEnabled);
+                    return true;
                 });
             }
-            if (paintRow) {
-                DrawRowPart(dc, drawDC, rowRect, update, [&](HDC target, const RECT& rc) {
+            if (paintRow && !DrawRowPart(dc, drawDC, rowRect, update, [&](HDC target, const RECT& rc) {
                     BOOL enabled = TRUE;
-                    PaintRow(rec, false, listWidth, target, work1.get(), work2.get(), item, row, rc, &enabled);
-                });
-            }
+                    return PaintRow(rec, false, listWidth, target, work1.get(), work2.get(), item, row, rc, &enabled);
+                }))
+                return false;
             ReleaseItem(rec);
         }
         y += h;
@@ -122,4 +124,5 @@ void PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
             LineTo(dc, strip.right, area.bottom);
         }
     }
+    return true;
 }

@@ -3,7 +3,13 @@
 // One record per control window, reached through window long 0. It is plain
 // data (zero-filled at allocation, no constructors), so the item store, the
 // column set and the other core routines can be exercised on a record built in
-// memory, without any window.
+// memory, without any window (hwnd NULL).
+//
+// Lifetime: the record is pinned by everything that may still use it -- the
+// window itself (until WM_NCDESTROY), its child windows, and every entry
+// point while it runs -- and freed when the last pin goes. Destruction marks
+// it dead first, so code that regains control after a notification or a
+// callback asks `dead` and stops, without ever touching freed memory.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +37,7 @@ struct ControlRecord {
     int maxLevel;
     TARNDELETEPROC deleteCallback;
     LPARAM deleteUserData;
+    BOOL releasingItems;    // a reset is reporting its rows; the store keeps its shape
     LCID locale;
 
     // Selection and scrolling
@@ -149,15 +156,46 @@ struct ControlRecord {
     DWORD fontFlags;
     char* fontWeightNames;
     char* fontItalicSuffix;
-};
 
-// Window long 0 of a control window holds the record; -1 after WM_NCDESTROY.
-inline ControlRecord* GetRecord(HWND hwnd)
-{
-    return reinterpret_cast<ControlRecord*>(GetWindowLongPtrA(hwnd, 0));
-}
+    // Lifetime
+    int pins;
+    BOOL created;           // WM_CREATE has set the defaults; entry points accept the control
+    BOOL dead;              // WM_DESTROY has begun; entry points refuse the control
+};
 
 inline bool IsVirtual(const ControlRecord* rec) { return rec->virtualFetchCallback != nullptr; }
 inline bool IsValidRow(const ControlRecord* rec, int row) { return row >= 0 && row < rec->count; }
 inline bool IsValidColumn(const ControlRecord* rec, int col) { return col >= 0 && col < rec->columnCount; }
-inline int ControlType(const ControlRecord* rec) { return TARN_TYPE(GetWindowLongA(rec->hwnd, GWL_STYLE)); }
+
+// A zero-filled record for hwnd holding one pin (the window's); NULL when
+// memory runs out.
+ControlRecord* AllocateRecord(HWND hwnd);
+// Pins are counted, not owned: the record is freed by the unpin that takes
+// the count to zero.
+void PinRecord(ControlRecord* rec);
+void UnpinRecord(ControlRecord* rec);
+
+// Holds one pin for its scope; a NULL record is allowed and holds nothing.
+class RecordPin {
+public:
+    explicit RecordPin(ControlRecord* rec) : rec_(rec)
+    {
+        if (rec_)
+            PinRecord(rec_);
+    }
+    ~RecordPin()
+    {
+        if (rec_)
+            UnpinRecord(rec_);
+    }
+    RecordPin(const RecordPin&) = delete;
+    RecordPin& operator=(const RecordPin&) = delete;
+    ControlRecord* get() const { return rec_; }
+
+private:
+    ControlRecord* rec_;
+};
+
+// The values a new control starts with, from its creation style. The module
+// cursors are the window side's to load.
+void SetRecordDefaults(ControlRecord* rec, DWORD style);

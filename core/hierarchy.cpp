@@ -1,16 +1,11 @@
 // Walks over neighbouring items that give the tree its shape, the level
-// setter with its repaint of tree lines, and the removal of a subtree.
+// setter and the removal of a subtree.
 //
 // Every walk reads one item at a time and keeps only its level, because in
 // virtual mode each access gives the previous record back to the application.
 #include "core/hierarchy.h"
 
-#include "combo/drop_close.h"
-#include "columns/header_band.h"
 #include "core/lock.h"
-#include "core/shared_routines.h"
-#include "layout/row_geometry.h"
-#include "window/notify.h"
 
 namespace {
 
@@ -22,26 +17,6 @@ int EndOfRun(ControlRecord* rec, int index, int level)
     while (last + 1 < rec->count && LevelOf(rec, last + 1) > level)
         ++last;
     return last;
-}
-
-// Rows whose tree lines pass through or end at a row whose level moved
-// across pivot (the lower of the old and new level): backwards up to and
-// including the nearest item at pivot, stopping short of anything shallower;
-// forwards over the run of deeper items. Each row is invalidated on its own,
-// so rows beyond the affected ones stay valid.
-void InvalidateTreeLines(ControlRecord* rec, int index, int pivot)
-{
-    InvalidateRows(rec, index);
-    for (int i = index - 1; i >= 0; --i) {
-        const int level = LevelOf(rec, i);
-        if (level < pivot)
-            break;
-        InvalidateRows(rec, i);
-        if (level == pivot)
-            break;
-    }
-    for (int i = index + 1; i < rec->count && LevelOf(rec, i) > pivot; ++i)
-        InvalidateRows(rec, i);
 }
 
 } // namespace
@@ -164,10 +139,12 @@ int SiblingOf(ControlRecord* rec, int index, int which)
     }
 }
 
-BOOL SetItemLevel(ControlRecord* rec, int index, int level)
+LevelChange StoreItemLevel(ControlRecord* rec, int index, int level)
 {
+    LevelChange change = {false, false, 0, 0, false};
     if (IsVirtual(rec) || !IsValidRow(rec, index))
-        return FALSE;
+        return change;
+    change.accepted = true;
     // The flags hold six bits. Anything deeper is stored as the deepest level
     // rather than wrapped, so what is stored is always what reads back and
     // maxLevel never exceeds a level some item really has had.
@@ -177,68 +154,43 @@ BOOL SetItemLevel(ControlRecord* rec, int index, int level)
         level = kMaxItemLevel;
 
     TarnItem* item = GetItem(rec, index);
-    const int old = item ? ItemLevel(item) : level;
-    if (item && old != level)
+    change.oldLevel = item ? ItemLevel(item) : level;
+    change.newLevel = level;
+    change.changed = item && change.oldLevel != level;
+    if (change.changed)
         item->flags = (item->flags & ~TARNIF_LEVELMASK) | (static_cast<DWORD>(level) << TARNIF_LEVELSHIFT);
     ReleaseItem(rec);
-    if (old == level)
-        return TRUE;
-
-    if (level > rec->maxLevel) {
-        // A deeper level widens the indentation in front of the first column.
+    if (change.changed && level > rec->maxLevel) {
         rec->maxLevel = level;
-        HWND hwnd = rec->hwnd;
-        if (!UpdateOverheadWidth(rec) || !ControlSurvived(hwnd, rec))
-            return TRUE;
-        InvalidateHeaderBand(rec);
-        // Every later column moves right with the wider indentation.
-        if (rec->columnCount > 1)
-            InvalidateRows(rec, 0, true);
+        change.maxLevelRaised = true;
     }
-
-    if (!rec->shown || !rec->redraw)
-        return TRUE;
-    InvalidateTreeLines(rec, index, level < old ? level : old);
-    return TRUE;
+    return change;
 }
 
-int DeleteDependents(ControlRecord* rec, int index)
+bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom)
 {
+    *repaintFrom = index;
+    // Held across the whole subtree so that no other thread ever sees it half
+    // removed; the delete callback runs inside it, as always.
+    ItemLock lock;
     if (IsVirtual(rec) || !IsValidRow(rec, index))
-        return -1;
-    HWND hwnd = rec->hwnd;
-    // Closing the list notifies the parent, so it happens before the lock is
-    // taken; the parent may change the items meanwhile, hence the re-check.
-    if (!CloseList(rec, false) || !ControlSurvived(hwnd, rec))
-        return -1;
-    int repaintFrom = index;
-    {
-        // Held across the whole subtree so that no other thread ever sees it
-        // half removed; the delete callback runs inside it, as always.
-        ItemLock lock;
-        if (IsVirtual(rec) || !IsValidRow(rec, index))
-            return -1;
-        TarnItem* self = rec->items[index];
-        const int level = ItemLevel(self);
-        while (index + 1 < rec->count && ItemLevel(rec->items[index + 1]) > level) {
-            TarnItem* next = rec->items[index + 1];
-            DeleteItem(rec, index + 1);
-            if (!ControlSurvived(hwnd, rec))
-                return -1;
-            // The callback may have rearranged the store: follow the item, and
-            // stop rather than spin when the dependent could not be removed.
-            index = LocateItem(rec, self, index);
-            if (index < 0 || IsVirtual(rec)) {
-                repaintFrom = 0;
-                break;
-            }
-            repaintFrom = index;
-            if (index + 1 < rec->count && rec->items[index + 1] == next)
-                break;
+        return !rec->dead;
+    TarnItem* self = rec->items[index];
+    const int level = ItemLevel(self);
+    while (index + 1 < rec->count && ItemLevel(rec->items[index + 1]) > level) {
+        TarnItem* next = rec->items[index + 1];
+        if (!DeleteItem(rec, index + 1).survived)
+            return false;
+        // The callback may have rearranged the store: follow the item, and
+        // stop rather than spin when the dependent could not be removed.
+        index = LocateItem(rec, self, index);
+        if (index < 0 || IsVirtual(rec)) {
+            *repaintFrom = 0;
+            return true;
         }
+        *repaintFrom = index;
+        if (index + 1 < rec->count && rec->items[index + 1] == next)
+            break;
     }
-    InvalidateRows(rec, repaintFrom, true);
-    const int count = rec->count;
-    UpdateControl(rec);
-    return count;
+    return true;
 }

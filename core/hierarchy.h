@@ -3,11 +3,9 @@
 // An item's dependents are the run of following items with a higher level;
 // its parent is the nearest earlier item with a lower level; its siblings are
 // the items of its level reachable without crossing a lower level.
-// (PreviousSibling is declared with the item store, which uses it to repaint
-// tree lines after an insertion.)
 //
-// All routines work on a record without a window as well: they then only
-// change the data and notify nobody.
+// Nothing here repaints or notifies: the level setter and the subtree removal
+// report what changed, and the caller repaints.
 #pragma once
 
 #include "core/item_store.h"
@@ -27,6 +25,9 @@ int FindParent(ControlRecord* rec, int index);
 // -1 for a level-0 item, item 0 or a bad index.
 int TopParent(ControlRecord* rec, int index);
 
+// First earlier item on the same level before one on a lower level, or -1.
+int PreviousSibling(ControlRecord* rec, int index);
+
 // which: TARN_DEPENDENT_FIRST or TARN_DEPENDENT_LAST; -1 when there is none.
 int DependentOf(ControlRecord* rec, int index, int which);
 
@@ -38,14 +39,20 @@ int DependentCount(ControlRecord* rec, int index, BOOL allLevels);
 // _PREVIOUS / _NEXT (-1 when there is none).
 int SiblingOf(ControlRecord* rec, int index, int which);
 
-// Stores a level (clamped to 0..kMaxItemLevel), raises maxLevel with the
-// overhead width (notification 12) and repaints the rows whose tree lines
-// change. FALSE in virtual mode or for a bad index. The control may have
-// been destroyed by the parent when this returns: callers check.
-BOOL SetItemLevel(ControlRecord* rec, int index, int level);
+// What storing a level changed.
+struct LevelChange {
+    bool accepted;         // a stored row: the level now reads back as asked
+    bool changed;
+    int oldLevel;
+    int newLevel;
+    bool maxLevelRaised;   // the indentation before the first column grows
+};
 
-// Deletes the run of dependents of index (each reported to the delete
-// callback); the new count, or -1 in virtual mode, for a bad index or when
-// the control was destroyed meanwhile.
-int DeleteDependents(ControlRecord* rec, int index);
+// Stores a level clamped to 0..kMaxItemLevel and raises maxLevel with it.
+// Refused (accepted false) in virtual mode and for a bad index.
+LevelChange StoreItemLevel(ControlRecord* rec, int index, int level);
 
+// Deletes the run of dependents of index, each reported to the delete
+// callback. *repaintFrom receives the first row whose look changed; false
+// when the control was destroyed meanwhile.
+[[nodiscard]] bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom);

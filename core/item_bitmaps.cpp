@@ -1,97 +1,56 @@
 // Label and item bitmaps of rows. Bitmaps are the application's: the control
 // keeps handles and the shared size, and never deletes one.
-#include "window/notify.h"
+#include "core/cell_format.h"
+#include "core/item_fields.h"
 #include "core/item_store.h"
-#include "core/items_api.h"
 #include "core/lock.h"
-#include "core/shared_routines.h"
 
 namespace {
 
-// The label bitmap and the item bitmap follow one rule each with their own
-// item field, shared size and display switch.
 struct BitmapKind {
     HBITMAP TarnItem::*field;
     BITMAP ControlRecord::*metrics;
     BOOL ControlRecord::*show;
 };
 
-constexpr BitmapKind kLabel = {&TarnItem::hbmLabel, &ControlRecord::bmLabel, &ControlRecord::showLabels};
-constexpr BitmapKind kItemBitmap = {&TarnItem::hbmBitmap, &ControlRecord::bmItemBitmap, &ControlRecord::showBitmaps};
-
-BOOL SetBitmap(ControlRecord* rec, int index, HBITMAP hbm, const BitmapKind& kind)
+const BitmapKind& Kind(ItemBitmapKind kind)
 {
-    if (index < -1 || index >= rec->count)
-        return FALSE;
-    BITMAP bm = {};
-    if (hbm && !GetObjectA(hbm, sizeof(bm), &bm))
-        return FALSE;
+    static const BitmapKind label = {&TarnItem::hbmLabel, &ControlRecord::bmLabel, &ControlRecord::showLabels};
+    static const BitmapKind bitmap = {&TarnItem::hbmBitmap, &ControlRecord::bmItemBitmap,
+                                      &ControlRecord::showBitmaps};
+    return kind == ItemBitmapKind::Label ? label : bitmap;
+}
 
+} // namespace
+
+bool StoreItemBitmap(ControlRecord* rec, int index, HBITMAP hbm, ItemBitmapKind which)
+{
+    const BitmapKind& kind = Kind(which);
+    BITMAP bm;
+    if (index < -1 || index >= rec->count || !DescribeBitmap(hbm, &bm))
+        return false;
     if (index >= 0) {
         if (IsVirtual(rec))
-            return FALSE;
+            return false;
         TarnItem* item = GetItem(rec, index);
         if (item)
             item->*kind.field = hbm;
         ReleaseItem(rec);
-        InvalidateRows(rec, index);
-        return TRUE;
+        return true;
     }
-
-    // Index -1 sets only the size of the zone before the first column and
-    // switches it on or off; the rows keep their own bitmaps.
-    HWND hwnd = rec->hwnd;
+    // The rows keep their own bitmaps; only the zone changes.
     rec->*kind.metrics = bm;
     rec->*kind.show = hbm != nullptr;
-    UpdateControl(rec);
-    if (ControlSurvived(hwnd, rec))
-        RedrawAll(rec);
-    return TRUE;
+    return true;
 }
 
-HBITMAP ReadBitmap(ControlRecord* rec, int index, const BitmapKind& kind)
+HBITMAP ReadItemBitmap(ControlRecord* rec, int index, ItemBitmapKind which)
 {
     ItemLock lock;
     if (!IsValidRow(rec, index))
         return nullptr;
     TarnItem* item = GetItem(rec, index);
-    HBITMAP hbm = item ? item->*kind.field : nullptr;
+    HBITMAP hbm = item ? item->*Kind(which).field : nullptr;
     ReleaseItem(rec);
     return hbm;
-}
-
-} // namespace
-
-BOOL SetItemLabel(ControlRecord* rec, int index, HBITMAP hbm)
-{
-    return SetBitmap(rec, index, hbm, kLabel);
-}
-
-BOOL SetItemBitmap(ControlRecord* rec, int index, HBITMAP hbm)
-{
-    return SetBitmap(rec, index, hbm, kItemBitmap);
-}
-
-extern "C" HBITMAP WINAPI Tarn_GetItemLabel(HWND hwnd, int index)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return ReadBitmap(rec, index, kLabel);
-}
-
-extern "C" BOOL WINAPI Tarn_SetItemLabel(HWND hwnd, int index, HBITMAP hbm)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SetItemLabel(rec, index, hbm);
-}
-
-extern "C" HBITMAP WINAPI Tarn_GetItemBitmap(HWND hwnd, int index)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return ReadBitmap(rec, index, kItemBitmap);
-}
-
-extern "C" BOOL WINAPI Tarn_SetItemBitmap(HWND hwnd, int index, HBITMAP hbm)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SetItemBitmap(rec, index, hbm);
 }

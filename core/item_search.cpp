@@ -1,12 +1,10 @@
 // Searching items by text (prefix or whole text, ignoring case) and by item
-// data, and selecting what a text search finds.
-#include "window/notify.h"
+// data.
 #include "core/item_search.h"
 
 #include <string.h>
 
 #include "core/item_store.h"
-#include "core/items_api.h"
 #include "core/lock.h"
 
 namespace {
@@ -20,15 +18,6 @@ bool TextMatches(const char* itemText, const char* text, bool exact)
     if (exact)
         return _stricmp(itemText, text) == 0;
     return _strnicmp(itemText, text, strlen(text)) == 0;
-}
-
-int SelectFound(ControlRecord* rec, HWND hwnd, int found)
-{
-    // A miss clears the selection, and notification 5 goes out either way.
-    Tarn_SetCurSel(hwnd, found);
-    if (found >= 0 && ControlSurvived(hwnd, rec))
-        Tarn_MakeRowVisible(hwnd, found);
-    return found;
 }
 
 } // namespace
@@ -67,36 +56,4 @@ int FindItemData(ControlRecord* rec, int start, LPARAM value)
             return i;
     }
     return -1;
-}
-
-// ---------------------------------------------------------------- exported
-
-extern "C" int WINAPI Tarn_FindString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return FindItemText(rec, startAfter, column, text, wrap, false);
-}
-
-extern "C" int WINAPI Tarn_FindStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return FindItemText(rec, startAfter, column, text, wrap, true);
-}
-
-extern "C" int WINAPI Tarn_SelectString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SelectFound(rec, hwnd, FindItemText(rec, startAfter, column, text, wrap, false));
-}
-
-extern "C" int WINAPI Tarn_SelectStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return SelectFound(rec, hwnd, FindItemText(rec, startAfter, column, text, wrap, true));
-}
-
-extern "C" int WINAPI Tarn_FindItem(HWND hwnd, int start, LPARAM itemData)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    return FindItemData(rec, start, itemData);
 }

@@ -4,15 +4,14 @@
 // (items, count used entries followed by freeSlots spare ones). Insertion and
 // deletion move pointers only, so an item pointer stays valid while other
 // items come and go. The array, count and freeSlots change only under the
-// item lock; everything that paints or notifies happens after it is released.
+// item lock. Nothing here paints or notifies: the operations report what
+// changed and the caller repaints once the lock is released.
 #include "core/item_store.h"
 
 #include <stdlib.h>
 #include <string.h>
 
 #include "core/lock.h"
-#include "core/shared_routines.h"
-#include "window/notify.h"
 
 namespace {
 
@@ -24,16 +23,14 @@ constexpr DWORD kItemInDeleteCallback = 0x80000000u;
 
 
 // Reports an item to the delete callback, once: the item is marked first and
-// stays marked until it is freed. False when the callback destroyed the
-// control; the caller must then leave rec alone.
-bool ReportDeletion(ControlRecord* rec, TarnItem* item, int index)
+// stays marked until it is freed. False when the control is dead afterwards.
+bool ReportDeletion(ControlRecord* rec, HWND hwnd, TarnItem* item, int index)
 {
-    if (!rec->deleteCallback || (item->flags & kItemInDeleteCallback))
-        return true;
-    HWND hwnd = rec->hwnd;
-    item->flags |= kItemInDeleteCallback;
-    rec->deleteCallback(hwnd, index, item->itemData, rec->deleteUserData);
-    return ControlSurvived(hwnd, rec);
+    if (rec->deleteCallback && !(item->flags & kItemInDeleteCallback)) {
+        item->flags |= kItemInDeleteCallback;
+        rec->deleteCallback(hwnd, index, item->itemData, rec->deleteUserData);
+    }
+    return !rec->dead;
 }
 
 } // namespace
@@ -86,7 +83,8 @@ TarnItem* GetItem(ControlRecord* rec, int index)
     rec->virtualFetchCallback(rec->hwnd, rec->virtualUserData, index, &rec->virtualItem);
     if (!rec->virtualItem)
         rec->virtualItemIndex = -1;   // nothing lent, nothing to give back
-    return rec->virtualItem;
+    // A control destroyed from inside the callback has no rows left to read.
+    return rec->dead ? nullptr : rec->virtualItem;
 }
 
 void ReleaseItem(ControlRecord*)
@@ -100,6 +98,8 @@ int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char*
 {
     // Build the whole item before touching the store, so that any failure
     // leaves the control exactly as it was.
+    if (rec->releasingItems)
+        return -1;
     TarnItem* item = static_cast<TarnItem*>(calloc(1, sizeof(TarnItem)));
     if (!item)
         return -1;
@@ -160,107 +160,92 @@ int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char*
     return index;
 }
 
-void DeleteItem(ControlRecord* rec, int index)
+ItemDeletion DeleteItem(ControlRecord* rec, int index, bool report)
 {
-    HWND hwnd = rec->hwnd;
-    int oldSel = -1;
-    int newSel = -1;
-    bool clearCurrent = false;
-    {
-        ItemLock lock;
-        if (IsVirtual(rec) || !IsValidRow(rec, index))
-            return;
-        TarnItem* item = rec->items[index];
-        if (!ReportDeletion(rec, item, index))
-            return;   // the control was destroyed, and the item with it
-        // The callback may have changed the store; go on with wherever the
-        // item is now, or stop if it is already gone.
-        index = LocateItem(rec, item, index);
-        if (index < 0)
-            return;
+    ItemDeletion result = {true, false, false};
+    ItemLock lock;
+    if (IsVirtual(rec) || !IsValidRow(rec, index) || rec->releasingItems)
+        return result;
+    TarnItem* item = rec->items[index];
+    if (report && !ReportDeletion(rec, rec->hwnd, item, index)) {
+        result.survived = false;   // the destruction freed the item with the rest
+        return result;
+    }
+    // The callback may have changed the store; go on with wherever the item
+    // is now, or stop if it is already gone.
+    index = LocateItem(rec, item, index);
+    if (index < 0)
+        return result;
 
-        if (rec->topIndex >= rec->count - 1)
-            rec->topIndex = rec->topIndex > 0 ? rec->topIndex - 1 : 0;
-
-        if (rec->curSel >= 0 && rec->curSel >= index) {
-            oldSel = rec->curSel;
-            rec->curSel = rec->curSel == index ? -1 : rec->curSel - 1;
-            newSel = rec->curSel;
-        }
-        if (rec->currentItem > index) {
-            --rec->currentItem;
-        } else if (rec->currentItem == index) {
-            rec->currentItem = -1;
-            clearCurrent = true;
-        }
-
-        --rec->count;
-        ++rec->freeSlots;
-        memmove(rec->items + index, rec->items + index + 1,
-                static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
-        rec->items[rec->count] = nullptr;
-        FreeItem(item, rec->columnCount);
-
-        if (rec->count == 0) {
-            free(rec->items);
-            rec->items = nullptr;
-            rec->freeSlots = 0;
-        } else if (rec->freeSlots > kItemArrayShrinkAbove) {
-            size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
-            TarnItem** shrunk = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
-            if (shrunk) {   // a failed shrink just keeps the larger array
-                rec->items = shrunk;
-                rec->freeSlots = kItemArrayStep;
-            }
-        }
+    if (rec->topIndex >= rec->count - 1)
+        rec->topIndex = rec->topIndex > 0 ? rec->topIndex - 1 : 0;
+    if (rec->curSel >= index)
+        rec->curSel = rec->curSel == index ? -1 : rec->curSel - 1;
+    if (rec->currentItem > index) {
+        --rec->currentItem;
+    } else if (rec->currentItem == index) {
+        rec->currentItem = -1;
+        result.currentCleared = true;
     }
 
-    // Repaints and the edit-field update come after the lock is released.
-    if (oldSel >= 0) {
-        InvalidateRows(rec, oldSel);
-        if (newSel >= 0)
-            InvalidateRows(rec, newSel);
+    --rec->count;
+    ++rec->freeSlots;
+    memmove(rec->items + index, rec->items + index + 1, static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
+    rec->items[rec->count] = nullptr;
+    FreeItem(item, rec->columnCount);
+    result.removed = true;
+
+    if (rec->count == 0) {
+        free(rec->items);
+        rec->items = nullptr;
+        rec->freeSlots = 0;
+    } else if (rec->freeSlots > kItemArrayShrinkAbove) {
+        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
+        TarnItem** shrunk = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
+        if (shrunk) {   // a failed shrink just keeps the larger array
+            rec->items = shrunk;
+            rec->freeSlots = kItemArrayStep;
+        }
     }
-    if (clearCurrent && ControlSurvived(hwnd, rec))
-        SelectCurrentItem(rec, -1, false);
+    return result;
 }
 
-void ResetItems(ControlRecord* rec)
+bool ResetItems(ControlRecord* rec)
 {
-    HWND hwnd = rec->hwnd;
-    {
-        ItemLock lock;
-        rec->curSel = -1;
-        rec->currentItem = -1;
-
-        if (!IsVirtual(rec)) {
-            // Every item is reported before any is freed, so the callback may
-            // still read the rows it is told about.
-            for (int i = 0; i < rec->count; ++i) {
-                TarnItem* item = rec->items[i];
-                if (!ReportDeletion(rec, item, i))
-                    return;   // destroyed from the callback: nothing left to free
-                // If the callback changed the store, walk it again from the
-                // start; items already reported are marked and skipped.
-                if (i >= rec->count || rec->items[i] != item)
-                    i = -1;
-            }
-            for (int i = 0; i < rec->count; ++i)
-                FreeItem(rec->items[i], rec->columnCount);
-            free(rec->items);
-            rec->items = nullptr;
-            rec->count = 0;
-            rec->freeSlots = 0;
-        }
-
-        rec->topIndex = 0;
-        rec->maxLevel = 0;
-        rec->horizontalOffset = 0;
-        rec->overheadWidth = 0;
+    ItemLock lock;
+    // A reset started from one of our own reports (or by the destruction it
+    // caused) has nothing to add: the reset in progress releases every row.
+    if (rec->releasingItems)
+        return !rec->dead;
+    if (!IsVirtual(rec) && rec->count > 0) {
+        // The callback keeps getting the control's handle even after it
+        // destroyed the window, so it can still tell which control it hears
+        // from; the text arrays were sized by the column count of now.
+        HWND hwnd = rec->hwnd;
+        const int columns = rec->columnCount;
+        rec->releasingItems = 1;
+        // Every row is reported before any is freed. Rows a deletion in
+        // progress has reported already carry the mark and are skipped. The
+        // reports go on when a callback destroys the control, since the
+        // application may release what it keeps for each row there.
+        for (int i = 0; i < rec->count; ++i)
+            (void)ReportDeletion(rec, hwnd, rec->items[i], i);
+        rec->releasingItems = 0;
+        for (int i = 0; i < rec->count; ++i)
+            FreeItem(rec->items[i], columns);
+        free(rec->items);
+        rec->items = nullptr;
+        rec->count = 0;
+        rec->freeSlots = 0;
     }
-    RedrawAll(rec);
-    if (ControlSurvived(hwnd, rec))
-        UpdateControl(rec);
+    // Last, so that whatever a callback selected or scrolled to is undone.
+    rec->curSel = -1;
+    rec->currentItem = -1;
+    rec->topIndex = 0;
+    rec->maxLevel = 0;
+    rec->horizontalOffset = 0;
+    rec->overheadWidth = 0;
+    return !rec->dead;
 }
 
 int LocateItem(const ControlRecord* rec, const TarnItem* item, int hint)

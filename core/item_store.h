@@ -15,13 +15,30 @@ TarnItem* GetItem(ControlRecord* rec, int index);
 void ReleaseItem(ControlRecord* rec);
 
 // Inserts a copy of templ at index with text in column 0; index or -1 on
-// allocation failure (the control is then unchanged).
+// allocation failure or while a reset reports its rows (the control is then
+// unchanged).
 int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char* text, LPARAM itemData);
-void DeleteItem(ControlRecord* rec, int index);
-void ResetItems(ControlRecord* rec);
 
-// First earlier item on the same level before one on a lower level, or -1.
-int PreviousSibling(ControlRecord* rec, int index);
+// What a deletion did, for the caller to repaint and notify: the delete
+// callback may have destroyed the control (survived false) or removed the
+// item itself (removed false).
+struct ItemDeletion {
+    bool survived;
+    bool removed;
+    bool currentCleared;   // the committed row was the one deleted
+};
+
+// Removes item index, telling the delete callback first when report is set.
+// Nothing is repainted here.
+[[nodiscard]] ItemDeletion DeleteItem(ControlRecord* rec, int index, bool report = true);
+
+// Removes every stored item, each reported to the delete callback once, and
+// then clears the selection and the scroll state. The rows stay in place and
+// readable while they are reported, and the store refuses to grow or shrink
+// meanwhile: whatever the callback does (add rows, delete or reset, destroy
+// the control), every row is reported and freed exactly once and the store
+// ends empty. False when the control was destroyed meanwhile.
+[[nodiscard]] bool ResetItems(ControlRecord* rec);
 
 // Index of item in the array, trying hint first; -1 when it is no longer
 // stored. Only pointer values are compared, never dereferenced, so it is safe

@@ -7,7 +7,7 @@
 // copy is what stays when no mask can be made, so a bitmap is never lost.
 #include "layout/item_paint.h"
 
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

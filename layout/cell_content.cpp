@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "layout/text_layout.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

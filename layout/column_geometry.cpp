@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout/control_geometry.h"
 #include "layout/row_geometry.h"
 
 namespace {
@@ -19,15 +20,10 @@ int WidthAtPosition(const ControlRecord* rec, int pos)
     return rec->columns[col].width;
 }
 
-int ClientWidth(const ControlRecord* rec)
-{
-    if (rec->hwnd) {
-        RECT rc;
-        if (GetClientRect(rec->hwnd, &rc))
-            return rc.right - rc.left;
-    }
-    return rec->clientWidth;
-}
+// Column widths are the application's and may be anything up to INT_MAX;
+// their sums are taken in 64 bits and kept where adding a window coordinate
+// or an offset cannot overflow.
+constexpr long long kMaxColumnEdge = 0x3FFFFFFF;
 
 } // namespace
 
@@ -51,6 +47,14 @@ int LastVisiblePosition(const ControlRecord* rec)
     return rec->columnCount - 1;
 }
 
+int FirstVisibleColumn(const ControlRecord* rec)
+{
+    if (!HasColumns(rec))
+        return 0;
+    const int pos = FirstVisiblePosition(rec);
+    return WidthAtPosition(rec, pos) > 0 ? rec->columns[pos].columnAtPosition : 0;
+}
+
 int ListWidth(const ControlRecord* rec)
 {
     int width;
@@ -60,11 +64,11 @@ int ListWidth(const ControlRecord* rec)
     } else if (rec->droppedWidth > 0) {
         width = rec->droppedWidth;
     } else if (rec->droppedWidth == 0) {
-        width = ClientWidth(rec);
+        width = ControlClientWidth(rec);
     } else {
         // A percentage of the control's width; the sign goes into the divisor
         // so that no value of droppedWidth can overflow when negated.
-        width = std::max(0, MulDiv(ClientWidth(rec), rec->droppedWidth, -100));
+        width = std::max(0, MulDiv(ControlClientWidth(rec), rec->droppedWidth, -100));
     }
     return std::max(0, width - rec->rowHeaderWidth);
 }
@@ -76,11 +80,11 @@ int ColumnLeft(const ControlRecord* rec, int pos, int level)
 
     // The first visible column ends where the deepest level's overhead plus
     // its width ends, so every later column lines up for all levels.
-    int left = rec->overheadWidth;
+    long long left = rec->overheadWidth;
     int end = std::min(pos, rec->columnCount);
-    for (int p = 0; p < end; ++p)
+    for (int p = 0; p < end && left < kMaxColumnEdge; ++p)
         left += WidthAtPosition(rec, p);
-    return left;
+    return static_cast<int>(std::min(left, kMaxColumnEdge));
 }
 
 int CellWidth(const ControlRecord* rec, int listWidth, int column, int level)
@@ -98,10 +102,10 @@ int CellWidth(const ControlRecord* rec, int listWidth, int column, int level)
         return ColumnLeft(rec, pos + 1, level) - ColumnLeft(rec, pos, level);
 
     if (!rec->openEnded) {
-        int width = rec->columns[column].width;
+        long long width = rec->columns[column].width;
         if (pos == FirstVisiblePosition(rec))
             width += rec->overheadWidth;
-        return width;
+        return static_cast<int>(std::min(width, kMaxColumnEdge - ColumnLeft(rec, pos, level)));
     }
     // The open-ended last column runs to the end of the scrollable width; a
     // column that starts beyond it is simply not drawn.

@@ -11,6 +11,10 @@ int FirstVisiblePosition(const ControlRecord* rec);
 // none is).
 int LastVisiblePosition(const ControlRecord* rec);
 
+// The column at the first visible position: the one whose text the edit
+// field and the clipboard take (column 0 when no column is visible).
+int FirstVisibleColumn(const ControlRecord* rec);
+
 // Width of the list's item area: the list window's client width when it
 // exists, else the width the dropped list would get; less the row headers.
 int ListWidth(const ControlRecord* rec);

@@ -58,10 +58,12 @@ bool IsRowSelected(const ControlRecord* rec, bool fieldMode, int row);
 // items, so PaintRow takes the row afresh with GetItem when either happened:
 // in virtual mode the caller's item pointer may have been given back to the
 // application by the time PaintRow returns; fetch the row again before using
-// it (or use it before calling PaintRow).
-void PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2, TarnItem* item,
-              int row, const RECT& rowRect, BOOL* enabled);
+// it (or use it before calling PaintRow). The callback may also destroy the
+// control: PaintRow then stops and returns false.
+[[nodiscard]] bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2,
+                            TarnItem* item, int row, const RECT& rowRect, BOOL* enabled);
 
-// The control window's paint: header band, corner, field, drop button or
-// separator. update NULL paints the whole client area.
-void PaintControl(ControlRecord* rec, HDC dc, const RECT* update);
+// Makes the control's background brush afresh from backColor (the only GDI
+// object that outlives a paint), so a colour change shows at the next paint;
+// NULL when no brush can be made.
+HBRUSH RenewEditBackBrush(ControlRecord* rec);

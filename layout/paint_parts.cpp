@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "columns/ctl_colors.h"
-#include "combo/combo_layout.h"
-#include "window/gdi_guards.h"
+#include "core/ctl_colors.h"
+#include "layout/control_geometry.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 
@@ -134,4 +134,12 @@ void DrawListBoxSeparator(ControlRecord* rec, HDC dc)
     }
     for (int i = 0; i < 4; ++i)
         FillColor(dc, 0, field.bottom + i, width, field.bottom + i + 1, lines[i]);
+}
+
+HBRUSH RenewEditBackBrush(ControlRecord* rec)
+{
+    if (rec->hbrEditBack)
+        DeleteObject(rec->hbrEditBack);
+    rec->hbrEditBack = CreateSolidBrush(ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
+    return rec->hbrEditBack;
 }

@@ -7,13 +7,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "columns/cell_format.h"
+#include "core/cell_format.h"
 #include "core/item_store.h"
 #include "core/lock.h"
-#include "core/shared_routines.h"
+#include "layout/gdi_guards.h"
 #include "layout/text_layout.h"
-#include "window/gdi_guards.h"
-#include "window/notify.h"
 
 namespace {
 int PositiveOrZero(int v) { return v > 0 ? v : 0; }
@@ -177,42 +175,12 @@ int LevelOverhead(const ControlRecord* rec, int level)
     return w;
 }
 
-bool UpdateOverheadWidth(ControlRecord* rec)
+int HeaderHeight(const ControlRecord* rec)
 {
-    const int width = LevelOverhead(rec, rec->maxLevel);
-    if (width == rec->overheadWidth)
-        return true;
-    rec->overheadWidth = width;
-    return Notify(rec, TARNN_OVERHEADCHANGE);
-}
-
-extern "C" int WINAPI Tarn_GetItemHeight(HWND hwnd, int index)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    if (index == -1)
-        return FieldHeight(rec);
-    if (!IsValidRow(rec, index))
-        return -1;
-    return ItemHeight(rec, index);
-}
-
-extern "C" int WINAPI Tarn_GetItemLines(HWND hwnd)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    ItemLock lock;
-    return rec->itemLines;
-}
-
-extern "C" BOOL WINAPI Tarn_SetItemLines(HWND hwnd, int lines)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    if (lines < 1)
-        return FALSE;
-    if (lines == rec->itemLines)
-        return TRUE;
-    rec->itemLines = lines;
-    UpdateControl(rec);
-    if (ControlSurvived(hwnd, rec))
-        InvalidateRows(rec, 0, true, true);
-    return TRUE;
+    if (rec->showHeader == 0)
+        return 0;
+    int height = std::max<int>(rec->tmColHeader.tmHeight + 3, rec->bmColumn.bmHeight + 3);
+    if (rec->rowHeaderWidth != 0)
+        height = std::max<int>(height, rec->bmRowCol.bmHeight + 3);
+    return height;
 }

@@ -12,13 +12,13 @@
 
 #include <algorithm>
 
-#include "columns/cell_format.h"
-#include "columns/ctl_colors.h"
+#include "core/cell_format.h"
+#include "core/ctl_colors.h"
 #include "core/item_store.h"
 #include "layout/column_geometry.h"
 #include "layout/row_geometry.h"
 #include "layout/tree_lines.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 
@@ -187,7 +187,7 @@ bool IsRowSelected(const ControlRecord* rec, bool fieldMode, int row)
     return focus && (focus == rec->hwnd || focus == rec->hwndEdit);
 }
 
-void PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2, TarnItem* item,
+bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2, TarnItem* item,
               int row, const RECT& rowRect, BOOL* enabled)
 {
     const bool controlEnabled = ControlDrawsEnabled(rec);
@@ -236,6 +236,8 @@ void PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
     bool itemMayHaveMoved = false;
     if (rec->drawInfoCallback) {
         rec->drawInfoCallback(rec->hwnd, &info, rec->drawInfoUserData);
+        if (rec->dead)
+            return false;
         itemMayHaveMoved = true;
     }
     // A disabled control draws every row disabled, whatever the callback said.
@@ -345,4 +347,5 @@ void PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
 
     if (itemMayHaveMoved)
         ReleaseItem(rec);
+    return true;
 }

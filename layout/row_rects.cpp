@@ -4,7 +4,9 @@
 // more than the rows on screen.
 #include "layout/row_geometry.h"
 
-#include "combo/combo_layout.h"
+#include <algorithm>
+
+#include "layout/control_geometry.h"
 #include "core/item_store.h"
 #include "core/lock.h"
 #include "layout/column_geometry.h"
@@ -74,24 +76,16 @@ int ItemsShown(ControlRecord* rec)
     return shown < 1 ? 1 : shown;
 }
 
-extern "C" int WINAPI Tarn_GetItemsShown(HWND hwnd)
+int ItemRect(ControlRecord* rec, int index, RECT* rect)
 {
-    return ItemsShown(GetRecord(hwnd));
-}
-
-extern "C" int WINAPI Tarn_GetItemRect(HWND hwnd, int index, RECT* rect)
-{
-    ControlRecord* rec = GetRecord(hwnd);
-    if (!rect)
-        return -1;
     SetRectEmpty(rect);
     if (index == -1) {
         FieldRect(rec, rect);
         return 0;
     }
+    ItemLock lock;
     if (!IsValidRow(rec, index) || !rec->hwndDropDown || index < rec->topIndex)
         return -1;
-    ItemLock lock;
     RECT area;
     ItemAreaRect(rec, &area);
     const int found = WalkRows(rec, area, [&](int row, int top, int bottom) {
@@ -103,9 +97,8 @@ extern "C" int WINAPI Tarn_GetItemRect(HWND hwnd, int index, RECT* rect)
     return found == index ? 0 : -1;
 }
 
-extern "C" RECT* WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column)
+RECT* CellRect(ControlRecord* rec, int row, int column)
 {
-    ControlRecord* rec = GetRecord(hwnd);
     if (row < 0)
         row = rec->currentItem;
     if (column < 0)
@@ -113,7 +106,7 @@ extern "C" RECT* WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column)
     if (!IsValidRow(rec, row) || !IsValidColumn(rec, column))
         return nullptr;
     RECT rowRect;
-    if (Tarn_GetItemRect(hwnd, row, &rowRect) != 0)
+    if (ItemRect(rec, row, &rowRect) != 0)
         return nullptr;
     const int level = RowLevel(rec, row);
     RECT& cell = rec->cellRect;
@@ -124,16 +117,15 @@ extern "C" RECT* WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column)
     return &cell;
 }
 
-extern "C" int WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* inField)
+int IndexFromPoint(ControlRecord* rec, const POINT* pt, int* inField)
 {
-    ControlRecord* rec = GetRecord(hwnd);
     if (inField)
         *inField = 0;
     if (!pt)
         return -1;
     if (rec->hwndDropDown) {
         POINT p = *pt;
-        MapWindowPoints(hwnd, rec->hwndDropDown, &p, 1);
+        MapWindowPoints(rec->hwnd, rec->hwndDropDown, &p, 1);
         RECT area;
         ItemAreaRect(rec, &area);
         area.left = 0;   // a row header belongs to its row
@@ -150,4 +142,9 @@ extern "C" int WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* i
     if (inField)
         *inField = 1;
     return rec->currentItem;
+}
+
+int MaxHorizontalOffset(const ControlRecord* rec)
+{
+    return std::max(0, rec->horizontalExtent - ListWidth(rec));
 }

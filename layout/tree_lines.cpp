@@ -6,8 +6,8 @@
 // the forward walk can start after the painted row for all of them.
 #include "layout/tree_lines.h"
 
-#include "columns/ctl_colors.h"
-#include "window/gdi_guards.h"
+#include "core/ctl_colors.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

@@ -2,77 +2,20 @@
 #include <cstdlib>
 
 #include "columns/column_set.h"
-#include "columns/ctl_colors.h"
-#include "combo/drop_close.h"
+#include "core/ctl_colors.h"
 #include "core/item_store.h"
-#include "core/shared_routines.h"
 #include "resource_ids.h"
+#include "window/column_changes.h"
 #include "window/control_window.h"
+#include "window/drop_close.h"
 #include "window/edit_field.h"
 #include "window/module.h"
 #include "window/tracking.h"
-
-ControlRecord* AllocateRecord(HWND hwnd)
-{
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(ControlRecord));
-    if (!block)
-        return nullptr;
-    auto* rec = static_cast<ControlRecord*>(GlobalLock(block));
-    if (!rec) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    rec->hwnd = hwnd;
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(rec));
-    return rec;
-}
-
-void ReleaseRecord(HWND hwnd, ControlRecord* rec)
-{
-    HGLOBAL block = GlobalHandle(rec);
-    if (block) {
-        GlobalUnlock(block);
-        GlobalFree(block);
-    }
-    // -1, not 0: a late message must not make a new record for a dying window.
-    SetWindowLongPtrA(hwnd, 0, -1);
-}
+#include "window/view.h"
 
 namespace {
-void SetDefaults(ControlRecord* rec, DWORD style)
+void LoadCursors(ControlRecord* rec)
 {
-    rec->redraw = 1;
-    rec->locale = 0x400;
-    rec->shown = (style & WS_VISIBLE) ? 1 : 0;
-    rec->virtualFetchCallback = nullptr;
-    rec->virtualReleaseCallback = nullptr;
-    rec->virtualUserData = 0;
-    rec->virtualItem = nullptr;
-    rec->virtualItemIndex = -1;
-    rec->items = nullptr;
-    rec->count = 0;
-    rec->freeSlots = 0;
-
-    rec->isListBox = TARN_TYPE(style) == TARNS_LISTBOX;
-    rec->fixedItemHeight = (style & TARNS_VARIABLEHEIGHT) == 0;
-    rec->curSel = -1;
-    rec->currentItem = -1;
-    rec->droppedHeight = 6;
-    rec->droppedWidth = 0;
-    SetDefaultColors(rec);
-    rec->dragType = 1;
-    rec->showRowColHeaderButton = 1;
-    rec->gridStyle = 2;
-    rec->headerButton = -1;
-    rec->hotHeaderColumn = -1;
-    rec->sizingColumn = -1;
-    rec->itemLines = 1;
-    rec->resizeHeader = 1;
-    rec->reorderColumns = 1;
-    rec->cursorSelect = 1;
-    rec->dropDownPosition = 1;
-    rec->showTruncated = 1;
-    rec->showRowHeader = 3;
     rec->hcurColumnSize = LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_TARN_COLUMNSIZE));
     rec->hcurDrag1 = LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_TARN_COLUMNDRAG));
     rec->hcurDrag2 = LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_TARN_NODROP));
@@ -133,51 +76,69 @@ LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs)
     HWND hwnd = rec->hwnd;
     const DWORD style = static_cast<DWORD>(cs->style);
     SetPropA(hwnd, TARN32_PROP_CONTROL, reinterpret_cast<HANDLE>(1));
-    SetDefaults(rec, style);
+    SetRecordDefaults(rec, style);
+    LoadCursors(rec);
     // Nothing is laid out until the fonts and children exist: a layout with
     // half-set metrics would already move a drop-down type to a height it
     // does not keep.
     rec->shown = 0;
 
-    if (!Tarn_SetColumns(hwnd, 0, nullptr))
+    bool accepted = false;
+    if (!SetColumnSet(rec, 0, nullptr, &accepted) || !accepted)
         return -1;
-    Tarn_SetOpenEnded(hwnd, 1);
+    rec->openEnded = 1;
 
     rec->hfontEditCtl = rec->hfontColHeader = rec->hfontRowHeader = nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(IsOldSystem() ? SYSTEM_FONT : DEFAULT_GUI_FONT)),
                  FALSE);
+    if (rec->dead)
+        return -1;
     LookUpScrollInfo(rec);
     MoveScrollStyles(rec, style);
 
     // Installing the default column made the edit field of types 0 and 1
     // already; it is made here only if that did not happen.
     const int type = TARN_TYPE(style);
-    if ((type == TARNS_LISTBOX || type == TARNS_DROPDOWN) && !rec->hwndEdit && !CreateEditField(rec))
-        return -1;
+    if ((type == TARNS_LISTBOX || type == TARNS_DROPDOWN) && !rec->hwndEdit) {
+        bool created = false;
+        if (!CreateEditField(rec, &created) || !created)
+            return -1;
+    }
     if (type == TARNS_LISTBOX && !CreatePermanentList(rec))
         return -1;
     if (rec->hwndDropDown)
         SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(rec->hfont), FALSE);
 
-    ResetItems(rec);
+    if (!ResetItems(rec))
+        return -1;
+    rec->created = 1;
     rec->shown = (style & WS_VISIBLE) ? 1 : 0;
-    UpdateControl(rec);
+    if (!UpdateControl(rec))
+        return -1;
     CancelTracking(rec);
     return 0;
 }
 
 void OnDestroy(ControlRecord* rec)
 {
-    StopAutoScrollTimer(rec);
-    // The parent may be told the list closed; it must not be able to pull the
-    // record out from under the rest of the destruction, and by now it cannot:
-    // the window is already being destroyed.
-    CloseList(rec, false);
-    ResetItems(rec);
-    if (rec->hwndEdit) {
-        DestroyWindow(rec->hwndEdit);
-        rec->hwndEdit = nullptr;
+    if (rec->dead)
+        return;
+    // From here on every entry point refuses the control, so the parent and
+    // the callbacks told about the destruction below cannot reach back into
+    // it, nor add rows that would outlive it.
+    rec->dead = 1;
+    CancelTracking(rec);
+    (void)CloseList(rec, false);
+    if (IsDropped(rec)) {
+        HWND list = rec->hwndDropDown;
+        rec->hwndDropDown = nullptr;
+        DestroyWindow(list);
     }
+    if (IsVirtual(rec))
+        GetItem(rec, -1);   // gives a lent row back
+    (void)ResetItems(rec);
+    if (rec->hwndEdit)
+        DestroyWindow(rec->hwndEdit);
     if (rec->hbmFontTrueType)
         DeleteObject(rec->hbmFontTrueType);
     if (rec->hbmFontPrinter)
@@ -192,5 +153,6 @@ void OnDestroy(ControlRecord* rec)
     free(rec->fontWeightNames);
     free(rec->fontItalicSuffix);
     rec->fontWeightNames = rec->fontItalicSuffix = nullptr;
-    RemovePropA(rec->hwnd, TARN32_PROP_CONTROL);
+    if (rec->hwnd)
+        RemovePropA(rec->hwnd, TARN32_PROP_CONTROL);
 }

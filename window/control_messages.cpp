@@ -1,67 +1,69 @@
 // Handlers of the control window's standard messages.
+#include <cstdlib>
 #include <cstring>
 
-#include "columns/ctl_colors.h"
-#include "combo/combo_layout.h"
-#include "combo/drop_close.h"
+#include "core/ctl_colors.h"
+#include "core/item_search.h"
 #include "core/item_store.h"
-#include "core/shared_routines.h"
-#include "layout/scrolling.h"
+#include "layout/column_geometry.h"
+#include "layout/control_geometry.h"
+#include "layout/gdi_guards.h"
+#include "layout/item_paint.h"
 #include "window/control_window.h"
-#include "window/gdi_guards.h"
+#include "window/drop_close.h"
 #include "window/notify.h"
+#include "window/part_fonts.h"
+#include "window/scrolling.h"
+#include "window/selection.h"
+#include "window/view.h"
 
 void OnSize(ControlRecord* rec, WPARAM kind, int width, int height)
 {
-    HWND hwnd = rec->hwnd;
     if (kind != SIZE_MINIMIZED) {
         if (rec->layoutDepth == 0) {
             rec->clientWidth = width;
             rec->clientHeight = height;
         }
-        UpdateControl(rec);
-        if (!ControlSurvived(hwnd, rec))
+        if (!UpdateControl(rec))
             return;
-        if (rec->isListBox && rec->currentItem >= 0)
-            Tarn_MakeRowVisible(hwnd, rec->currentItem);
-        if (!ControlSurvived(hwnd, rec))
+        if (rec->isListBox && rec->currentItem >= 0 && !MakeRowVisible(rec, rec->currentItem))
             return;
         RedrawAll(rec);
         UpdateVScrollBar(rec);
         // The list may now be wider or narrower: the same extent and offset
         // are applied again so that the offset stays within its limits.
-        Tarn_SetHorizontalExtent(hwnd, rec->horizontalExtent);
-        if (!ControlSurvived(hwnd, rec))
-            return;
-        Tarn_SetHorizontalOffset(hwnd, rec->horizontalOffset);
-        if (!ControlSurvived(hwnd, rec))
+        if (!SetHorizontalExtent(rec, rec->horizontalExtent, nullptr) ||
+            !SetHorizontalOffset(rec, rec->horizontalOffset, nullptr))
             return;
     }
-    Notify(rec, TARNN_SIZE);
+    (void)Notify(rec, TARNN_SIZE);
+}
+
+void OnWindowPosChanged(ControlRecord* rec, const WINDOWPOS* pos)
+{
+    // A control created hidden lays itself out only once it is visible, and
+    // SetWindowPos can show it without any WM_SHOWWINDOW.
+    if (!pos || !(pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        return;
+    if (pos->flags & SWP_HIDEWINDOW) {
+        OnShowWindow(rec, FALSE);
+        return;
+    }
+    rec->shown = 1;
+    if (UpdateControl(rec))
+        RedrawAll(rec);
 }
 
 void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw)
 {
-    rec->hfont = font;
-    if (!MeasureFont(rec->hwnd, font, &rec->tmFont))
-        ZeroMemory(&rec->tmFont, sizeof rec->tmFont);
-    rec->avgCharWidth = rec->tmFont.tmAveCharWidth;
-    rec->maxCharWidth = rec->tmFont.tmMaxCharWidth;
-    Tarn_SetColHeaderFont(rec->hwnd, font, FALSE);
-    Tarn_SetRowHeaderFont(rec->hwnd, font, FALSE);
-    Tarn_SetEditCtlFont(rec->hwnd, font, FALSE);
-    if (rec->hwndDropDown)
-        SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    UpdateControl(rec);
-    if (redraw)
-        RedrawAll(rec);
+    (void)SetControlFont(rec, font, redraw);
 }
 
 void OnShowWindow(ControlRecord* rec, BOOL show)
 {
     rec->shown = show ? 1 : 0;
     if (!show)
-        CloseList(rec, false);
+        (void)CloseList(rec, false);
 }
 
 void OnEnable(ControlRecord* rec)
@@ -73,10 +75,8 @@ void OnEnable(ControlRecord* rec)
 void OnSetRedraw(ControlRecord* rec, BOOL redraw)
 {
     rec->redraw = redraw ? 1 : 0;
-    if (redraw) {
-        UpdateControl(rec);
+    if (redraw && UpdateControl(rec))
         RedrawAll(rec);
-    }
 }
 
 namespace {
@@ -115,12 +115,14 @@ LRESULT OnGetTextLength(ControlRecord* rec)
 
 void OnCopy(ControlRecord* rec)
 {
-    const char* text = CurrentText(rec, FirstVisibleColumn(rec));
-    if (!text)
-        text = "";
     if (!OpenClipboard(rec->hwnd))
         return;
+    // Emptying tells the previous owner, which may be a window of the
+    // application: the text is read only afterwards.
     EmptyClipboard();
+    const char* text = rec->dead ? nullptr : CurrentText(rec, FirstVisibleColumn(rec));
+    if (!text)
+        text = "";
     const size_t length = std::strlen(text);
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, length + 1);
     if (mem) {
@@ -139,12 +141,12 @@ void OnCopy(ControlRecord* rec)
 void OnCut(ControlRecord* rec)
 {
     OnCopy(rec);
-    Tarn_SetCurSel(rec->hwnd, -1);
+    OnClear(rec);
 }
 
 void OnClear(ControlRecord* rec)
 {
-    Tarn_SetCurSel(rec->hwnd, -1);
+    (void)SetHighlight(rec, -1, true);
 }
 
 LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window)
@@ -157,43 +159,55 @@ LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window)
     return reinterpret_cast<LRESULT>(rec->hbrEditBack);
 }
 
+namespace {
+// EN_CHANGE: the row whose text equals the typed one becomes the committed
+// row, without notification 5. An unmatched text stays as typed: the lock
+// keeps SyncEditText from overwriting it while the selection is cleared.
+bool SelectTypedText(ControlRecord* rec)
+{
+    const int length = GetWindowTextLengthA(rec->hwndEdit);
+    char* text = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
+    if (!text)
+        return true;
+    text[0] = '\0';
+    GetWindowTextA(rec->hwndEdit, text, length + 1);
+    const int found = text[0] ? FindItemText(rec, -1, 0, text, TRUE, true) : -1;
+    free(text);
+    if (found < 0)
+        ++rec->editTextLock;
+    SetCurSelRow(rec, found);
+    const bool alive = SelectCurrentItem(rec, found, false);
+    if (found < 0)
+        --rec->editTextLock;
+    return alive;
+}
+} // namespace
+
 void OnEditCommand(ControlRecord* rec, WPARAM wParam, LPARAM)
 {
     if (LOWORD(wParam) != TARN32_ID_EDIT || rec->editSyncDepth > 0)
         return;
     switch (HIWORD(wParam)) {
-    case EN_CHANGE: {
-        if (!IsVirtual(rec) && rec->hwndEdit) {
-            char text[512];
-            GetWindowTextA(rec->hwndEdit, text, sizeof text);
-            const int found = text[0] ? Tarn_FindStringExact_A(rec->hwnd, -1, 0, text, TRUE) : -1;
-            // An unmatched text stays as typed: the lock keeps SyncEditText
-            // from overwriting it while the selection is cleared.
-            if (found < 0)
-                ++rec->editTextLock;
-            SetCurSelRow(rec, found);
-            SelectCurrentItem(rec, found, false);
-            if (found < 0)
-                --rec->editTextLock;
-        }
-        Notify(rec, TARNN_EDITCHANGE);
+    case EN_CHANGE:
+        if (!IsVirtual(rec) && rec->hwndEdit && !SelectTypedText(rec))
+            return;
+        (void)Notify(rec, TARNN_EDITCHANGE);
         break;
-    }
     case EN_UPDATE:
-        Notify(rec, TARNN_EDITUPDATE);
+        (void)Notify(rec, TARNN_EDITUPDATE);
         break;
     default:
         break;
     }
 }
 
-void OnNcPaint(ControlRecord* rec, HRGN)
+void OnNcPaint(ControlRecord* rec)
 {
     if (!rec->isListBox || !rec->hwnd)
         return;
     // The groove between the field and the list, drawn through the window DC
     // so that it reaches into the frame.
-    HDC dc = GetWindowDC(rec->hwnd);
+    WindowDC dc(rec->hwnd, true);
     if (!dc)
         return;
     RECT window, client;
@@ -218,7 +232,6 @@ void OnNcPaint(ControlRecord* rec, HRGN)
         RECT line = {dx + left[i], dy + field.bottom + i, dx + right[i], dy + field.bottom + i + 1};
         BrushGuard brush(CreateSolidBrush(colors[i]));
         if (brush)
-            FillRect(dc, &line, brush.get());
+            FillRect(dc.get(), &line, brush.get());
     }
-    ReleaseDC(rec->hwnd, dc);
 }

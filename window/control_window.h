@@ -1,16 +1,21 @@
-// Handlers of the control window's messages, dispatched by Tarn_WndProc.
+// Handlers of the control window's and the list window's messages,
+// dispatched by the window procedures. A handler runs inside its window
+// procedure's call frame; after anything that may reach the application it
+// checks whether the control died and stops.
 #pragma once
 
 #include "core/control_record.h"
 
 // Lifecycle
-ControlRecord* AllocateRecord(HWND hwnd);
-void ReleaseRecord(HWND hwnd, ControlRecord* rec);
 LRESULT OnCreate(ControlRecord* rec, const CREATESTRUCTA* cs);
+// Marks the control dead, then frees its items (each reported to the delete
+// callback), its child windows and everything it owns. Runs once: at
+// WM_DESTROY, or at WM_NCDESTROY after a creation that failed.
 void OnDestroy(ControlRecord* rec);
 
 // Standard messages
 void OnSize(ControlRecord* rec, WPARAM kind, int width, int height);
+void OnWindowPosChanged(ControlRecord* rec, const WINDOWPOS* pos);
 void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw);
 void OnShowWindow(ControlRecord* rec, BOOL show);
 void OnEnable(ControlRecord* rec);
@@ -22,7 +27,7 @@ void OnCut(ControlRecord* rec);
 void OnClear(ControlRecord* rec);
 LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window);
 void OnEditCommand(ControlRecord* rec, WPARAM wParam, LPARAM lParam);
-void OnNcPaint(ControlRecord* rec, HRGN region);
+void OnNcPaint(ControlRecord* rec);
 
 // Focus and keyboard
 void OnSetFocus(ControlRecord* rec);
@@ -38,3 +43,17 @@ void OnMouseMove(ControlRecord* rec, WPARAM keys, int x, int y);
 void OnButtonDown(ControlRecord* rec, WPARAM keys, int x, int y, bool doubleClick);
 void OnButtonUp(ControlRecord* rec, WPARAM keys, int x, int y);
 void OnMouseWheel(ControlRecord* rec, int delta);
+
+// The list window (permanent for type 0, a pop-up while dropped otherwise)
+// keeps no state of its own: its window long 0 holds the control's record,
+// pinned while the window exists.
+ControlRecord* ListRecord(HWND list);
+ControlRecord* AttachListWindow(HWND list, const CREATESTRUCTA* cs);
+void DetachListWindow(HWND list, ControlRecord* rec);
+void OnListCreate(ControlRecord* rec, HWND list);
+void OnListDestroy(ControlRecord* rec, HWND list);
+void OnListScroll(ControlRecord* rec, UINT msg, WPARAM wp, LPARAM lp);
+void OnListMouseMove(ControlRecord* rec);
+void OnListLeftButtonDown(ControlRecord* rec);
+// Notification 22; whether the default processing should follow.
+bool OnListRightButtonUp(ControlRecord* rec);

@@ -2,36 +2,65 @@
 //
 // The navigation keys (arrows, pages, Enter, Esc, F4) act once the list
 // geometry and the drop-down exist; until then a key does nothing.
-#include "combo/drop_close.h"
-#include "core/shared_routines.h"
+#include "core/item_search.h"
+#include "layout/column_geometry.h"
 #include "window/control_window.h"
+#include "window/drop_close.h"
 #include "window/notify.h"
+#include "window/selection.h"
 #include "window/tracking.h"
+#include "window/view.h"
 
-void OnSetFocus(ControlRecord* rec)
+namespace {
+// Keeps the edit field's text as it is while the focus moves: the field shows
+// what the user typed, not what the committed row holds.
+class EditTextLock {
+public:
+    explicit EditTextLock(ControlRecord* rec) : rec_(rec) { ++rec_->editTextLock; }
+    ~EditTextLock() { --rec_->editTextLock; }
+    EditTextLock(const EditTextLock&) = delete;
+    EditTextLock& operator=(const EditTextLock&) = delete;
+
+private:
+    ControlRecord* rec_;
+};
+
+// The committed row and the field show the focus state.
+void RepaintCurrent(ControlRecord* rec)
 {
-    ++rec->editTextLock;
-    if (rec->hwndEdit)
-        SetFocus(rec->hwndEdit);
     if (rec->currentItem >= 0)
         InvalidateRows(rec, rec->currentItem);
     SyncEditText(rec);
-    --rec->editTextLock;
-    Notify(rec, TARNN_SETFOCUS);
+}
+} // namespace
+
+void OnSetFocus(ControlRecord* rec)
+{
+    {
+        EditTextLock lock(rec);
+        // Passing the focus on makes the control lose it first, which
+        // notifies the parent.
+        if (rec->hwndEdit)
+            SetFocus(rec->hwndEdit);
+        if (rec->dead)
+            return;
+        RepaintCurrent(rec);
+    }
+    (void)Notify(rec, TARNN_SETFOCUS);
 }
 
 void OnKillFocus(ControlRecord* rec, HWND newFocus)
 {
-    ++rec->editTextLock;
-    CancelTracking(rec);
-    const bool stays = newFocus && (newFocus == rec->hwnd || newFocus == rec->hwndDropDown || newFocus == rec->hwndEdit);
-    if (!rec->isListBox && !stays && !CloseList(rec, false))
-        return;
-    if (rec->currentItem >= 0)
-        InvalidateRows(rec, rec->currentItem);
-    SyncEditText(rec);
-    --rec->editTextLock;
-    Notify(rec, TARNN_KILLFOCUS);
+    {
+        EditTextLock lock(rec);
+        CancelTracking(rec);
+        const bool stays =
+            newFocus && (newFocus == rec->hwnd || newFocus == rec->hwndDropDown || newFocus == rec->hwndEdit);
+        if (!rec->isListBox && !stays && !CloseList(rec, false))
+            return;
+        RepaintCurrent(rec);
+    }
+    (void)Notify(rec, TARNN_KILLFOCUS);
 }
 
 LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
@@ -86,7 +115,7 @@ void OnChar(ControlRecord* rec, WPARAM ch)
     if (IsVirtual(rec))
         return;
     char text[2] = {static_cast<char>(ch), '\0'};
-    const int found = Tarn_FindString_A(rec->hwnd, rec->curSel, FirstVisibleColumn(rec), text, TRUE);
+    const int found = FindItemText(rec, rec->curSel, FirstVisibleColumn(rec), text, TRUE, false);
     if (found >= 0)
-        Tarn_SetCurSel(rec->hwnd, found);
+        (void)SetHighlight(rec, found, true);
 }

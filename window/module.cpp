@@ -1,12 +1,11 @@
-// Module entry point: window classes, the two thread hooks and the lock.
 #include "window/module.h"
 
-#include "core/lock.h"
-#include "tarn32.h"
-#include "window/edit_field.h"
-#include "window/hooks.h"
-
 HINSTANCE g_hInstance = nullptr;
+ATOM g_controlAtom = 0;
+ATOM g_listAtom = 0;
+ATOM g_editAtom = 0;
+WNDPROC g_editWndProc = nullptr;
+int g_editExtraOffset = 0;
 
 void ReportError(const char* source, int line, const char* message)
 {
@@ -17,100 +16,10 @@ void ReportError(const char* source, int line, const char* message)
     (void)message;
 }
 
-namespace {
-
-// RegisterClassA fails when another instance of the module registered the
-// class already; that class is then used as it is.
-bool RegisterOrFind(const WNDCLASSA& wc)
+bool IsModuleWindow(HWND hwnd, ATOM atom, WNDPROC proc)
 {
-    if (RegisterClassA(&wc))
-        return true;
-    WNDCLASSA existing;
-    return GetClassInfoA(nullptr, wc.lpszClassName, &existing) != 0;
-}
-
-bool RegisterClasses(HINSTANCE instance)
-{
-    WNDCLASSA wc = {};
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = Tarn_WndProc;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
-    wc.lpszClassName = TARN32_CLASS;
-    if (!RegisterOrFind(wc)) {
-        ReportError("Tarn32", 11204, "Tarn32 could not be registered");
-        return false;
-    }
-
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = TDropDown_WndProc;
-    wc.lpszClassName = TARN32_DROPDOWN_CLASS;
-    if (!RegisterOrFind(wc)) {
-        ReportError("Tarn32", 11221, "Dropdown window class could not be registered");
-        return false;
-    }
-
-    WNDCLASSA edit;
-    if (!GetClassInfoA(nullptr, "EDIT", &edit)) {
-        ReportError("Tarn32", 11228, "Edit control window class not found");
-        return false;
-    }
-    g_editWndProc = edit.lpfnWndProc;
-    g_editExtraOffset = edit.cbWndExtra;
-    edit.style &= ~CS_GLOBALCLASS;
-    edit.lpfnWndProc = TCtl_WndProc;
-    edit.cbWndExtra += sizeof(LONG_PTR);
-    edit.hInstance = instance;
-    edit.lpszClassName = TARN32_EDIT_CLASS;
-    if (!RegisterOrFind(edit)) {
-        ReportError("Tarn32", 11240, "Edit control window class could not be registered");
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-bool RegisterModule(HINSTANCE instance)
-{
-    g_hInstance = instance;
-    return RegisterClasses(instance) && InstallHooks(instance);
-}
-
-void UnregisterModule()
-{
-    UnregisterClassA(TARN32_CLASS, g_hInstance);
-    UnregisterClassA(TARN32_DROPDOWN_CLASS, g_hInstance);
-    UnregisterClassA(TARN32_EDIT_CLASS, g_hInstance);
-    ReleaseHooks();
-}
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
-{
-    switch (reason) {
-    case DLL_PROCESS_ATTACH:
-        if (!RegisterModule(instance)) {
-            UnregisterModule();
-            return FALSE;
-        }
-        InitItemLock();
-        return TRUE;
-    case DLL_PROCESS_DETACH:
-        UnregisterModule();
-        DeleteItemLock();
-        return TRUE;
-    default:
-        return TRUE;
-    }
-}
-
-extern "C" BOOL WINAPI Tarn_RegisterApp(DWORD)
-{
-    return 1;
-}
-
-extern "C" void WINAPI Tarn_UnregisterApp(DWORD)
-{
-    ReleaseHooks();
+    // The atom alone is not enough: another copy of the module may have
+    // registered the global class first, and its windows are not ours.
+    return hwnd && atom && GetClassLongPtrA(hwnd, GCW_ATOM) == atom &&
+           GetClassLongPtrA(hwnd, GCLP_WNDPROC) == reinterpret_cast<LONG_PTR>(proc);
 }

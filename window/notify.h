@@ -3,14 +3,8 @@
 
 #include "core/control_record.h"
 
-// Sends WM_COMMAND (control id, code) to the parent. The parent may destroy
-// the control while handling it: the result is false then, and the caller must
-// return at once without touching rec.
-bool Notify(ControlRecord* rec, int code);
-
-// Whether the control behind hwnd still has rec as its record.
-bool ControlAlive(HWND hwnd, const ControlRecord* rec);
-
-// The same for code that may run on a record without a window (plain data),
-// which nothing can destroy behind its back.
-inline bool ControlSurvived(HWND hwnd, const ControlRecord* rec) { return !hwnd || ControlAlive(hwnd, rec); }
+// Sends WM_COMMAND (control id, code) to the parent. The parent may do
+// anything meanwhile, destroying the control included: false when the
+// control is dead afterwards, and the caller must then stop at once. The
+// record itself stays readable, since the caller's entry point pins it.
+[[nodiscard]] bool Notify(ControlRecord* rec, int code);

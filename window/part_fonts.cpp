@@ -1,44 +1,69 @@
-// The fonts of the edit field and the row headers. Neither is owned: the
-// application keeps them alive. A NULL font means the control font.
-#include "core/shared_routines.h"
-#include "window/gdi_guards.h"
+#include "window/part_fonts.h"
+
+#include "layout/gdi_guards.h"
+#include "window/view.h"
 
 namespace {
+// Metrics of font, or of the control font for NULL; zero when no DC can be
+// had.
 void Measure(ControlRecord* rec, HFONT font, TEXTMETRICA* tm)
 {
     if (!rec->hwnd || !MeasureFont(rec->hwnd, font ? font : rec->hfont, tm))
         ZeroMemory(tm, sizeof *tm);
 }
-}
 
-extern "C" void WINAPI Tarn_SetEditCtlFont(HWND hwnd, HFONT hfont, BOOL redraw)
+bool Relayout(ControlRecord* rec, BOOL redraw)
 {
-    ControlRecord* rec = GetRecord(hwnd);
-    rec->hfontEditCtl = hfont;
-    Measure(rec, hfont, &rec->tmEditCtl);
+    if (!UpdateControl(rec))
+        return false;
+    if (redraw)
+        RedrawAll(rec);
+    return true;
+}
+} // namespace
+
+bool SetControlFont(ControlRecord* rec, HFONT font, BOOL redraw)
+{
+    rec->hfont = font;
+    Measure(rec, font, &rec->tmFont);
+    rec->avgCharWidth = rec->tmFont.tmAveCharWidth;
+    rec->maxCharWidth = rec->tmFont.tmMaxCharWidth;
+    // The part fonts are stored before anything is laid out, so that no
+    // layout ever sees the new control font with the old part metrics.
+    rec->hfontColHeader = rec->hfontRowHeader = rec->hfontEditCtl = font;
+    Measure(rec, font, &rec->tmColHeader);
+    Measure(rec, font, &rec->tmRowHeader);
+    Measure(rec, font, &rec->tmEditCtl);
     if (rec->hwndEdit)
-        SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(hfont ? hfont : rec->hfont), FALSE);
-    UpdateControl(rec);
-    if (redraw)
-        RedrawAll(rec);
+        SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (rec->hwndDropDown)
+        SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return Relayout(rec, redraw);
 }
 
-extern "C" HFONT WINAPI Tarn_GetEditCtlFont(HWND hwnd)
+bool SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw)
 {
-    return GetRecord(hwnd)->hfontEditCtl;
+    rec->hfontColHeader = font;
+    // The header is painted in the control font while no header font is set,
+    // so that font's metrics decide the header height then.
+    TEXTMETRICA tm;
+    if (rec->hwnd && MeasureFont(rec->hwnd, font ? font : rec->hfont, &tm))
+        rec->tmColHeader = tm;
+    return Relayout(rec, redraw);
 }
 
-extern "C" void WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw)
+bool SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw)
 {
-    ControlRecord* rec = GetRecord(hwnd);
-    rec->hfontRowHeader = hfont;
-    Measure(rec, hfont, &rec->tmRowHeader);
-    UpdateControl(rec);
-    if (redraw)
-        RedrawAll(rec);
+    rec->hfontRowHeader = font;
+    Measure(rec, font, &rec->tmRowHeader);
+    return Relayout(rec, redraw);
 }
 
-extern "C" HFONT WINAPI Tarn_GetRowHeaderFont(HWND hwnd)
+bool SetEditCtlFont(ControlRecord* rec, HFONT font, BOOL redraw)
 {
-    return GetRecord(hwnd)->hfontRowHeader;
+    rec->hfontEditCtl = font;
+    Measure(rec, font, &rec->tmEditCtl);
+    if (rec->hwndEdit)
+        SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : rec->hfont), FALSE);
+    return Relayout(rec, redraw);
 }

@@ -1,43 +1,77 @@
-// The highlighted row (curSel), the committed row (currentItem) and the
-// selection options of the control.
-#include "core/shared_routines.h"
+#include "window/selection.h"
 
-extern "C" int WINAPI Tarn_GetCurSel(HWND hwnd)
+#include "core/item_store.h"
+#include "window/notify.h"
+#include "window/scrolling.h"
+#include "window/view.h"
+
+namespace {
+// A row asked for before a call that may reach the application, found again
+// afterwards by its item: stored rows are followed through insertions and
+// deletions; a row that is gone, or a virtual row beyond the count, is -1.
+class RowAnchor {
+public:
+    RowAnchor(const ControlRecord* rec, int index)
+        : index_(index), item_(IsValidRow(rec, index) && !IsVirtual(rec) ? rec->items[index] : nullptr) {}
+    int Find(const ControlRecord* rec) const
+    {
+        if (index_ < 0)
+            return -1;
+        if (item_)
+            return IsVirtual(rec) ? -1 : LocateItem(rec, item_, index_);
+        return IsValidRow(rec, index_) ? index_ : -1;
+    }
+
+private:
+    int index_;
+    const TarnItem* item_;
+};
+} // namespace
+
+void SetCurSelRow(ControlRecord* rec, int index)
 {
-    return GetRecord(hwnd)->curSel;
+    if (index == rec->curSel)
+        return;
+    if (rec->curSel >= 0)
+        InvalidateRows(rec, rec->curSel);
+    rec->curSel = index;
+    if (index >= 0)
+        InvalidateRows(rec, index);
 }
 
-extern "C" int WINAPI Tarn_SetCurSel(HWND hwnd, int index)
+bool SelectCurrentItem(ControlRecord* rec, int index, bool notify)
 {
-    ControlRecord* rec = GetRecord(hwnd);
-    if (index < -1 || index >= rec->count)
-        return -1;
-    SetHighlight(rec, index, true);
-    return 0;
+    if (index >= 0) {
+        const RowAnchor anchor(rec, index);
+        if (!MakeRowVisible(rec, index))
+            return false;
+        index = anchor.Find(rec);
+    }
+    rec->currentItem = index;
+    SyncEditText(rec);
+    if (!UpdateControl(rec))
+        return false;
+    return notify ? Notify(rec, TARNN_SELCHANGE) : true;
 }
 
-extern "C" int WINAPI Tarn_GetCaretColumn(HWND hwnd)
+bool SetHighlight(ControlRecord* rec, int index, bool commit)
 {
-    return GetRecord(hwnd)->caretColumn;
+    SetCurSelRow(rec, index);
+    return commit ? SelectCurrentItem(rec, rec->curSel, true) : !rec->dead;
 }
 
-extern "C" BOOL WINAPI Tarn_GetCursorSelect(HWND hwnd)
+bool MoveHighlight(ControlRecord* rec, int index)
 {
-    return GetRecord(hwnd)->cursorSelect;
+    if (index != rec->curSel && !SetHighlight(rec, index, false))
+        return false;
+    return index >= 0 ? MakeRowVisible(rec, index) : true;
 }
 
-extern "C" void WINAPI Tarn_SetCursorSelect(HWND hwnd, BOOL on)
+bool SelectFound(ControlRecord* rec, int found)
 {
-    GetRecord(hwnd)->cursorSelect = on;
-}
-
-extern "C" BOOL WINAPI Tarn_GetExtendedUI(HWND hwnd)
-{
-    return GetRecord(hwnd)->extendedUI;
-}
-
-extern "C" int WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on)
-{
-    GetRecord(hwnd)->extendedUI = on;
-    return 0;
+    const RowAnchor anchor(rec, found);
+    if (!SetHighlight(rec, found, true))
+        return false;
+    found = anchor.Find(rec);
+    return found >= 0 ? MakeRowVisible(rec, found) : true;
 }

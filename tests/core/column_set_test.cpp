@@ -12,6 +12,7 @@
 #include "columns/column_set.h"
 #include "columns/header_band.h"
 #include "columns/header_texts.h"
+#include "record_ops.h"
 #include "layout/column_geometry.h"
 #include "layout/row_geometry.h"
 

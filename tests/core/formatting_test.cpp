@@ -10,13 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include "columns/cell_format.h"
-#include "columns/ctl_colors.h"
-#include "columns/row_format.h"
+#include "core/cell_format.h"
+#include "core/ctl_colors.h"
+#include "core/row_format.h"
 #include "plain_record.h"
-#include "core/item_copy_move.h"
+#include "record_ops.h"
 #include "core/item_store.h"
-#include "core/items_api.h"
+#include "record_ops.h"
 
 namespace {
 
@@ -223,7 +223,7 @@ TEST_F(FormattingTest, RowMinusOneSetsTheSharedBitmapSizesOnly)
     EXPECT_EQ(rec_.bmRowInfo.bmWidth, 0);
 
     // The shared sizes can be set on an empty control.
-    ResetItems(&rec_);
+    (void)ResetItems(&rec_);
     ci.hbm = tall_;
     EXPECT_TRUE(SetCellInfo(&rec_, &ci));
     EXPECT_EQ(rec_.bmCellInfo.bmHeight, 21);
@@ -333,12 +333,11 @@ TEST(ControlColors, DefaultsStoredValuesAndSystemColourResolution)
         EXPECT_EQ(reinterpret_cast<const COLORREF*>(&out)[i], want[i]) << "entry " << i;
     EXPECT_EQ(out.disabledTreeLineColor, want[36]);   // the record's last field is the table's last entry
 
-    // Values are stored as given, system colours unresolved; NULL changes nothing.
+    // Values are stored as given, system colours unresolved.
     CtlColors in;
     for (int i = 0; i < TARNCLR_COUNT; ++i)
         reinterpret_cast<COLORREF*>(&in)[i] = i % 3 ? RGB(i, 2 * i, 3 * i) : TARN_SYSCOLOR(i);
     SetCtlColors(&rec, &in);
-    SetCtlColors(&rec, nullptr);
     memset(&out, 0xCD, sizeof out);
     GetCtlColors(&rec, &out);
     EXPECT_EQ(memcmp(&out, &in, sizeof out), 0);

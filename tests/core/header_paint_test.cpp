@@ -10,12 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include "columns/ctl_colors.h"
+#include "core/ctl_colors.h"
 #include "columns/header_paint.h"
-#include "columns/row_format.h"
+#include "core/row_format.h"
 #include "plain_record.h"
 #include "support/dib.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "plain_record.h"
 #include "core/hierarchy.h"
 #include "core/item_store.h"
-#include "core/items_api.h"
+#include "record_ops.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ protected:
     // Replaces the items by one per level, item data = its original index.
     void Build(const Ints& levels)
     {
-        ResetItems(&rec_);
+        (void)ResetItems(&rec_);
         for (size_t i = 0; i < levels.size(); ++i) {
             const int row = static_cast<int>(i);
             ASSERT_EQ(InsertString(&rec_, -1, "row"), row);
@@ -148,7 +148,7 @@ TEST_F(HierarchyTest, RootlessRowsSkippedLevelsAndAnEmptyStore)
     EXPECT_EQ(FindParent(&rec_, 2), 1);
     EXPECT_EQ(DependentCount(&rec_, 3, FALSE), 1);
     EXPECT_EQ(DependentCount(&rec_, 3, TRUE), 2);
-    ResetItems(&rec_);
+    (void)ResetItems(&rec_);
     EXPECT_EQ(FindParent(&rec_, 0), -1);
     EXPECT_EQ(DependentCount(&rec_, 0, FALSE), -1);
     EXPECT_EQ(SiblingOf(&rec_, 0, TARN_SIBLING_FIRST), -1);
@@ -168,7 +168,7 @@ TEST_F(HierarchyTest, LevelsAreClampedToWhatTheFlagsHoldAndMaxLevelOnlyRises)
     EXPECT_FALSE(SetItemLevel(&rec_, -1, 1));
     EXPECT_FALSE(SetItemLevel(&rec_, 3, 1));
     EXPECT_EQ(Levels(), (Ints{0, 7, 0}));
-    ResetItems(&rec_);
+    (void)ResetItems(&rec_);
     EXPECT_EQ(rec_.maxLevel, 0);
 }
 

@@ -10,15 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include "columns/cell_format.h"
-#include "combo/combo_layout.h"
+#include "core/cell_format.h"
+#include "layout/control_geometry.h"
 #include "core/item_store.h"
 #include "layout/column_geometry.h"
 #include "layout/item_paint.h"
 #include "layout/row_geometry.h"
 #include "plain_record.h"
 #include "support/dib.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 
@@ -186,7 +186,7 @@ protected:
     }
     void Paint(int row, bool field = false)
     {
-        PaintRow(&rec_, field, kListWidth, dib_.dc(), work1_.get(), work2_.get(), GetItem(&rec_, row), row,
+        (void)PaintRow(&rec_, field, kListWidth, dib_.dc(), work1_.get(), work2_.get(), GetItem(&rec_, row), row,
                  RowRect(row), &enabled_);
         ReleaseItem(&rec_);
     }
@@ -599,8 +599,8 @@ TEST_F(ItemPaintTest, TheDrawInfoCallbackSeesTheRowAndMayChangeItsColoursAndFont
     SeenDrawInfo seen;
     seen.cellBack = kCyan;
     seen.font = bigFont_.get();
-    const TarnDrawInfoCallbackInfo set = {RecordDrawInfo, reinterpret_cast<LPARAM>(&seen)};
-    EXPECT_EQ(Tarn_SetDrawInfoCallback(Host(), &set), 1);
+    rec_.drawInfoCallback = RecordDrawInfo;
+    rec_.drawInfoUserData = reinterpret_cast<LPARAM>(&seen);
     Paint(0);
     ASSERT_EQ(seen.calls.size(), 1u);
     const DrawInfo& info = seen.calls[0];
@@ -620,8 +620,7 @@ TEST_F(ItemPaintTest, TheDrawInfoCallbackSeesTheRowAndMayChangeItsColoursAndFont
     EXPECT_NE(enabled_, FALSE);
     EXPECT_TRUE(glyphs().cx == normal.cx && glyphs().cy == normal.cy);
 
-    EXPECT_EQ(Tarn_SetDrawInfoCallback(rec_.hwnd, nullptr), 1);
-    EXPECT_TRUE(rec_.drawInfoCallback == nullptr && rec_.drawInfoUserData == 0);
+    rec_.drawInfoCallback = nullptr;
     Paint(0);
     EXPECT_EQ(seen.calls.size(), 2u);
 }

@@ -13,10 +13,10 @@
 
 #include "plain_record.h"
 #include "core/hierarchy.h"
-#include "core/item_copy_move.h"
+#include "record_ops.h"
 #include "core/item_search.h"
 #include "core/item_store.h"
-#include "core/items_api.h"
+#include "record_ops.h"
 
 namespace {
 
@@ -123,19 +123,19 @@ TEST_F(ItemStoreTest, DeletionKeepsTheSameRowsSelectedOrClearsThem)
     rec_.curSel = 3;
     rec_.currentItem = 4;
     rec_.topIndex = 5;
-    DeleteItem(&rec_, 0);
+    (void)DeleteItem(&rec_, 0);
     EXPECT_EQ(Text(rec_.curSel), "d");
     EXPECT_EQ(Text(rec_.currentItem), "e");
     EXPECT_EQ(rec_.topIndex, 4);   // was at the last row: moves up with it
 
     rec_.topIndex = 1;
-    DeleteItem(&rec_, 2);          // the selected "d"
+    (void)DeleteItem(&rec_, 2);          // the selected "d"
     EXPECT_EQ(rec_.curSel, -1);
     EXPECT_EQ(Text(rec_.currentItem), "e");
     EXPECT_EQ(rec_.topIndex, 1);   // not at the end: stays
 
     rec_.curSel = 0;
-    DeleteItem(&rec_, rec_.currentItem);
+    (void)DeleteItem(&rec_, rec_.currentItem);
     EXPECT_EQ(rec_.currentItem, -1);
     EXPECT_EQ(rec_.curSel, 0);     // above the deleted row: untouched
     EXPECT_EQ(Texts(), (Strings{"b", "c", "f"}));

@@ -31,7 +31,7 @@ inline void FreePlainRecord(ControlRecord* rec)
 {
     rec->virtualFetchCallback = nullptr;
     rec->deleteCallback = nullptr;
-    ResetItems(rec);
+    (void)ResetItems(rec);
     std::free(rec->columns);
     rec->columns = nullptr;
 }

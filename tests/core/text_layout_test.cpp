@@ -14,7 +14,7 @@
 
 #include "layout/text_layout.h"
 #include "support/dib.h"
-#include "window/gdi_guards.h"
+#include "layout/gdi_guards.h"
 
 namespace {
 

@@ -1,0 +1,186 @@
+// Move-only owners for GDI objects, device contexts and SelectObject, so
+// that every path through a paint or measurement releases what it took.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Owns a GDI object (brush, pen, bitmap, region, font created here) and
+// deletes it at the end of its scope.
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle h) : handle_(h) {}
+    ~GdiObject() { reset(); }
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void reset(Handle h = nullptr)
+    {
+        if (handle_)
+            DeleteObject(handle_);
+        handle_ = h;
+    }
+    Handle release() { return std::exchange(handle_, nullptr); }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using BrushGuard = GdiObject<HBRUSH>;
+using PenGuard = GdiObject<HPEN>;
+using BitmapGuard = GdiObject<HBITMAP>;
+using RegionGuard = GdiObject<HRGN>;
+using FontGuard = GdiObject<HFONT>;
+
+// Selects an object into a DC and puts the previous one back at scope end.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
+    ~SelectGuard()
+    {
+        if (dc_ && old_)
+            SelectObject(dc_, old_);
+    }
+    SelectGuard(SelectGuard&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)), old_(std::exchange(other.old_, nullptr)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    SelectGuard& operator=(SelectGuard&&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A window's DC from GetDC (with wholeWindow, GetWindowDC, which reaches the
+// frame), released with ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd, bool wholeWindow = false)
+        : hwnd_(hwnd), dc_(wholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
+    ~WindowDC()
+    {
+        if (dc_)
+            ReleaseDC(hwnd_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// A memory DC from CreateCompatibleDC, deleted with DeleteDC.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+    ~MemoryDC()
+    {
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
+// Measures a font's metrics through a window DC; false when no DC could be had.
+inline bool MeasureFont(HWND hwnd, HFONT font, TEXTMETRICA* tm)
+{
+    WindowDC dc(hwnd);
+    if (!dc)
+        return false;
+    SelectGuard select(dc.get(), font);
+    return GetTextMetricsA(dc.get(), tm) != 0;
+}
+
+// Puts the DC's text colour, background colour and background mode back as
+// they were at the end of its scope.
+class DcColorsGuard {
+public:
+    explicit DcColorsGuard(HDC dc)
+        : dc_(dc), text_(GetTextColor(dc)), back_(GetBkColor(dc)), mode_(GetBkMode(dc)) {}
+    ~DcColorsGuard()
+    {
+        SetTextColor(dc_, text_);
+        SetBkColor(dc_, back_);
+        if (mode_)
+            SetBkMode(dc_, mode_);
+    }
+    DcColorsGuard(const DcColorsGuard&) = delete;
+    DcColorsGuard& operator=(const DcColorsGuard&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF text_;
+    COLORREF back_;
+    int mode_;
+};
+
+// Limits drawing on dc to rc until the end of its scope (the DC's earlier
+// clipping and selections come back with it).
+class ClipGuard {
+public:
+    ClipGuard(HDC dc, const RECT& rc) : dc_(dc), saved_(SaveDC(dc))
+    {
+        IntersectClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+    }
+    ~ClipGuard()
+    {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    ClipGuard(const ClipGuard&) = delete;
+    ClipGuard& operator=(const ClipGuard&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// A bitmap compatible with dc in planes and colour depth.
+inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
+{
+    if (width < 1 || height < 1)
+        return nullptr;
+    return CreateCompatibleBitmap(dc, width, height);
+}
+
+// WM_PAINT and WM_PRINT share one paint routine: with a DC in wParam it
+// paints the whole client area into that DC (update NULL), without one it
+// paints the invalid rectangle between BeginPaint and EndPaint.
+template <typename PaintFn>
+LRESULT PaintIntoDC(HWND hwnd, HDC given, PaintFn paint)
+{
+    if (given) {
+        paint(given, static_cast<const RECT*>(nullptr));
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (dc)
+        paint(dc, static_cast<const RECT*>(&ps.rcPaint));
+    EndPaint(hwnd, &ps);
+    return 0;
+}

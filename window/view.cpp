@@ -1,0 +1,252 @@
+#include "window/view.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+
+#include "columns/corner_cell.h"
+#include "columns/header_band.h"
+#include "combo/combo_layout.h"
+#include "core/item_store.h"
+#include "layout/column_geometry.h"
+#include "layout/control_geometry.h"
+#include "layout/row_geometry.h"
+#include "window/notify.h"
+#include "window/scrolling.h"
+
+bool Painting(const ControlRecord* rec)
+{
+    return rec->shown && rec->redraw && rec->hwnd && !rec->dead;
+}
+
+bool UpdateOverheadWidth(ControlRecord* rec)
+{
+    const int width = LevelOverhead(rec, rec->maxLevel);
+    if (width == rec->overheadWidth)
+        return !rec->dead;
+    rec->overheadWidth = width;
+    return Notify(rec, TARNN_OVERHEADCHANGE);
+}
+
+bool UpdateControl(ControlRecord* rec)
+{
+    if (!Painting(rec))
+        return !rec->dead;
+    if (!UpdateOverheadWidth(rec))
+        return false;
+    // The layout can add or remove a scroll bar, which changes what the other
+    // bar needs, so both are brought up to date before and after it.
+    UpdateHScrollBar(rec);
+    UpdateVScrollBar(rec);
+    if (!ComboLayout(rec))
+        return false;
+    UpdateHScrollBar(rec);
+    UpdateVScrollBar(rec);
+    return true;
+}
+
+void InvalidateRows(ControlRecord* rec, int index, bool andFollowing, bool withRowHeader, bool wholeWidth)
+{
+    if (index < 0 || !Painting(rec))
+        return;
+    if (rec->currentItem == index || (andFollowing && rec->currentItem > index))
+        SyncEditText(rec);
+    if (!rec->hwndDropDown)
+        return;
+
+    RECT rc;
+    GetClientRect(rec->hwndDropDown, &rc);
+    const LONG stripRight = rc.left + rec->rowHeaderWidth;
+    rc.left = stripRight;
+    if (withRowHeader) {
+        rc.left = 0;
+        if (!wholeWidth)
+            rc.right = stripRight;
+    }
+    if (index == 0 && andFollowing) {
+        InvalidateRect(rec->hwndDropDown, &rc, FALSE);
+        return;
+    }
+    if (index < rec->topIndex) {
+        if (andFollowing)
+            InvalidateRect(rec->hwndDropDown, &rc, FALSE);
+        return;
+    }
+    int top = rc.top;
+    for (int row = rec->topIndex; row < rec->count && top < rc.bottom; ++row) {
+        const int bottom = top + ItemHeight(rec, row);
+        if (row == index) {
+            rc.top = top;
+            if (!andFollowing && bottom < rc.bottom)
+                rc.bottom = bottom;
+            InvalidateRect(rec->hwndDropDown, &rc, FALSE);
+            return;
+        }
+        top = bottom;
+    }
+}
+
+void InvalidateHeaderBand(const ControlRecord* rec)
+{
+    if (!Painting(rec) || rec->showHeader == 0)
+        return;
+    RECT band;
+    HeaderBandRect(rec, &band);
+    InvalidateRect(rec->hwnd, &band, FALSE);
+}
+
+void InvalidateCorner(const ControlRecord* rec)
+{
+    if (!Painting(rec))
+        return;
+    RECT rc;
+    CornerRect(rec, &rc);
+    if (!IsRectEmpty(&rc))
+        InvalidateRect(rec->hwnd, &rc, FALSE);
+}
+
+void InvalidateListStrip(const ControlRecord* rec)
+{
+    if (!Painting(rec) || !rec->hwndDropDown || rec->rowHeaderWidth == 0)
+        return;
+    RECT rc;
+    GetClientRect(rec->hwndDropDown, &rc);
+    rc.right = rc.left + rec->rowHeaderWidth;
+    InvalidateRect(rec->hwndDropDown, &rc, FALSE);
+}
+
+void RedrawAll(ControlRecord* rec)
+{
+    if (rec->dead)
+        return;
+    const UINT flags = RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME;
+    if (rec->hwnd)
+        RedrawWindow(rec->hwnd, nullptr, nullptr, flags);
+    if (rec->hwndDropDown)
+        RedrawWindow(rec->hwndDropDown, nullptr, nullptr, flags);
+    if (rec->hwndEdit)
+        RedrawWindow(rec->hwndEdit, nullptr, nullptr, flags);
+    SyncEditText(rec);
+}
+
+namespace {
+// The edit field's whole text, in buf when it fits, else on the heap (the
+// caller frees *heap). NULL when memory runs out.
+const char* ReadEditText(HWND edit, char* buf, int size, char** heap)
+{
+    *heap = nullptr;
+    const int length = GetWindowTextLengthA(edit);
+    char* text = buf;
+    if (length >= size) {
+        *heap = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
+        if (!*heap)
+            return nullptr;
+        text = *heap;
+        size = length + 1;
+    }
+    text[0] = '\0';
+    GetWindowTextA(edit, text, size);
+    return text;
+}
+
+void SetEditText(ControlRecord* rec, const char* text)
+{
+    SetWindowTextA(rec->hwndEdit, text);
+    if (*text)
+        SendMessageA(rec->hwndEdit, EM_SETSEL, 0, -1);
+}
+
+void ClearEditText(ControlRecord* rec)
+{
+    if (GetWindowTextLengthA(rec->hwndEdit) > 0)
+        SetWindowTextA(rec->hwndEdit, "");
+}
+
+void ShowCurrentItem(ControlRecord* rec)
+{
+    if (!IsValidRow(rec, rec->currentItem)) {
+        ClearEditText(rec);
+        return;
+    }
+    TarnItem* item = GetItem(rec, rec->currentItem);
+    if (!item || !item->texts || !item->texts[0]) {
+        ClearEditText(rec);
+    } else {
+        const char* wanted = item->texts[FirstVisibleColumn(rec)];
+        if (!wanted)
+            wanted = "";
+        char buf[256];
+        char* heap;
+        const char* current = ReadEditText(rec->hwndEdit, buf, sizeof buf, &heap);
+        // Rewriting an equal text would move the caret and select it all.
+        if (!current || lstrcmpA(current, wanted) != 0)
+            SetEditText(rec, wanted);
+        free(heap);
+    }
+    ReleaseItem(rec);
+}
+} // namespace
+
+void SyncEditText(ControlRecord* rec)
+{
+    if (rec->dead)
+        return;
+    ++rec->editSyncDepth;
+    if (rec->hwndEdit && rec->editTextLock == 0)
+        ShowCurrentItem(rec);
+    if (rec->hwnd) {
+        RECT field;
+        FieldRect(rec, &field);
+        field.left = 0;
+        InvalidateRect(rec->hwnd, &field, FALSE);
+    }
+    --rec->editSyncDepth;
+}
+
+bool RepaintAfterInsert(ControlRecord* rec, int index)
+{
+    if (Painting(rec)) {
+        const int sibling = PreviousSibling(rec, index);
+        InvalidateRows(rec, sibling >= 0 ? sibling : index, true);
+    }
+    return UpdateControl(rec);
+}
+
+namespace {
+// Rows whose tree lines pass through or end at a row whose level moved
+// across pivot (the lower of the old and new level): backwards up to and
+// including the nearest item at pivot, stopping short of anything shallower;
+// forwards over the run of deeper items. Each row is invalidated on its own,
+// so rows beyond the affected ones stay valid.
+void InvalidateTreeLines(ControlRecord* rec, int index, int pivot)
+{
+    InvalidateRows(rec, index);
+    for (int i = index - 1; i >= 0; --i) {
+        const int level = LevelOf(rec, i);
+        if (level < pivot)
+            break;
+        InvalidateRows(rec, i);
+        if (level == pivot)
+            break;
+    }
+    for (int i = index + 1; i < rec->count && LevelOf(rec, i) > pivot; ++i)
+        InvalidateRows(rec, i);
+}
+} // namespace
+
+bool RepaintLevelChange(ControlRecord* rec, int index, const LevelChange& change)
+{
+    if (!change.changed)
+        return !rec->dead;
+    if (change.maxLevelRaised) {
+        if (!UpdateOverheadWidth(rec))
+            return false;
+        InvalidateHeaderBand(rec);
+        // Every later column moves right with the wider indentation.
+        if (rec->columnCount > 1)
+            InvalidateAllRows(rec);
+    }
+    if (Painting(rec) && IsValidRow(rec, index))
+        InvalidateTreeLines(rec, index, std::min(change.oldLevel, change.newLevel));
+    return true;
+}

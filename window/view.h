@@ -1,0 +1,52 @@
+// What nearly every operation ends with: bringing metrics, layout and scroll
+// bars up to date, marking what changed for repainting, and keeping the edit
+// field's text in step with the committed row.
+//
+// Invalidation never reaches the application; the routines that can (through
+// a notification or the nested WM_SIZE of a layout) return whether the
+// control survived and must be checked.
+#pragma once
+
+#include "core/control_record.h"
+#include "core/hierarchy.h"
+
+// Whether the control paints at all: shown, redraw on, and a window.
+bool Painting(const ControlRecord* rec);
+
+// Overhead width, scroll bars and combo layout, in that order (scroll bars
+// twice, since the layout may add or remove one). Nothing unless painting.
+[[nodiscard]] bool UpdateControl(ControlRecord* rec);
+
+// Recomputes overheadWidth from maxLevel and sends notification 12 when it
+// changed.
+[[nodiscard]] bool UpdateOverheadWidth(ControlRecord* rec);
+
+// Invalidates row index of the list window (and, with andFollowing, every
+// row after it). withRowHeader extends the area to the row-header strip;
+// without wholeWidth that strip is all that is covered.
+void InvalidateRows(ControlRecord* rec, int index, bool andFollowing = false, bool withRowHeader = true,
+                    bool wholeWidth = true);
+// Every row from 0 on with the row-header strip.
+inline void InvalidateAllRows(ControlRecord* rec) { InvalidateRows(rec, 0, true); }
+
+// The header band, the corner cell, and the row-header strip of the list.
+void InvalidateHeaderBand(const ControlRecord* rec);
+void InvalidateCorner(const ControlRecord* rec);
+void InvalidateListStrip(const ControlRecord* rec);
+
+// All three windows, then SyncEditText.
+void RedrawAll(ControlRecord* rec);
+
+// Refreshes the edit field's text from currentItem and invalidates the
+// field.
+void SyncEditText(ControlRecord* rec);
+
+// After rows were inserted at index: from its previous sibling (whose tree
+// line now reaches further) or the row itself through the end, then the
+// layout.
+[[nodiscard]] bool RepaintAfterInsert(ControlRecord* rec, int index);
+
+// The repaint a stored level asks for: a deeper maxLevel widens the
+// indentation (notification 12, header band, every row when later columns
+// move); the rows whose tree lines pass through the row are repainted.
+[[nodiscard]] bool RepaintLevelChange(ControlRecord* rec, int index, const LevelChange& change);
