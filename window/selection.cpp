@@ -42,10 +42,15 @@ void SetCurSelRow(ControlRecord* rec, int index)
 bool SelectCurrentItem(ControlRecord* rec, int index, bool notify)
 {
     if (index >= 0) {
+        // A highlight being committed stays on the committed row, wherever
+        // the application's changes moved it.
+        const bool highlightFollows = rec->curSel == index;
         const RowAnchor anchor(rec, index);
         if (!MakeRowVisible(rec, index))
             return false;
         index = anchor.Find(rec);
+        if (highlightFollows)
+            SetCurSelRow(rec, index);
     }
     rec->currentItem = index;
     SyncEditText(rec);

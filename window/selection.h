@@ -11,7 +11,7 @@ void SetCurSelRow(ControlRecord* rec, int index);
 // the edit field and the layout, and with notify sends notification 5 (also
 // when the row did not change). Scrolling notifies the parent, which may
 // change the rows meanwhile: the row committed is then the same item, found
-// again, or none when it is gone.
+// again, or none when it is gone; a highlight on it moves with it.
 [[nodiscard]] bool SelectCurrentItem(ControlRecord* rec, int index, bool notify);
 
 // SetCurSelRow, then with commit SelectCurrentItem (curSel, notify).
