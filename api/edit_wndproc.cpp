@@ -13,10 +13,10 @@ LRESULT CallEdit(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
 
 extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (!g_editWndProc)
+    // The procedure is exported, so it may be handed any window; EDIT's own
+    // procedure would take another window's extra bytes for its state.
+    if (!g_editWndProc || !IsModuleWindow(edit, g_editAtom, TCtl_WndProc))
         return DefWindowProcA(edit, msg, wp, lp);
-    if (!IsModuleWindow(edit, g_editAtom, TCtl_WndProc))
-        return CallEdit(edit, msg, wp, lp);
     ControlRecord* found = EditRecord(edit);
     if (!found && GetWindowLongPtrA(edit, g_editExtraOffset) == 0) {
         // Nothing arrives before the record can be taken but the first

@@ -382,6 +382,10 @@ TEST_F(LifetimeTest, EveryExportRefusesWhatIsNotALiveControl)
     EXPECT_TRUE(g_rect.left == 7 && g_rect.bottom == 7 && g_columns == nullptr);
     EXPECT_TRUE(Codes().empty());
     EXPECT_EQ(WindowText(edit), "keep");
+    // The exported window procedures give foreign windows the default.
+    EXPECT_EQ(Tarn_WndProc(button, WM_GETTEXTLENGTH, 0, 0), 1);
+    EXPECT_EQ(TDropDown_WndProc(button, WM_GETTEXTLENGTH, 0, 0), 1);
+    EXPECT_EQ(TCtl_WndProc(button, WM_GETTEXTLENGTH, 0, 0), 1);
     EXPECT_EQ(Tarn_GetCount(owner), 3);
     EXPECT_EQ(Tarn_GetCurSel(owner), 1);
     EXPECT_EQ(Tarn_GetRowHeaderWidth(owner), 0);
