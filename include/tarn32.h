@@ -4,8 +4,18 @@
  * Place a control by creating a child window of class TARN32_CLASS ("Tarn32").
  * The low two style bits choose the control type (TARNS_*). The control is then
  * driven by the exported Tarn_* functions below; every one of them uses the
- * WINAPI convention, takes the control window first and does not validate it:
- * pass a live window of class "Tarn32" only.
+ * WINAPI convention and takes the control window first.
+ *
+ * Handles
+ *   Every function checks its window first: it must be a live window of this
+ *   module's class "Tarn32" that is not being destroyed. Given anything else
+ *   (NULL, a destroyed control, another class, the control's own list window
+ *   or edit field, or a control inside its WM_DESTROY) a function does
+ *   nothing, touches none of its arguments and returns its failure value:
+ *   the one named at its declaration, else -1 for an int or LPARAM result,
+ *   0 (FALSE) for BOOL, UINT and LCID results, NULL for handles and
+ *   pointers; Tarn_DefaultCompareProc returns -2. The exported window
+ *   procedures give windows of other classes the default processing.
  *
  * General conventions
  *   - Rows and columns are 0-based signed ints; -1 means "none" (and, where a
@@ -27,7 +37,11 @@
  *     row headers: row, control).
  *   - The control reports to its parent with WM_COMMAND:
  *     wParam = MAKEWPARAM(control id, TARNN_* code), lParam = control window.
- *     The parent may call any exported function while handling one.
+ *     The parent may call any exported function while handling one, and may
+ *     destroy the control: the control stops what it was doing at once.
+ *     Once WM_DESTROY has begun, the control takes no more calls, so the
+ *     notifications and delete callbacks of the destruction itself cannot
+ *     reach back into it.
  *   - Application values (item data, callback user data, cell data words) are
  *     LPARAM: 32 bits in the 32-bit DLL, pointer-sized in the 64-bit build.
  *
@@ -448,7 +462,10 @@ typedef struct DrawInfo {
 /* ------------------------------------------------------------------------ */
 
 /* Called for every item that is freed (delete, reset, destruction), with the
-   library lock held: do not wait on another thread from it. */
+   library lock held: do not wait on another thread from it. Every row is
+   reported once. While a reset reports its rows they stay readable, but
+   rows can be neither added nor removed (such calls fail); during the
+   destruction the control takes no calls at all. */
 typedef void (CALLBACK* TARNDELETEPROC)(HWND hwnd, int index, LPARAM itemData, LPARAM userData);
 
 /* Result > 0: item 1 belongs after item 2. */
@@ -558,8 +575,8 @@ TARN32_API int     WINAPI Tarn_GetColumns(HWND hwnd, ColumnDef** defs);
 TARN32_API BOOL    WINAPI Tarn_SetHeader_A(HWND hwnd, int column, const char* text);
 TARN32_API int     WINAPI Tarn_GetHeader_A(HWND hwnd, int column, char* buffer, int cch); /* length or -1 */
 TARN32_API int     WINAPI Tarn_GetHeaderLength(HWND hwnd, int column);
-/* column -1: the whole header band. Judge success by the rectangle (empty on
-   failure); the result carries no meaning. */
+/* column -1: the whole header band. 1, or 0 with an empty rectangle when
+   the column is bad or no header is shown. */
 TARN32_API int     WINAPI Tarn_GetHeaderRect(HWND hwnd, int column, RECT* rect);
 TARN32_API BOOL    WINAPI Tarn_SetHeaderButton(HWND hwnd, int column);      /* -1 releases */
 TARN32_API int     WINAPI Tarn_GetHeaderButton(HWND hwnd);
