@@ -20,6 +20,6 @@ bool IsModuleWindow(HWND hwnd, ATOM atom, WNDPROC proc)
 {
     // The atom alone is not enough: another copy of the module may have
     // registered the global class first, and its windows are not ours.
-    return hwnd && atom && GetClassLongPtrA(hwnd, GCW_ATOM) == atom &&
-           GetClassLongPtrA(hwnd, GCLP_WNDPROC) == reinterpret_cast<LONG_PTR>(proc);
+    return hwnd && atom && static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM)) == atom &&
+           static_cast<ULONG_PTR>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)) == reinterpret_cast<ULONG_PTR>(proc);
 }
