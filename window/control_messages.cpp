@@ -11,6 +11,7 @@
 #include "layout/item_paint.h"
 #include "window/control_window.h"
 #include "window/drop_close.h"
+#include "window/edit_field.h"
 #include "window/notify.h"
 #include "window/part_fonts.h"
 #include "window/scrolling.h"
@@ -165,12 +166,9 @@ namespace {
 // keeps SyncEditText from overwriting it while the selection is cleared.
 bool SelectTypedText(ControlRecord* rec)
 {
-    const int length = GetWindowTextLengthA(rec->hwndEdit);
-    char* text = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
+    char* text = CopyEditText(rec->hwndEdit);
     if (!text)
         return true;
-    text[0] = '\0';
-    GetWindowTextA(rec->hwndEdit, text, length + 1);
     const int found = text[0] ? FindItemText(rec, -1, 0, text, TRUE, true) : -1;
     free(text);
     if (found < 0)

@@ -1,6 +1,8 @@
 // The in-place edit field.
 #include "window/edit_field.h"
 
+#include <stdlib.h>
+
 #include "layout/column_geometry.h"
 #include "window/drop_close.h"
 #include "window/module.h"
@@ -61,6 +63,17 @@ bool CreateEditField(ControlRecord* rec, bool* created)
     if (hadFocus)
         SetFocus(edit);
     return !rec->dead;
+}
+
+char* CopyEditText(HWND edit)
+{
+    const int length = GetWindowTextLengthA(edit);
+    char* text = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
+    if (text) {
+        text[0] = '\0';
+        GetWindowTextA(edit, text, length + 1);
+    }
+    return text;
 }
 
 ControlRecord* EditRecord(HWND edit)

@@ -12,6 +12,10 @@
 // died meanwhile.
 [[nodiscard]] bool CreateEditField(ControlRecord* rec, bool* created);
 
+// The whole text of the edit field as a heap copy the caller frees; NULL
+// when memory runs out.
+char* CopyEditText(HWND edit);
+
 // The record an edit field belongs to; NULL before it is attached and after
 // it is detached.
 ControlRecord* EditRecord(HWND edit);

@@ -11,6 +11,7 @@
 #include "layout/column_geometry.h"
 #include "layout/control_geometry.h"
 #include "layout/row_geometry.h"
+#include "window/edit_field.h"
 #include "window/notify.h"
 #include "window/scrolling.h"
 
@@ -130,25 +131,6 @@ void RedrawAll(ControlRecord* rec)
 }
 
 namespace {
-// The edit field's whole text, in buf when it fits, else on the heap (the
-// caller frees *heap). NULL when memory runs out.
-const char* ReadEditText(HWND edit, char* buf, int size, char** heap)
-{
-    *heap = nullptr;
-    const int length = GetWindowTextLengthA(edit);
-    char* text = buf;
-    if (length >= size) {
-        *heap = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
-        if (!*heap)
-            return nullptr;
-        text = *heap;
-        size = length + 1;
-    }
-    text[0] = '\0';
-    GetWindowTextA(edit, text, size);
-    return text;
-}
-
 void SetEditText(ControlRecord* rec, const char* text)
 {
     SetWindowTextA(rec->hwndEdit, text);
@@ -175,13 +157,11 @@ void ShowCurrentItem(ControlRecord* rec)
         const char* wanted = item->texts[FirstVisibleColumn(rec)];
         if (!wanted)
             wanted = "";
-        char buf[256];
-        char* heap;
-        const char* current = ReadEditText(rec->hwndEdit, buf, sizeof buf, &heap);
+        char* current = CopyEditText(rec->hwndEdit);
         // Rewriting an equal text would move the caret and select it all.
         if (!current || lstrcmpA(current, wanted) != 0)
             SetEditText(rec, wanted);
-        free(heap);
+        free(current);
     }
     ReleaseItem(rec);
 }
