@@ -4,7 +4,7 @@
 
 ControlRecord* LiveControl(HWND hwnd)
 {
-    if (!IsModuleWindow(hwnd, g_controlAtom, Tarn_WndProc))
+    if (!IsModuleWindow(hwnd, g_controlAtom))
         return nullptr;
     const LONG_PTR value = GetWindowLongPtrA(hwnd, 0);
     // 0 before the record exists, -1 after WM_NCDESTROY.

@@ -185,7 +185,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 extern "C" LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     // The procedure is exported, so it may be handed any window.
-    if (!IsModuleWindow(hwnd, g_controlAtom, Tarn_WndProc))
+    if (!IsModuleWindow(hwnd, g_controlAtom))
         return DefWindowProcA(hwnd, msg, wp, lp);
     RecordPin pin(RecordFor(hwnd, msg));
     ControlRecord* rec = pin.get();

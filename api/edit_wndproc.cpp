@@ -15,7 +15,7 @@ extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM 
 {
     // The procedure is exported, so it may be handed any window; EDIT's own
     // procedure would take another window's extra bytes for its state.
-    if (!g_editWndProc || !IsModuleWindow(edit, g_editAtom, TCtl_WndProc))
+    if (!g_editWndProc || !IsModuleWindow(edit, g_editAtom))
         return DefWindowProcA(edit, msg, wp, lp);
     ControlRecord* found = EditRecord(edit);
     if (!found && GetWindowLongPtrA(edit, g_editExtraOffset) == 0) {

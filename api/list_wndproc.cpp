@@ -57,7 +57,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
 
 extern "C" LRESULT CALLBACK TDropDown_WndProc(HWND list, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (!IsModuleWindow(list, g_listAtom, TDropDown_WndProc))
+    if (!IsModuleWindow(list, g_listAtom))
         return DefWindowProcA(list, msg, wp, lp);
     if (msg == WM_NCCREATE) {
         if (!ListRecord(list) && !AttachListWindow(list, reinterpret_cast<const CREATESTRUCTA*>(lp)))

@@ -6,16 +6,14 @@
 
 namespace {
 
-// RegisterClassA fails when another instance of the module registered the
-// class already; that class is then used as it is (and its windows are not
-// this module's).
-ATOM RegisterOrFind(const WNDCLASSA& wc)
+// RegisterClassA fails when another copy of the module registered the class
+// already. That class is then used as it is, and its atom stays 0 here: the
+// windows of that class are the other copy's, and this one refuses them.
+bool RegisterOrFind(const WNDCLASSA& wc, ATOM* atom)
 {
-    if (ATOM atom = RegisterClassA(&wc))
-        return atom;
-    WNDCLASSEXA existing = {};
-    existing.cbSize = sizeof existing;
-    return static_cast<ATOM>(GetClassInfoExA(wc.hInstance, wc.lpszClassName, &existing));
+    *atom = RegisterClassA(&wc);
+    WNDCLASSA existing;
+    return *atom || GetClassInfoA(wc.hInstance, wc.lpszClassName, &existing);
 }
 
 bool RegisterClasses(HINSTANCE instance)
@@ -27,8 +25,7 @@ bool RegisterClasses(HINSTANCE instance)
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     wc.lpszClassName = TARN32_CLASS;
-    g_controlAtom = RegisterOrFind(wc);
-    if (!g_controlAtom) {
+    if (!RegisterOrFind(wc, &g_controlAtom)) {
         ReportError("Tarn32", 11204, "Tarn32 could not be registered");
         return false;
     }
@@ -36,8 +33,7 @@ bool RegisterClasses(HINSTANCE instance)
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = TDropDown_WndProc;
     wc.lpszClassName = TARN32_DROPDOWN_CLASS;
-    g_listAtom = RegisterOrFind(wc);
-    if (!g_listAtom) {
+    if (!RegisterOrFind(wc, &g_listAtom)) {
         ReportError("Tarn32", 11221, "Dropdown window class could not be registered");
         return false;
     }
@@ -54,8 +50,7 @@ bool RegisterClasses(HINSTANCE instance)
     edit.cbWndExtra += sizeof(LONG_PTR);
     edit.hInstance = instance;
     edit.lpszClassName = TARN32_EDIT_CLASS;
-    g_editAtom = RegisterOrFind(edit);
-    if (!g_editAtom) {
+    if (!RegisterOrFind(edit, &g_editAtom)) {
         ReportError("Tarn32", 11240, "Edit control window class could not be registered");
         return false;
     }

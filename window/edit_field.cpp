@@ -86,7 +86,7 @@ ControlRecord* AttachEditField(HWND edit)
 {
     HWND control = GetParent(edit);
     const LONG_PTR value = control ? GetWindowLongPtrA(control, 0) : 0;
-    if (!IsModuleWindow(control, g_controlAtom, Tarn_WndProc) || value == 0 || value == -1)
+    if (!IsModuleWindow(control, g_controlAtom) || value == 0 || value == -1)
         return nullptr;
     auto* rec = reinterpret_cast<ControlRecord*>(value);
     if (rec->dead)

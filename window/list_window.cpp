@@ -18,7 +18,7 @@ ControlRecord* AttachListWindow(HWND list, const CREATESTRUCTA* cs)
     auto* rec = static_cast<ControlRecord*>(cs ? cs->lpCreateParams : nullptr);
     // Only the control makes list windows, with its record as the creation
     // parameter; anything else gets no list window.
-    if (!rec || rec->dead || !IsModuleWindow(rec->hwnd, g_controlAtom, Tarn_WndProc) ||
+    if (!rec || rec->dead || !IsModuleWindow(rec->hwnd, g_controlAtom) ||
         GetWindowLongPtrA(rec->hwnd, 0) != reinterpret_cast<LONG_PTR>(rec))
         return nullptr;
     PinRecord(rec);

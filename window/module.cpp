@@ -16,10 +16,7 @@ void ReportError(const char* source, int line, const char* message)
     (void)message;
 }
 
-bool IsModuleWindow(HWND hwnd, ATOM atom, WNDPROC proc)
+bool IsModuleWindow(HWND hwnd, ATOM atom)
 {
-    // The atom alone is not enough: another copy of the module may have
-    // registered the global class first, and its windows are not ours.
-    return hwnd && atom && static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM)) == atom &&
-           static_cast<ULONG_PTR>(GetClassLongPtrA(hwnd, GCLP_WNDPROC)) == reinterpret_cast<ULONG_PTR>(proc);
+    return hwnd && atom && static_cast<ATOM>(GetClassLongPtrA(hwnd, GCW_ATOM)) == atom;
 }

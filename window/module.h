@@ -5,8 +5,9 @@
 
 extern HINSTANCE g_hInstance;
 
-// The atoms of the three window classes: a window is one of the module's
-// when its class atom and window procedure are the module's.
+// The atoms of the three window classes as this module registered them; 0
+// for a class another copy of the module had registered first, whose windows
+// are not this module's.
 extern ATOM g_controlAtom;
 extern ATOM g_listAtom;
 extern ATOM g_editAtom;
@@ -19,6 +20,6 @@ extern int g_editExtraOffset;
 // Start-up and child-creation failures go here; it shows nothing.
 void ReportError(const char* source, int line, const char* message);
 
-// Whether hwnd is a window of the module's class with this atom and
-// procedure (false for NULL, destroyed and foreign windows).
-bool IsModuleWindow(HWND hwnd, ATOM atom, WNDPROC proc);
+// Whether hwnd is a window of the module's class with this atom (false for
+// NULL, destroyed and foreign windows): one lookup per call.
+bool IsModuleWindow(HWND hwnd, ATOM atom);
