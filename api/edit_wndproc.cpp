@@ -11,33 +11,11 @@ LRESULT CallEdit(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
 }
 } // namespace
 
-extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
+namespace {
+LRESULT Dispatch(ControlRecord* rec, HWND edit, UINT msg, WPARAM wp, LPARAM lp)
 {
-    // The procedure is exported, so it may be handed any window; EDIT's own
-    // procedure would take another window's extra bytes for its state.
-    if (!g_editWndProc || !IsModuleWindow(edit, g_editAtom))
-        return DefWindowProcA(edit, msg, wp, lp);
-    ControlRecord* found = EditRecord(edit);
-    if (!found && GetWindowLongPtrA(edit, g_editExtraOffset) == 0) {
-        // Nothing arrives before the record can be taken but the first
-        // messages of the creation, which attach the field.
-        if (msg != WM_NCCREATE && msg != WM_GETMINMAXINFO)
-            return 0;
-        found = AttachEditField(edit);
-        if (!found)
-            return 0;
-    }
-    RecordPin pin(found);
-    ControlRecord* rec = pin.get();
-    if (!rec)
-        return CallEdit(edit, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        DetachEditField(edit, rec);
-        return CallEdit(edit, msg, wp, lp);
-    }
     if (rec->dead)
         return CallEdit(edit, msg, wp, lp);
-
     switch (msg) {
     case WM_KILLFOCUS:
         OnEditKillFocus(rec, edit, reinterpret_cast<HWND>(wp));
@@ -56,4 +34,36 @@ extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM 
         break;
     }
     return CallEdit(edit, msg, wp, lp);
+}
+} // namespace
+
+extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
+{
+    // The procedure is exported, so it may be handed any window; EDIT's own
+    // procedure would take another window's extra bytes for its state.
+    if (!g_editWndProc || !IsModuleWindow(edit, g_editAtom))
+        return DefWindowProcA(edit, msg, wp, lp);
+    ControlRecord* found = EditRecord(edit);
+    if (!found && !EditFieldDetached(edit)) {
+        // Nothing arrives before the record can be taken but the first
+        // messages of the creation, which attach the field.
+        if (msg != WM_NCCREATE && msg != WM_GETMINMAXINFO)
+            return 0;
+        found = AttachEditField(edit);
+        if (!found)
+            return 0;
+    }
+    RecordPin pin(found);
+    ControlRecord* rec = pin.get();
+    if (!rec)
+        return CallEdit(edit, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        DetachEditField(edit, rec);
+        return CallEdit(edit, msg, wp, lp);
+    }
+    EnterEditProc(edit);
+    const LRESULT result = Dispatch(rec, edit, msg, wp, lp);
+    if (LeaveEditProc(edit))
+        DestroyWindow(edit);
+    return result;
 }

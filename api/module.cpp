@@ -2,6 +2,7 @@
 #include "api/hooks.h"
 #include "core/lock.h"
 #include "tarn32.h"
+#include "window/edit_field.h"
 #include "window/module.h"
 
 namespace {
@@ -47,7 +48,7 @@ bool RegisterClasses(HINSTANCE instance)
     g_editExtraOffset = edit.cbWndExtra;
     edit.style &= ~CS_GLOBALCLASS;
     edit.lpfnWndProc = TCtl_WndProc;
-    edit.cbWndExtra += sizeof(LONG_PTR);
+    edit.cbWndExtra += kEditFieldLongs * sizeof(LONG_PTR);
     edit.hInstance = instance;
     edit.lpszClassName = TARN32_EDIT_CLASS;
     if (!RegisterOrFind(edit, &g_editAtom)) {

@@ -138,7 +138,7 @@ void OnDestroy(ControlRecord* rec)
         GetItem(rec, -1);   // gives a lent row back
     (void)ResetItems(rec);
     if (rec->hwndEdit)
-        DestroyWindow(rec->hwndEdit);
+        DestroyEditField(rec, rec->hwndEdit);
     if (rec->hbmFontTrueType)
         DeleteObject(rec->hbmFontTrueType);
     if (rec->hbmFontPrinter)

@@ -9,6 +9,11 @@
 #include "window/notify.h"
 
 namespace {
+int EditLongOffset(EditFieldLong which)
+{
+    return g_editExtraOffset + static_cast<int>(which * sizeof(LONG_PTR));
+}
+
 bool IsForwardedKey(WPARAM key)
 {
     switch (key) {
@@ -32,9 +37,7 @@ bool CreateEditField(ControlRecord* rec, bool* created)
     HWND focus = GetFocus();
     const bool hadFocus = focus && (focus == rec->hwnd || (rec->hwndEdit && focus == rec->hwndEdit));
     if (rec->hwndEdit) {
-        HWND old = rec->hwndEdit;
-        rec->hwndEdit = nullptr;
-        DestroyWindow(old);
+        DestroyEditField(rec, rec->hwndEdit);
         if (rec->dead)
             return false;
     }
@@ -65,6 +68,33 @@ bool CreateEditField(ControlRecord* rec, bool* created)
     return !rec->dead;
 }
 
+void DestroyEditField(ControlRecord* rec, HWND edit)
+{
+    if (rec->hwndEdit == edit)
+        rec->hwndEdit = nullptr;
+    if (GetWindowLongPtrA(edit, EditLongOffset(kEditDepth)) == 0) {
+        DestroyWindow(edit);
+        return;
+    }
+    ShowWindow(edit, SW_HIDE);
+    SetWindowLongPtrA(edit, EditLongOffset(kEditRetired), 1);
+    SetParent(edit, HWND_MESSAGE);
+}
+
+void EnterEditProc(HWND edit)
+{
+    const int offset = EditLongOffset(kEditDepth);
+    SetWindowLongPtrA(edit, offset, GetWindowLongPtrA(edit, offset) + 1);
+}
+
+bool LeaveEditProc(HWND edit)
+{
+    const int offset = EditLongOffset(kEditDepth);
+    const LONG_PTR depth = GetWindowLongPtrA(edit, offset) - 1;
+    SetWindowLongPtrA(edit, offset, depth);
+    return depth == 0 && GetWindowLongPtrA(edit, EditLongOffset(kEditRetired)) != 0;
+}
+
 char* CopyEditText(HWND edit)
 {
     const int length = GetWindowTextLengthA(edit);
@@ -78,8 +108,13 @@ char* CopyEditText(HWND edit)
 
 ControlRecord* EditRecord(HWND edit)
 {
-    const LONG_PTR value = GetWindowLongPtrA(edit, g_editExtraOffset);
+    const LONG_PTR value = GetWindowLongPtrA(edit, EditLongOffset(kEditRecord));
     return value == 0 || value == -1 ? nullptr : reinterpret_cast<ControlRecord*>(value);
+}
+
+bool EditFieldDetached(HWND edit)
+{
+    return GetWindowLongPtrA(edit, EditLongOffset(kEditRecord)) == -1;
 }
 
 ControlRecord* AttachEditField(HWND edit)
@@ -92,14 +127,14 @@ ControlRecord* AttachEditField(HWND edit)
     if (rec->dead)
         return nullptr;
     PinRecord(rec);
-    SetWindowLongPtrA(edit, g_editExtraOffset, value);
+    SetWindowLongPtrA(edit, EditLongOffset(kEditRecord), value);
     rec->hwndEdit = edit;
     return rec;
 }
 
 void DetachEditField(HWND edit, ControlRecord* rec)
 {
-    SetWindowLongPtrA(edit, g_editExtraOffset, -1);
+    SetWindowLongPtrA(edit, EditLongOffset(kEditRecord), -1);
     if (rec->hwndEdit == edit)
         rec->hwndEdit = nullptr;
     UnpinRecord(rec);

@@ -12,6 +12,22 @@
 // died meanwhile.
 [[nodiscard]] bool CreateEditField(ControlRecord* rec, bool* created);
 
+// The superclass's own window longs, after EDIT's: the control's record, how
+// deep the field's procedure is running, and whether the field is to be
+// destroyed once it returns.
+enum EditFieldLong { kEditRecord, kEditDepth, kEditRetired, kEditFieldLongs };
+
+// Destroys an edit field, or, while its procedure is still running (the
+// application destroyed the control or replaced its columns from inside a
+// notification the field raised), hides it, takes it out of the control and
+// destroys it when its procedure returns: EDIT's own code would otherwise
+// go on with freed state.
+void DestroyEditField(ControlRecord* rec, HWND edit);
+// Around every call of the field's procedure; LeaveEditProc says whether the
+// field is now to be destroyed.
+void EnterEditProc(HWND edit);
+bool LeaveEditProc(HWND edit);
+
 // The whole text of the edit field as a heap copy the caller frees; NULL
 // when memory runs out.
 char* CopyEditText(HWND edit);
@@ -19,6 +35,8 @@ char* CopyEditText(HWND edit);
 // The record an edit field belongs to; NULL before it is attached and after
 // it is detached.
 ControlRecord* EditRecord(HWND edit);
+// Whether the field has let go of its record (after WM_NCDESTROY).
+bool EditFieldDetached(HWND edit);
 // At WM_NCCREATE: the field takes its parent control's record and pins it.
 ControlRecord* AttachEditField(HWND edit);
 // At WM_NCDESTROY: the field lets go of the record.

@@ -7,6 +7,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "support/control_fixture.h"
 
@@ -43,6 +44,29 @@ std::string WindowText(HWND hwnd)
     GetWindowTextA(hwnd, buffer, sizeof buffer);
     return buffer;
 }
+
+// Fills the heap's free blocks with junk, so that anything still using the
+// memory of a destroyed control or child window reads junk, and crashes.
+class HeapScribble {
+public:
+    void Fill()
+    {
+        for (int i = 0; i < 400; ++i) {
+            const SIZE_T size = 16 + (i % 64) * 16;
+            void* p = HeapAlloc(GetProcessHeap(), 0, size);
+            if (p)
+                memset(p, 0xA5, size), blocks_.push_back(p);
+        }
+    }
+    ~HeapScribble()
+    {
+        for (void* p : blocks_)
+            HeapFree(GetProcessHeap(), 0, p);
+    }
+
+private:
+    std::vector<void*> blocks_;
+};
 
 class LifetimeTest : public ControlTest {
 protected:
@@ -94,7 +118,9 @@ const Raise kRaises[] = {
     {TARNN_OVERHEADCHANGE, TARNS_LISTBOX, kNothing, [](HWND h) { Tarn_SetItemLevel(h, 1, 2); }},
     // A new font refits the drop-down's height, a resize inside WM_SETFONT.
     {TARNN_SIZE, TARNS_DROPDOWN, kNothing, [](HWND h) { SendMessageA(h, WM_SETFONT, (WPARAM)g_bigFont, TRUE); }},
-    {TARNN_EDITUPDATE, TARNS_DROPDOWN, kNothing, [](HWND h) { SetWindowTextA(Tarn_GetHWNDEdit(h), "Row 7"); }},
+    // The edit field raises these from inside its own handling of a key.
+    {TARNN_EDITUPDATE, TARNS_DROPDOWN, kNothing, [](HWND h) { SendMessageA(Tarn_GetHWNDEdit(h), WM_CHAR, 'R', 1); }},
+    {TARNN_EDITCHANGE, TARNS_LISTBOX, kNothing, [](HWND h) { SendMessageA(Tarn_GetHWNDEdit(h), WM_CHAR, 'R', 1); }},
     {TARNN_EDITCHANGE, TARNS_DROPDOWN, kNothing, [](HWND h) { SetWindowTextA(Tarn_GetHWNDEdit(h), "Row 7"); }},
     {TARNN_RBUTTONUP, TARNS_LISTBOX, kNothing, [](HWND h) { SendMessageA(h, WM_RBUTTONUP, 0, 0); }},
 };
@@ -109,12 +135,14 @@ TEST_F(LifetimeTest, DestroyedInsideEachNotificationWithAndWithoutANewControl)
             AddRows(g_victim, 50);
             r.prepare(g_victim);
             HWND made = nullptr;
+            HeapScribble scribble;
             OnNotify([&](const Notification& n) {
                 if (n.code != r.code || n.sender != g_victim || !IsWindow(g_victim))
                     return;
                 DestroyWindow(g_victim);
                 if (another)
                     made = Create(TARNS_DROPDOWN, 2);   // likely to reuse the freed record
+                scribble.Fill();
             });
             r.provoke(g_victim);
             OnNotify(nullptr);
@@ -205,6 +233,26 @@ TEST_F(LifetimeTest, DeleteCallbackActingOnItsControl)
             ExpectSentinelUntouched();
         }
     }
+}
+
+// New columns rebuild the edit field; asked for while the field handles a key,
+// the old field goes once it has done so.
+TEST_F(LifetimeTest, ColumnsReplacedWhileTheEditFieldTypes)
+{
+    HWND hwnd = Create(TARNS_DROPDOWN);
+    HWND old = Tarn_GetHWNDEdit(hwnd);
+    HeapScribble scribble;
+    OnNotify([&](const Notification& n) {
+        if (n.code == TARNN_EDITUPDATE && Tarn_GetHWNDEdit(hwnd) == old) {
+            Tarn_SetColumns(hwnd, 0, nullptr);
+            scribble.Fill();
+        }
+    });
+    SendMessageA(old, WM_CHAR, 'x', 1);
+    OnNotify(nullptr);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_TRUE(IsWindow(Tarn_GetHWNDEdit(hwnd)) && Tarn_GetHWNDEdit(hwnd) != old);
+    ExpectSentinelUntouched();
 }
 
 // Rows changed inside notification 6 of a selection: the selection follows
