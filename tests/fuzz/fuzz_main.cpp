@@ -95,7 +95,7 @@ LONG CALLBACK OnException(EXCEPTION_POINTERS* e)
 {
     void* frames[32];
     std::string where;
-    for (int i = 0, n = RtlCaptureStackBackTrace(0, 32, frames, nullptr), shown = 0; i < n && shown < 8; ++i) {
+    for (int i = 0, n = RtlCaptureStackBackTrace(0, 32, frames, nullptr), shown = 0; i < n && shown < 8 && frames[i]; ++i) {
         HMODULE m;
         char name[MAX_PATH], line[MAX_PATH + 24];
         if ((shown += shown || frames[i] == e->ExceptionRecord->ExceptionAddress) && GetModuleHandleExA(6, (char*)frames[i], &m) &&
