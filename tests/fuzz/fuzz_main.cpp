@@ -42,11 +42,15 @@ struct Model {
     std::vector<Row> rows;
 };
 
-std::mt19937 g_rng;   // the same sequence for a seed on every build
+std::mt19937 g_rng;   // reseeded for each seed, so that a seed replays its run
 HWND g_parent, g_ctl, g_sentinel, g_handles[5];   // NULL, a destroyed control, BUTTON, EDIT, the parent
 Model g_model, g_sentinelModel;
-bool g_reentry = true, g_badHandles = true, g_print, g_callback, g_reentered, g_acting, g_dying;
-int g_deletes;
+bool g_reentry = true, g_badHandles = true, g_print;
+bool g_callback;     // the current control has the delete callback
+bool g_reentered;    // the parent or the callback acted during this step
+bool g_acting;       // ... and is acting now
+bool g_dying;        // the current control is being destroyed by the fuzzer
+int g_deletes;       // delete callback calls during this step
 unsigned g_seed;
 volatile LONG g_step, g_traced;
 char g_trail[20][200];
