@@ -343,7 +343,7 @@ void MessageStep(HWND h, int kind)
         PostMessageA(h, TARNM_CLOSEDROPDOWN, 0, 0);
     } else {   // fonts, created and deleted while in use
         HFONT& font = g_fonts[Below(4)];
-        Trace("%s %p", k == 0 ? "delete and create font" : "WM_SETFONT", (void*)font);
+        Trace("%s %p", k == 0 && font ? "delete and create font" : "WM_SETFONT", (void*)font);
         if (k == 0 && font)
             DeleteObject(font), font = CreateFontA(-4 - Below(30), 0, 0, 0, on ? FW_BOLD : 0, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
         else
