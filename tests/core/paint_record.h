@@ -4,8 +4,6 @@
 // back as it found it; and the box a colour covers in a DIB.
 #pragma once
 
-#include <windows.h>
-
 #include <algorithm>
 #include <functional>
 
@@ -33,8 +31,7 @@ protected:
     }
     void TearDown() override
     {
-        if (rec_.hwnd)
-            DestroyWindow(rec_.hwnd);
+        DestroyWindow(rec_.hwnd);   // none but for the tests that need one
         FreePlainRecord(&rec_);
     }
     COLORREF C(int slot) const { return rec_.colors[slot]; }
@@ -59,6 +56,16 @@ protected:
     FontGuard font_;
     MemoryDC work1_{nullptr}, work2_{nullptr};
 };
+
+// A 1-pixel frame on rc judged at the middle of each side: raised has the
+// highlight on top and left, sunken the shadow.
+inline void ExpectFrame(const Dib& d, const RECT& rc, bool raised, COLORREF hi, COLORREF sh)
+{
+    const int mx = (rc.left + rc.right) / 2, my = (rc.top + rc.bottom) / 2;
+    const COLORREF sides[] = {d.At(mx, rc.top), d.At(rc.left, my), d.At(mx, rc.bottom - 1), d.At(rc.right - 1, my)};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(sides[i], (i < 2) == raised ? hi : sh) << "side " << i << " of the frame at " << rc.left;
+}
 
 // The bounding box of the pixels of colour c in area; all -1 when there are none.
 inline RECT BoundsOf(const Dib& d, const RECT& area, COLORREF c)
