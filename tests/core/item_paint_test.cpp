@@ -74,8 +74,8 @@ protected:
 // column's text; with the 3D look the frame (raised) shows the selection and
 // the zone keeps its colour. A disabled row greys its cells and embosses its
 // item bitmap; a disabled control greys every row, drops the alternates and
-// embosses the labels too. Grid
-// lines follow the grid style; the 3D frame replaces the horizontal one.
+// embosses the labels too. Grid lines follow the grid style; the 3D frame
+// replaces the horizontal one.
 TEST_F(ItemPaintTest, RowsTakeTheColoursLinesAndBitmapsOfTheirState)
 {
     BitmapGuard label(MakeBitmap(10, 8, kLabelInk)), bitmap(MakeBitmap(12, 10, kInk));
