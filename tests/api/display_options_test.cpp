@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -28,9 +27,9 @@ enum Area { None, Items, Strip, All, Band, CornerCell, Field };
 RECT AreaOf(HWND h, HWND w, Area a)
 {
     const int strip = Tarn_GetRowHeaderWidth(h);
-    const RECT c = Client(w), band = HeaderBand(h);
-    const RECT field = Rect(Tarn_GetItemRect, h, -1);
-    const RECT areas[] = {{}, {strip, 0, c.right, c.bottom}, {0, 0, strip, c.bottom}, c, band, {0, 0, strip, band.bottom}, {0, field.top, c.right, field.bottom}};
+    const RECT c = Client(w), band = HeaderBand(h), field = Rect(Tarn_GetItemRect, h, -1);
+    const RECT areas[] = {{}, {strip, 0, c.right, c.bottom}, {0, 0, strip, c.bottom}, c, band, {0, 0, strip, band.bottom},
+                          {0, field.top, c.right, field.bottom}};
     return areas[a];
 }
 
@@ -49,7 +48,7 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
         int initial;
         std::vector<std::pair<int, int>> steps;
         Area list, control;
-        int code = 0;   // sent on a change
+        int code = 0;   // sent on a change, besides TARNN_SIZE for a new height
     };
     const std::vector<std::pair<int, int>> flag = {{7, 1}, {0, 0}, {-1, 1}, {1, 1}, {0, 0}};
     const Option options[] = {
@@ -74,156 +73,88 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
     for (const Option& o : options)
         for (DWORD type : kAllTypes) {
             SCOPED_TRACE(testing::Message() << o.name << " type " << type);
-            HWND h = Create(type, 5, {240, 200});
+            HWND h = Create(type, 5, {240, 200}), list = Tarn_GetHWNDDropDown(h);
             EXPECT_EQ(o.get(h), o.initial);
-            Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
-            Tarn_SetShowRowHeader(h, TARN_ROWHEADER_INDEX);
-            Tarn_SetShowGrid(h, TRUE);
-            HWND list = Tarn_GetHWNDDropDown(h);
+            Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetShowRowHeader(h, TARN_ROWHEADER_INDEX), Tarn_SetShowGrid(h, TRUE);
             for (auto [arg, stored] : o.steps) {
                 const bool changed = o.get(h) != stored;
                 ValidateAll(h);
                 o.set(h, arg);
-                EXPECT_EQ(o.get(h), stored) << "argument " << arg;
-                std::vector<int> codes = Codes();   // a new height resizes a drop-down control
+                Ints codes = Codes();
                 codes.erase(std::remove(codes.begin(), codes.end(), changed ? TARNN_SIZE : 0), codes.end());
-                EXPECT_EQ(codes, changed && o.code ? std::vector<int>{o.code} : std::vector<int>{}) << "argument " << arg;
-                if (list) {
-                    EXPECT_EQ(UpdateRect(list), AreaOf(h, list, changed ? o.list : None)) << "argument " << arg;
-                }
-                if (list || !changed) {
-                    EXPECT_EQ(UpdateRect(h), AreaOf(h, h, changed ? o.control : None)) << "argument " << arg;
-                }
+                EXPECT_TRUE(o.get(h) == stored && codes == (changed && o.code ? Ints{o.code} : Ints{})) << "argument " << arg;
+                EXPECT_TRUE(!list || UpdateRect(list) == AreaOf(h, list, changed ? o.list : None)) << "argument " << arg;
+                EXPECT_TRUE((!list && changed) || UpdateRect(h) == AreaOf(h, h, changed ? o.control : None)) << "argument " << arg;
             }
             DestroyWindow(h);
         }
 }
 
-// With 3D rows the default window colours become the button colours;
-// colours the application chose stay through both switches.
-TEST_F(DisplayOptionsTest, Show3DSwapsOnlyTheDefaultWindowColours)
-{
-    HWND h = Create(TARNS_LISTBOX, 3);
-    auto colors = [h] { CtlColors c; return Tarn_GetCtlColors(h, &c), std::make_pair(c.backColor, c.textColor); };
-    const auto window = std::make_pair(TARN_SYSCOLOR(COLOR_WINDOW), TARN_SYSCOLOR(COLOR_WINDOWTEXT));
-    EXPECT_EQ(colors(), window);
-    Tarn_SetShow3D(h, TRUE);
-    EXPECT_EQ(colors(), std::make_pair(TARN_SYSCOLOR(COLOR_BTNFACE), TARN_SYSCOLOR(COLOR_BTNTEXT)));
-    Tarn_SetShow3D(h, FALSE);
-    EXPECT_EQ(colors(), window);
-    CtlColors chosen;
-    Tarn_GetCtlColors(h, &chosen);
-    chosen.backColor = RGB(10, 20, 30);
-    chosen.textColor = TARN_SYSCOLOR(COLOR_HIGHLIGHTTEXT);
-    Tarn_SetCtlColors(h, &chosen);
-    for (BOOL on : {TRUE, FALSE})
-        EXPECT_EQ((Tarn_SetShow3D(h, on), colors()), std::make_pair(chosen.backColor, chosen.textColor));
-}
-
-// The strip moves the band and the field right and gives every row a header;
-// choosing a mode, even the one the control starts with, gives four average
-// characters; a corner bitmap taller than the header raises the band while
-// a row header is shown.
+// The strip moves the band and the field right and gives every row a header
+// (a row out of view: the list's height); choosing a mode, even the one the
+// control starts with, gives four average characters; a corner bitmap taller
+// than the header raises the band and the field while a row header is shown;
+// without a column header there is neither band nor corner.
 TEST_F(DisplayOptionsTest, StripCornerAndTheCornerBitmapThatRaisesTheHeader)
 {
     HBITMAP tall = CreateBitmap(8, 60, 1, 1, nullptr);
+    auto corner = [](HWND h) { return Rect(Tarn_GetRowColHeaderRect, h); };
     for (DWORD type : kAllTypes) {
         SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND h = Create(type, 40);
+        HWND h = Create(type, 40), list = Tarn_GetHWNDDropDown(h);
         Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
-        EXPECT_EQ(Rect(Tarn_GetRowColHeaderRect, h), RECT{});
-        EXPECT_EQ(Rect(Tarn_GetRowHeaderRect, h, -1), RECT{}) << "no row header without a width";
         const LONG plain = HeaderBand(h).bottom;
-        EXPECT_EQ(HeaderBand(h).left, 0);
+        EXPECT_TRUE(corner(h) == RECT{} && Rect(Tarn_GetRowHeaderRect, h, -1) == RECT{} && HeaderBand(h).left == 0);
         Tarn_SetShowRowHeader(h, TARN_ROWHEADER_INDEX);
         EXPECT_EQ(HeaderBand(h).left, 4 * Metrics(h, ControlFont(h)).tmAveCharWidth);
         Tarn_SetRowHeaderWidth(h, 30);
-        EXPECT_EQ(Rect(Tarn_GetRowColHeaderRect, h), (RECT{0, 0, 30, plain}));
-        EXPECT_EQ(Rect(Tarn_GetItemRect, h, -1).left, 30);
-        for (int row : {-1, 0, 2}) {
-            const RECT item = Rect(Tarn_GetItemRect, h, row);
-            EXPECT_TRUE((row >= 0 && type != TARNS_LISTBOX) ||
-                        Rect(Tarn_GetRowHeaderRect, h, row) == (RECT{0, item.top, 30, item.bottom})) << "row " << row;
+        EXPECT_TRUE(corner(h) == (RECT{0, 0, 30, plain}) && Rect(Tarn_GetItemRect, h, -1).left == 30);
+        for (int row : {-1, 0, 2, 39}) {
+            const RECT item = row == 39 ? RECT{0, 0, 0, Client(list).bottom} : Rect(Tarn_GetItemRect, h, row);
+            EXPECT_TRUE((row >= 0 && !list) || Rect(Tarn_GetRowHeaderRect, h, row) == (RECT{0, item.top, 30, item.bottom})) << row;
         }
-        if (HWND list = Tarn_GetHWNDDropDown(h)) {
-            // A row out of view has no item rectangle: its header spans the list.
-            EXPECT_EQ(Rect(Tarn_GetRowHeaderRect, h, 39), (RECT{0, 0, 30, Client(list).bottom}));
-        }
+        char text[] = "Corner";
+        ASSERT_TRUE(Tarn_SetRowColText_A(h, text));
+        text[0] = 'Z';   // the control keeps its own copy
+        EXPECT_TRUE(Tarn_GetRowColText_A(h, text, 7) == 6 && !std::strcmp(text, "Corner"));
+        EXPECT_TRUE(Tarn_SetRowColText_A(h, nullptr) && !Tarn_GetRowColTextLength(h));
         Tarn_SetRowColBitmap(h, tall);
-        EXPECT_EQ(Tarn_GetRowColBitmap(h), tall);
-        EXPECT_EQ(HeaderBand(h).bottom, 63);
-        EXPECT_EQ(Rect(Tarn_GetRowColHeaderRect, h).bottom, 63);
-        EXPECT_EQ(Rect(Tarn_GetItemRect, h, -1).top, 63);
+        EXPECT_EQ(Ints({int(HeaderBand(h).bottom), int(corner(h).bottom), int(Rect(Tarn_GetItemRect, h, -1).top)}), Ints(3, 63));
         Tarn_SetRowHeaderWidth(h, 0);
-        EXPECT_EQ(HeaderBand(h), (RECT{0, 0, HeaderBand(h).right, plain}));
-        EXPECT_EQ(Rect(Tarn_GetRowColHeaderRect, h), RECT{});
-        // Cleared, or a handle GDI cannot describe: the plain height again.
-        Tarn_SetRowHeaderWidth(h, 24);
-        Tarn_SetRowColBitmap(h, nullptr);
-        EXPECT_EQ(HeaderBand(h).bottom, plain);
-        Tarn_SetRowColBitmap(h, reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x4321)));
-        EXPECT_EQ(Tarn_GetRowColBitmap(h), nullptr);
-        EXPECT_EQ(HeaderBand(h).bottom, plain);
-        // Without a column header there is neither band nor corner.
+        EXPECT_TRUE(HeaderBand(h).bottom == plain && corner(h) == RECT{} && Tarn_GetRowColBitmap(h) == tall);
+        // A handle GDI cannot describe clears it: the plain height again.
+        Tarn_SetRowHeaderWidth(h, 24), Tarn_SetRowColBitmap(h, reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x4321)));
+        EXPECT_TRUE(Tarn_GetRowColBitmap(h) == nullptr && HeaderBand(h).bottom == plain);
         Tarn_SetShowHeader(h, TARN_HEADER_NONE);
-        EXPECT_EQ(Rect(Tarn_GetRowColHeaderRect, h), RECT{});
-        EXPECT_EQ(HeaderBand(h), RECT{});
+        EXPECT_TRUE(corner(h) == RECT{} && HeaderBand(h) == RECT{});
     }
     DeleteObject(tall);
 }
 
-TEST_F(DisplayOptionsTest, CornerTextIsCopiedAndReadsNeverOverrun)
-{
-    HWND h = Create(TARNS_DROPDOWN);
-    char buf[16], text[] = "Corner";
-    auto read = [&](int cch) { return std::memset(buf, 'X', sizeof buf), Tarn_GetRowColText_A(h, buf, cch); };
-    EXPECT_EQ(read(sizeof buf), 0);
-    EXPECT_STREQ(buf, "");
-    ASSERT_TRUE(Tarn_SetRowColText_A(h, text));
-    text[0] = 'Z';
-    EXPECT_EQ(Tarn_GetRowColTextLength(h) * 10 + read(sizeof buf), 66);
-    EXPECT_STREQ(buf, "Corner");
-    EXPECT_EQ(read(4), 3);
-    EXPECT_EQ(std::string(buf, 5), std::string("Cor\0X", 5));
-    EXPECT_TRUE(read(0) == 0 && buf[0] == 'X') << "a buffer of no characters is not touched";
-    ASSERT_TRUE(Tarn_SetRowColText_A(h, nullptr));
-    EXPECT_EQ(Tarn_GetRowColTextLength(h), 0);
-}
-
-// Type 0 has no drop-down list, so it refuses them all; a list of no height
-// is refused; only type 2 chooses where its list opens; the drop button spans
-// the header band and the field at the right; only an existing list window
-// has a rectangle.
+// Type 0 has no drop-down list, so it refuses the list settings; a list of
+// no height is refused; only type 2 chooses where its list opens; the drop
+// button spans the header band and the field at the right; only an existing
+// list window has a rectangle.
 TEST_F(DisplayOptionsTest, DroppedSettingsOverAllTypes)
 {
     for (DWORD type : kAllTypes) {
         SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND h = Create(type);
-        const bool list = type == TARNS_LISTBOX;
-        const int height = Tarn_GetDroppedHeight(h);
-        EXPECT_EQ(Tarn_SetDroppedHeight(h, 0), -1);
-        EXPECT_EQ(Tarn_GetDroppedHeight(h), height);
-        for (auto [set, get, value] : {std::make_tuple(Tarn_SetDroppedHeight, Tarn_GetDroppedHeight, -50),
-                                       std::make_tuple(Tarn_SetDroppedHeight, Tarn_GetDroppedHeight, 9),
-                                       std::make_tuple(Tarn_SetDroppedWidth, Tarn_GetDroppedWidth, -50),
-                                       std::make_tuple(Tarn_SetDroppedWidth, Tarn_GetDroppedWidth, 0)}) {
-            EXPECT_EQ(set(h, value), list ? -1 : 0);
-            EXPECT_EQ(get(h), list ? -1 : value);
-        }
-        ASSERT_EQ(Tarn_GetDropDownPosition(h), TARN_DROPDOWN_BELOW);
+        HWND h = Create(type), list = Tarn_GetHWNDDropDown(h);
+        const int height = Tarn_GetDroppedHeight(h), fail = list ? -1 : 0, shown = Tarn_GetItemsShown(h);
+        EXPECT_TRUE(Tarn_SetDroppedHeight(h, 0) == -1 && Tarn_GetDroppedHeight(h) == height);
+        EXPECT_TRUE(list ? shown >= 1 : shown == 6) << "rows that fit: from the list, or six by default, never none";
+        EXPECT_EQ(Ints({Tarn_SetDroppedHeight(h, -50), Tarn_SetDroppedWidth(h, -50), Tarn_SetDroppedWidth(h, 0)}), Ints(3, fail));
+        EXPECT_EQ(Ints({Tarn_GetDroppedHeight(h), Tarn_GetDroppedWidth(h)}), (list ? Ints{-1, -1} : Ints{-50, 0}));
+        EXPECT_EQ(Tarn_GetItemsShown(h), list ? shown : 50 / Tarn_GetItemHeight(h, -1)) << "a height in pixels";
         Tarn_SetDropDownPosition(h, TARN_DROPDOWN_ABOVE);
-        EXPECT_EQ(Tarn_GetDropDownPosition(h), type == TARNS_DROPDOWNLIST ? TARN_DROPDOWN_ABOVE : TARN_DROPDOWN_BELOW);
-        EXPECT_TRUE(Codes().empty());
-
+        EXPECT_TRUE(Tarn_GetDropDownPosition(h) == (type == TARNS_DROPDOWNLIST ? TARN_DROPDOWN_ABOVE : TARN_DROPDOWN_BELOW) &&
+                    Codes().empty());
         Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
         const RECT field = Rect(Tarn_GetItemRect, h, -1), client = Client(h);
         EXPECT_EQ(Rect(Tarn_GetDropDownButtonRect, h),
                   (list ? RECT{} : RECT{client.right - GetSystemMetrics(SM_CXVSCROLL), 0, client.right, field.bottom}));
         RECT dropped = {1, 2, 3, 4}, window = {};
-        GetWindowRect(Tarn_GetHWNDDropDown(h), &window);
-        EXPECT_EQ(Tarn_GetDroppedControlRect(h, &dropped), list ? 0 : -1);
-        EXPECT_EQ(dropped, window);
-        Tarn_GetDropDownButtonRect(h, nullptr);
+        EXPECT_TRUE(Tarn_GetDroppedControlRect(h, &dropped) == (list ? 0 : -1) && (GetWindowRect(list, &window), dropped == window));
     }
 }
 

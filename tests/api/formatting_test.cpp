@@ -1,6 +1,7 @@
-// Cell, row and colour formatting on real control windows: what is stored
-// and exactly what gets repainted.
+// Columns, part fonts, cell and row formats and the colour table on real
+// control windows: what is stored and exactly what gets repainted.
 #include "support/control_fixture.h"
+#include "support/dib.h"
 
 #include <cstring>
 #include <tuple>
@@ -35,76 +36,124 @@ class FormattingTest : public ControlTest {};
 TEST_F(FormattingTest, FormatsAndColoursRoundTripOnEveryType)
 {
     for (DWORD type : kAllTypes) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
         HWND h = Create(type, 3, {200, 150}, {Column(60), Column(60), Column(60)});
         const CellInfo cin = Cell(1, 2);
         const RowInfo rin = Row(2);
         CellInfo cout = {TARN_CELLINFO_VERSION, 1, 2, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, HFONT(1), HBITMAP(1), 0xCD, 0xCD};
         RowInfo rout = {TARN_ROWINFO_VERSION, 2, 0xCD, 0xCD, 0xCD, 0xCD, HBITMAP(1), 0xCD};
-        ASSERT_TRUE(Tarn_SetCellInfo(h, &cin) && Tarn_GetCellInfo(h, &cout) && Tarn_SetRowInfo(h, &rin) &&
-                    Tarn_GetRowInfo(h, &rout));
-        EXPECT_EQ(Fields(cout), Fields(cin));
-        EXPECT_EQ(Fields(rout), Fields(rin));
-        EXPECT_TRUE(Codes().empty());
-
+        ASSERT_TRUE(Tarn_SetCellInfo(h, &cin) && Tarn_GetCellInfo(h, &cout) && Tarn_SetRowInfo(h, &rin) && Tarn_GetRowInfo(h, &rout));
+        EXPECT_TRUE(Fields(cout) == Fields(cin) && Fields(rout) == Fields(rin) && Codes().empty()) << "type " << type;
         CtlColors in, out;
         for (int i = 0; i < TARNCLR_COUNT; ++i)
             reinterpret_cast<COLORREF*>(&in)[i] = RGB(i, 255 - i, 7 * i);
         in.altBackColor = TARN_COLOR_NONE;
-        ValidateAll(h);
-        Tarn_SetCtlColors(h, &in);
+        ValidateAll(h), Tarn_SetCtlColors(h, &in);
         for (HWND w : {h, Tarn_GetHWNDDropDown(h)})
-            EXPECT_TRUE(!w || UpdateRect(w) == Client(w));
-        std::memset(&out, 0xCD, sizeof out);
-        Tarn_GetCtlColors(h, &out);
+            EXPECT_TRUE(!w || UpdateRect(w) == Client(w)) << "type " << type;
+        std::memset(&out, 0xCD, sizeof out), Tarn_GetCtlColors(h, &out);
         EXPECT_EQ(std::memcmp(&out, &in, sizeof in), 0);
     }
 }
 
 // A cell or row repaints that row of the list, and the field when it is the
-// current row; a refused change repaints nothing.
-TEST_F(FormattingTest, ACellOrRowRepaintsOnlyThatRowAndTheFieldForTheCurrentItem)
+// current row; a refused change repaints nothing. The shared bitmap sizes
+// (row -1) repaint every row and the field, only for a new height.
+TEST_F(FormattingTest, EachFormatChangeRepaintsItsRowsAndTheFieldForTheCurrentItem)
 {
-    HWND h = Create(TARNS_LISTBOX, 8, {240, 300}, {Column(60), Column(60), Column(60)});
-    HWND list = Tarn_GetHWNDDropDown(h);
+    HWND h = Create(TARNS_LISTBOX, 8, {240, 300}, {Column(60), Column(60), Column(60)}), list = Tarn_GetHWNDDropDown(h);
+    HBITMAP small = CreateBitmap(13, 7, 1, 1, nullptr), wide = CreateBitmap(30, 7, 1, 1, nullptr);
+    HBITMAP tall = CreateBitmap(13, 19, 1, 1, nullptr), tallWide = CreateBitmap(40, 19, 1, 1, nullptr);
     Tarn_SetCurSel(h, 3);
     auto row = [&](int r) { RECT rc = {}; return Tarn_GetItemRect(h, r, &rc), RECT{0, rc.top, Client(list).right, rc.bottom}; };
-    const struct { const char* name; std::function<BOOL()> set; int row; } steps[] = {
-        {"cell", [&] { const CellInfo c = Cell(2, 1); return Tarn_SetCellInfo(h, &c); }, 2},
-        {"row", [&] { const RowInfo r = Row(5); return Tarn_SetRowInfo(h, &r); }, 5},
-        {"current cell", [&] { const CellInfo c = Cell(3, 0); return Tarn_SetCellInfo(h, &c); }, 3},
-        {"current row", [&] { const RowInfo r = Row(3); return Tarn_SetRowInfo(h, &r); }, 3},
-        {"bad version", [&] { CellInfo c = Cell(3, 0); c.version = 2; return !Tarn_SetCellInfo(h, &c); }, -1},
+    auto cell = [&](CellInfo c) { return Tarn_SetCellInfo(h, &c); };
+    auto rowInfo = [&](RowInfo r) { return Tarn_SetRowInfo(h, &r); };
+    CellInfo refused = Cell(3, 0);
+    refused.version = 2;   // refused: nothing repaints
+    const struct { const char* name; std::function<BOOL()> set; int row; bool field; } steps[] = {
+        {"cell", [&] { return cell(Cell(2, 1)); }, 2, false},
+        {"row", [&] { return rowInfo(Row(5)); }, 5, false},
+        {"current cell", [&] { return cell(Cell(3, 0)); }, 3, true},
+        {"current row", [&] { return rowInfo(Row(3)); }, 3, true},
+        {"refused", [&] { return !cell(refused); }, -1, false},
+        {"cell bitmaps", [&] { return cell(Cell(-1, 0, small)); }, 99, true},
+        {"same height", [&] { return cell(Cell(-1, 0, wide)); }, -1, false},
+        {"no cell bitmaps", [&] { return cell(Cell(-1, 0, nullptr)); }, 99, true},
+        {"row-header bitmaps", [&] { return rowInfo(Row(-1, tall)); }, 99, true},
+        {"same height", [&] { return rowInfo(Row(-1, tallWide)); }, -1, false},
     };
     for (const auto& s : steps) {
         ValidateAll(h);
         EXPECT_TRUE(s.set()) << s.name;
-        EXPECT_TRUE(UpdateRegionIs(list, s.row < 0 ? std::vector<RECT>{} : std::vector<RECT>{row(s.row)})) << s.name;
-        EXPECT_EQ(UpdateRect(h) != RECT{}, s.row == 3) << s.name;
+        EXPECT_EQ(UpdateRect(list), s.row == 99 ? Client(list) : s.row < 0 ? RECT{} : row(s.row)) << s.name;
+        EXPECT_EQ(UpdateRect(h) != RECT{}, s.field) << s.name;
     }
 }
 
-// Shared bitmap sizes (row -1): cells redraw both windows, row headers every
-// row of the list, and only for a new height.
-TEST_F(FormattingTest, SharedBitmapSizesRepaintWhenTheirHeightChanges)
+// The edit field follows the first column in display order that is not
+// hidden: multi-line when it wraps; a new set makes a new field, one only.
+TEST_F(FormattingTest, NewColumnsRebuildTheEditFieldForTheFirstVisibleColumn)
 {
-    HWND h = Create(TARNS_LISTBOX, 5, {240, 300}, {Column(60), Column(60), Column(60)});
-    HWND list = Tarn_GetHWNDDropDown(h);
-    HBITMAP small = CreateBitmap(13, 7, 1, 1, nullptr), wide = CreateBitmap(30, 7, 1, 1, nullptr);
-    HBITMAP tall = CreateBitmap(13, 19, 1, 1, nullptr), tallWide = CreateBitmap(40, 19, 1, 1, nullptr);
-    const struct { bool cell; HBITMAP hbm; bool repaints; } steps[] = {
-        {true, small, true}, {true, wide, false}, {true, nullptr, true}, {false, tall, true}, {false, tallWide, false}};
-    for (const auto& s : steps) {
-        ValidateAll(h);
-        const CellInfo ci = Cell(-1, 0, s.hbm);
-        const RowInfo ri = Row(-1, s.hbm);
-        ASSERT_TRUE(s.cell ? Tarn_SetCellInfo(h, &ci) : Tarn_SetRowInfo(h, &ri));
-        EXPECT_EQ(UpdateRect(list), s.repaints ? Client(list) : RECT{});
-        EXPECT_EQ(UpdateRect(h) != RECT{}, s.repaints && s.cell);
+    auto edit = [](HWND h) { return FindWindowExA(h, nullptr, TARN32_EDIT_CLASS, nullptr); };
+    auto multiLine = [&](HWND h) { return (GetWindowLongA(edit(h), GWL_STYLE) & ES_MULTILINE) != 0; };
+    const struct { std::vector<ColumnDef> columns; bool multiLine; } sets[] = {
+        {{Column(0, TARNCF_WORDWRAP), Column(80)}, false},
+        {{Column(0), Column(80, TARNCF_WORDWRAP)}, true},
+        {{Column(40, TARNCF_WORDWRAP, 1), Column(80, 0, 0)}, false},
+        {{Column(40, TARNCF_WORDWRAP, 0), Column(80, 0, 1)}, true}};
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type);
+        for (const auto& set : sets) {
+            HWND before = edit(h);
+            ASSERT_TRUE(SetColumns(h, set.columns));
+            EXPECT_EQ(Tarn_GetHWNDEdit(h), edit(h));
+            EXPECT_TRUE(type > TARNS_DROPDOWN ? !edit(h)
+                                              : edit(h) && !IsWindow(before) && multiLine(h) == set.multiLine &&
+                                                    !FindWindowExA(h, edit(h), TARN32_EDIT_CLASS, nullptr)) << "type " << type;
+        }
     }
-    DestroyWindow(h);
-    for (HBITMAP b : {small, wide, tall, tallWide})
-        DeleteObject(b);
+}
+
+TEST_F(FormattingTest, ColumnCountOfAFilledControlCannotChangeAndHeadersGoWithTheSet)
+{
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type);
+        ColumnDef named = Column(30);
+        named.headerText = "Name";
+        char buf[16];
+        ASSERT_TRUE(SetColumns(h, {named, Column(40), Column(50)}));
+        EXPECT_TRUE(Tarn_GetHeader_A(h, 0, buf, 3) == 2 && !std::strcmp(buf, "Na"));
+        EXPECT_TRUE(Tarn_SetHeader_A(h, 1, "Quantity") && Tarn_GetHeaderLength(h, 1) == 8);
+        EXPECT_TRUE(Tarn_SetHeaderButton(h, 2) && Tarn_GetHeaderButton(h) == 2);
+        ASSERT_TRUE(SetColumns(h, {Column(30), Column(40)}));
+        EXPECT_EQ(Tarn_GetHeaderButton(h), -1) << "the pressed column is gone";
+        AddItems(h, 2);
+        EXPECT_FALSE(SetColumns(h, {Column(30)}) || Tarn_SetColumns(h, 0, nullptr));
+        EXPECT_TRUE(SetColumns(h, {Column(30), Column(90)}));
+        ColumnDef* cols = nullptr;
+        EXPECT_TRUE(Tarn_GetColumns(h, &cols) == 2 && cols[1].width == 90);
+        Tarn_ResetContent(h);   // an emptied control takes any count again
+        EXPECT_TRUE(Tarn_SetColumns(h, 0, nullptr) && Tarn_GetColumns(h, nullptr) == 1);
+        EXPECT_TRUE(Codes().empty()) << "type " << type;
+    }
+}
+
+// A part font is the control font until set and is only borrowed; a new
+// control font replaces the edit field's.
+TEST_F(FormattingTest, PartFontsAreBorrowedAndTheEditFieldFollowsTheControlFont)
+{
+    HFONT big = UnsmoothedGuiFont(2), other = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type), edit = Tarn_GetHWNDEdit(h);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == ControlFont(h) && Tarn_GetColHeaderFont(h) == ControlFont(h));
+        Tarn_SetEditCtlFont(h, big, TRUE), Tarn_SetColHeaderFont(h, big, TRUE), Tarn_SetRowHeaderFont(h, big, TRUE);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == big && Tarn_GetColHeaderFont(h) == big && Tarn_GetRowHeaderFont(h) == big);
+        EXPECT_TRUE(ControlFont(h) != big && (!edit || ControlFont(edit) == big)) << "type " << type;
+        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(other), FALSE);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == other && (!edit || ControlFont(edit) == other)) << "type " << type;
+        DestroyWindow(h);
+    }
+    EXPECT_EQ(GetObjectType(big), DWORD(OBJ_FONT)) << "the control deleted the font";
+    DeleteObject(big);
 }
 
 } // namespace

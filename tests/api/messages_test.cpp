@@ -16,15 +16,11 @@ TEST_F(Messages, EachNotificationComesFromItsTrigger)
     HWND other = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 250, 10, 50, 20, parent(), nullptr, nullptr, nullptr);
     auto list = [](HWND h) { return Tarn_GetHWNDDropDown(h); };
     const std::vector<DWORD> all(std::begin(kAllTypes), std::end(kAllTypes)), listBox = {TARNS_LISTBOX};
-    const struct {
-        const char* name;
-        std::vector<DWORD> types;
-        std::function<void(HWND)> act;
-        Ints codes;
-    } cases[] = {
+    const struct { const char* name; std::vector<DWORD> types; std::function<void(HWND)> act; Ints codes; } cases[] = {
         {"SetCurSel twice", all, [](HWND h) { Tarn_SetCurSel(h, 1), Tarn_SetCurSel(h, 1); }, Ints(2, TARNN_SELCHANGE)},
         {"line down", listBox, [&](HWND h) { SendMessageA(list(h), WM_VSCROLL, SB_LINEDOWN, 0); }, {TARNN_TOPINDEXCHANGE}},
-        {"line right", listBox, [&](HWND h) { Tarn_SetHorizontalExtent(h, 900), ClearLog(), SendMessageA(list(h), WM_HSCROLL, SB_LINERIGHT, 0); },
+        {"line right", listBox,
+         [&](HWND h) { Tarn_SetHorizontalExtent(h, 900), ClearLog(), SendMessageA(list(h), WM_HSCROLL, SB_LINERIGHT, 0); },
          {TARNN_HOFFSETCHANGE}},
         {"mouse over the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_MOUSEMOVE, 0, 0); }, {TARNN_MOUSEMOVE}},
         {"deeper level", all, [](HWND h) { Tarn_SetItemLevel(h, 2, 1); }, {TARNN_OVERHEADCHANGE}},
@@ -35,14 +31,6 @@ TEST_F(Messages, EachNotificationComesFromItsTrigger)
         {"right button in the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_RBUTTONUP, 0, 0); }, {TARNN_RBUTTONUP}},
         {"focus in and out", {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}, [&](HWND h) { SetFocus(h), SetFocus(other); },
          {TARNN_SETFOCUS, TARNN_KILLFOCUS}},
-        {"the data side and queries", all,
-         [](HWND h) {
-             const CellInfo ci = {TARN_CELLINFO_VERSION, 1, 0, RGB(1, 2, 3), 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0};
-             AddItems(h, 2), Tarn_SetCellInfo(h, &ci), Tarn_SetText_A(h, 0, 0, "x"), Tarn_SetItemData(h, 1, 5);
-             Tarn_DeleteString(h, 4), Tarn_MoveItem(h, 0, 2), Tarn_FindString_A(h, -1, 0, "Item", TRUE);
-             Tarn_GetItemsShown(h), Tarn_GetCellRect(h, 0, 0), Tarn_GetTopIndex(h);
-         },
-         {}},
     };
     for (const auto& c : cases)
         for (DWORD type : c.types) {
@@ -60,21 +48,17 @@ TEST_F(Messages, EachNotificationComesFromItsTrigger)
 
 // Without an edit field, text messages read the current row: WM_GETTEXT
 // never overruns; WM_COPY and WM_CUT copy its first visible column (an empty
-// text without a current row); WM_CUT and WM_CLEAR clear the selection.
-TEST_F(Messages, TextMessagesWithoutAnEditFieldUseTheCurrentRow)
+// text once there is none); WM_CUT and WM_CLEAR clear the selection; a
+// character selects by its first letter.
+TEST_F(Messages, TextMessagesAndCharactersWithoutAnEditFieldUseTheCurrentRow)
 {
-    auto clipboard = [&](const char* set) {
+    auto clipboard = [&] {
         std::string text = "<none>";
-        EXPECT_TRUE(OpenClipboard(parent()));
-        if (set) {
-            HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, std::strlen(set) + 1);
-            std::memcpy(GlobalLock(mem), set, std::strlen(set) + 1);
-            GlobalUnlock(mem), EmptyClipboard(), SetClipboardData(CF_TEXT, mem);
-        } else if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            text = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
+        if (OpenClipboard(parent())) {
+            if (HANDLE data = GetClipboardData(CF_TEXT))
+                text = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+            CloseClipboard();
         }
-        CloseClipboard();
         return text;
     };
     for (DWORD type : {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}) {
@@ -86,16 +70,15 @@ TEST_F(Messages, TextMessagesWithoutAnEditFieldUseTheCurrentRow)
         EXPECT_TRUE(getText(sizeof buf) == 6 && !std::strcmp(buf, "Item 2") && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
         getText(4);
         EXPECT_EQ(std::string(buf, 5), std::string("Ite\0x", 5));
-        clipboard("before");
-        SendMessageA(hidden, WM_COPY, 0, 0);
-        EXPECT_EQ(clipboard(nullptr), "");
         Tarn_SetText_A(hidden, 2, 1, "Shown");
         Tarn_SetCurSel(hidden, 2);
         SendMessageA(hidden, WM_COPY, 0, 0);
-        EXPECT_TRUE(clipboard(nullptr) == "Shown" && Tarn_GetCurSel(hidden) == 2);
+        EXPECT_TRUE(clipboard() == "Shown" && Tarn_GetCurSel(hidden) == 2);
         Tarn_SetText_A(hidden, 2, 1, "Cut");
         SendMessageA(hidden, WM_CUT, 0, 0);
-        EXPECT_TRUE(clipboard(nullptr) == "Cut" && Tarn_GetCurSel(hidden) == -1);
+        EXPECT_TRUE(clipboard() == "Cut" && Tarn_GetCurSel(hidden) == -1);
+        SendMessageA(hidden, WM_COPY, 0, 0);
+        EXPECT_EQ(clipboard(), "");
     }
     for (DWORD type : kAllTypes) {
         HWND h = Create(type, 3);
@@ -104,67 +87,57 @@ TEST_F(Messages, TextMessagesWithoutAnEditFieldUseTheCurrentRow)
         SendMessageA(h, WM_CLEAR, 0, 0);   // not forwarded to an edit field
         EXPECT_TRUE(Tarn_GetCurSel(h) == -1 && Codes() == Ints{TARNN_SELCHANGE}) << "type " << type;
     }
-}
-
-// The control's own writes into the edit field are not reported; typing
-// (here WM_SETTEXT) selects the exactly matching row without a selection
-// notification, and a text matching no row clears the selection.
-TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
-{
-    for (DWORD type : {TARNS_LISTBOX, TARNS_DROPDOWN}) {
-        HWND h = Create(type, 6);
-        char buf[64];
-        Tarn_SetCurSel(h, 3);
-        GetWindowTextA(Tarn_GetHWNDEdit(h), buf, sizeof buf);
-        EXPECT_TRUE(!std::strcmp(buf, "Item 3") && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
-        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4"));
-        EXPECT_EQ(Tarn_GetCurSel(h), 4);
-        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4x"));
-        GetWindowTextA(Tarn_GetHWNDEdit(h), buf, sizeof buf);
-        EXPECT_TRUE(Tarn_GetCurSel(h) == -1 && !std::strcmp(buf, "Item 4x"));
-        EXPECT_EQ(Codes(), Ints({TARNN_SELCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
-    }
-}
-
-// F4 is wanted by the drop-down types unless the extended interface is on;
-// Enter stays with the dialog while no list is dropped; WM_CTLCOLOREDIT from
-// the edit field gets the control's colours, from any other window nothing.
-TEST_F(Messages, DialogCodeAndEditColoursByType)
-{
-    const std::pair<DWORD, LRESULT> cases[] = {{TARNS_LISTBOX, DLGC_WANTARROWS | DLGC_HASSETSEL},
-                                               {TARNS_DROPDOWN, DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS},
-                                               {TARNS_DROPDOWNLIST, DLGC_WANTARROWS | DLGC_WANTALLKEYS},
-                                               {TARNS_DROPDOWNLISTFIXED, DLGC_WANTARROWS | DLGC_WANTALLKEYS}};
-    for (auto [type, f4] : cases) {
-        HWND h = Create(type);
-        MSG msg = {h, WM_KEYDOWN, 0, 0, 0, {0, 0}};
-        auto code = [&](WPARAM key) { return msg.wParam = key, SendMessageA(h, WM_GETDLGCODE, key, LPARAM(&msg)); };
-        EXPECT_EQ(code(VK_F4), f4);
-        Tarn_SetExtendedUI(h, TRUE);
-        EXPECT_EQ(code(VK_F4), f4 & ~DLGC_WANTALLKEYS);
-        EXPECT_EQ(code(VK_RETURN) | code(VK_DOWN), f4 | DLGC_WANTALLKEYS) << "type " << type;
-        EXPECT_EQ(code(VK_RETURN) & DLGC_WANTALLKEYS, 0);
-        if (HWND edit = Tarn_GetHWNDEdit(h)) {
-            HDC dc = GetDC(edit);
-            LOGBRUSH lb = {};
-            GetObjectA(HBRUSH(SendMessageA(h, WM_CTLCOLOREDIT, WPARAM(dc), LPARAM(edit))), sizeof lb, &lb);
-            EXPECT_EQ(lb.lbColor, GetSysColor(COLOR_WINDOW));
-            EXPECT_TRUE(GetTextColor(dc) == GetSysColor(COLOR_WINDOWTEXT) && GetBkColor(dc) == GetSysColor(COLOR_WINDOW));
-            EXPECT_EQ(SendMessageA(h, WM_CTLCOLOREDIT, WPARAM(dc), LPARAM(h)), 0);
-            ReleaseDC(edit, dc);
-        }
-    }
-}
-
-// Case-insensitive, from the row after the current one, wrapping; no match: nothing.
-TEST_F(Messages, TypeAheadSelectsTheNextRowStartingWithTheCharacter)
-{
+    // Type-ahead: case-insensitive, from the row after the current one,
+    // wrapping; no match: nothing.
     HWND h = Create(TARNS_DROPDOWNLIST);
     for (const char* t : {"apple", "banana", "avocado", "cherry"})
         Tarn_AddString_A(h, t);
-    for (auto [ch, row] : {std::make_pair('a', 0), std::make_pair('A', 2), std::make_pair('a', 0), std::make_pair('z', 0)})
+    for (auto [ch, row] : {std::make_pair('a', 0), {'A', 2}, {'a', 0}, {'z', 0}})
         EXPECT_EQ((SendMessageA(h, WM_CHAR, ch, 0), Tarn_GetCurSel(h)), row) << "after " << ch;
     EXPECT_EQ(Codes(), Ints(3, TARNN_SELCHANGE));
+}
+
+// The edit field shows the current row's first column, also after the text
+// is set (another row or column leaves it alone); the control's own writes
+// into it are not reported. Typing (here WM_SETTEXT) selects the exactly
+// matching row without a selection notification; no match clears it.
+TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
+{
+    for (DWORD type : {TARNS_LISTBOX, TARNS_DROPDOWN}) {
+        HWND h = Create(type, 6, {200, 150}, {Column(80), Column(80)});
+        char buf[64];
+        auto field = [&] { return GetWindowTextA(Tarn_GetHWNDEdit(h), buf, sizeof buf), std::string(buf); };
+        Tarn_SetCurSel(h, 3);
+        EXPECT_TRUE(field() == "Item 3" && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
+        const struct { int row, column; const char* text; const char* shown; } steps[] = {
+            {3, 0, "Changed", "Changed"}, {2, 0, "Other row", "Changed"}, {3, 1, "Second", "Changed"}, {3, 0, nullptr, ""}};
+        for (const auto& s : steps)
+            EXPECT_EQ((Tarn_SetText_A(h, s.row, s.column, s.text), field()), s.shown) << "type " << type;
+        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4"));
+        EXPECT_EQ(Tarn_GetCurSel(h), 4);
+        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4x"));
+        EXPECT_TRUE(Tarn_GetCurSel(h) == -1 && field() == "Item 4x");
+        EXPECT_EQ(Codes(), Ints({TARNN_SELCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
+    }
+    // A press in the permanent list gives the focus to the edit field.
+    HWND h = Create(TARNS_LISTBOX, 3);
+    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), Tarn_GetHWNDEdit(h));
+}
+
+// Edit field types report their selection; F4 is wanted by the drop-down
+// types unless the extended interface is on; Enter stays with the dialog
+// while no list is dropped; the arrows are always wanted.
+TEST_F(Messages, DialogCodeByTypeAndKey)
+{
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type);
+        MSG msg = {h, WM_KEYDOWN, 0, 0, 0, {0, 0}};
+        auto code = [&](WPARAM key) { return msg.wParam = key, static_cast<int>(SendMessageA(h, WM_GETDLGCODE, key, LPARAM(&msg))); };
+        const int base = DLGC_WANTARROWS | (type <= TARNS_DROPDOWN ? DLGC_HASSETSEL : 0), all = base | DLGC_WANTALLKEYS;
+        EXPECT_EQ(Ints({code(VK_F4), code(VK_RETURN), code(VK_DOWN)}), Ints({type ? all : base, base, all})) << "type " << type;
+        EXPECT_EQ((Tarn_SetExtendedUI(h, TRUE), code(VK_F4)), base) << "type " << type;
+    }
 }
 
 // With redrawing off, items, options and levels are stored and nothing is
@@ -182,26 +155,6 @@ TEST_F(Messages, SetRedrawOffSuppressesInvalidationUntilTurnedOn)
     EXPECT_EQ(Codes(), Ints{TARNN_OVERHEADCHANGE}) << "the indentation follows";
     SendMessageA(h, WM_SETREDRAW, TRUE, 0);
     EXPECT_EQ(UpdateRect(list), Client(list));
-}
-
-// A press in the permanent list gives the focus to the edit field; closing
-// or mouse-filtering a control whose list is not dropped does nothing.
-TEST_F(Messages, PressesAndCloseRequestsWithoutADroppedList)
-{
-    HWND h = Create(TARNS_LISTBOX, 3);
-    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(GetFocus(), Tarn_GetHWNDEdit(h));
-    EXPECT_TRUE(Tarn_RegisterApp(0));
-    for (DWORD type : kAllTypes) {
-        HWND c = Create(type, 3);
-        SetFocus(c);
-        Pump();
-        ClearLog();
-        EXPECT_EQ(Tarn_ProcessMouseMessage(parent(), 0, 0) + Tarn_ProcessMouseMessage(c, 0, 0), 0);
-        SendMessageA(c, TARNM_CLOSEDROPDOWN, 0, 0);
-        EXPECT_TRUE(Codes().empty()) << "type " << type;
-    }
 }
 
 } // namespace

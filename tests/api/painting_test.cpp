@@ -5,8 +5,6 @@
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
-#include <memory>
-
 namespace {
 
 constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack = RGB(200, 0, 0),
@@ -33,17 +31,14 @@ protected:
         static const HFONT font = UnsmoothedGuiFont();
         HWND h = Create(style, rows, size);
         SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        CtlColors c;
-        Tarn_GetCtlColors(h, &c);
-        c.backColor = kBack;
-        c.textColor = kText;
-        c.selBackColor = kSelBack;
-        c.selTextColor = kSelText;
-        c.colHeaderBackColor = kHeaderBack;
-        c.rowHeaderBackColor = kRowHeaderBack;
-        c.dropButtonFaceColor = kButtonFace;
-        c.dropButtonArrowColor = c.dropButtonDisabledArrowColor = kArrow;
-        Tarn_SetCtlColors(h, &c);
+        COLORREF c[TARNCLR_COUNT];
+        Tarn_GetCtlColors(h, reinterpret_cast<CtlColors*>(c));
+        for (auto [slot, color] : {std::make_pair(TARNCLR_BACKCOLOR, kBack), {TARNCLR_TEXTCOLOR, kText}, {TARNCLR_SELBACKCOLOR, kSelBack},
+                                   {TARNCLR_SELTEXTCOLOR, kSelText}, {TARNCLR_COLHEADERBACKCOLOR, kHeaderBack},
+                                   {TARNCLR_ROWHEADERBACKCOLOR, kRowHeaderBack}, {TARNCLR_DROPBUTTONFACECOLOR, kButtonFace},
+                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow}})
+            c[slot] = color;
+        Tarn_SetCtlColors(h, reinterpret_cast<CtlColors*>(c));
         Pump();
         return h;
     }
@@ -51,8 +46,7 @@ protected:
 
 TEST_F(PaintingTest, ListRowsShowTextSelectionAndTheFillBelow)
 {
-    HWND h = Painted(TARNS_LISTBOX, 4, {200, 200});
-    HWND list = Tarn_GetHWNDDropDown(h);
+    HWND h = Painted(TARNS_LISTBOX, 4, {200, 200}), list = Tarn_GetHWNDDropDown(h);
     const RECT client = Client(list);
     const int row = Tarn_GetItemHeight(h, 0);
     Tarn_SetCurSel(h, 2);
@@ -60,21 +54,19 @@ TEST_F(PaintingTest, ListRowsShowTextSelectionAndTheFillBelow)
     dib.Print(list);
     const RECT row0 = {0, 0, client.right, row}, row2 = {0, 2 * row, client.right, 3 * row};
     const RECT below = {0, 4 * row, client.right, client.bottom};
-    ASSERT_GT(Area(below), 0);
     EXPECT_TRUE(dib.Count(row0, kText) > 0 && dib.Count(row0, kSelBack) == 0) << "row 0, not selected";
-    EXPECT_GT(dib.Count(row2, kSelText), 0) << "selected text";
-    EXPECT_EQ(dib.Count(row2, kSelBack) + dib.Count(row2, kSelText), Area(row2)) << "the selection covers the row";
-    EXPECT_EQ(dib.Count(below, kBack), Area(below)) << "the fill below the last row";
+    EXPECT_TRUE(dib.Count(row2, kSelText) > 0 && dib.Count(row2, kSelBack) + dib.Count(row2, kSelText) == Area(row2))
+        << "the selection covers the row";
+    EXPECT_TRUE(Area(below) > 0 && dib.Count(below, kBack) == Area(below)) << "the fill below the last row";
     EXPECT_EQ(dib.Count(client, kUnpainted), 0) << "every pixel painted";
 
     // The row-header strip: its own background, below the last row too, with
     // a dividing line at its right.
     Tarn_SetShowRowHeader(h, TARN_ROWHEADER_BUTTON);
     const int strip = Tarn_GetRowHeaderWidth(h), framed = Tarn_GetItemHeight(h, 0);
-    ASSERT_GT(strip, 2);
     dib.Print(list);
     const RECT stripBelow = {0, 4 * framed, strip - 1, client.bottom};
-    EXPECT_EQ(dib.Count(stripBelow, kRowHeaderBack), Area(stripBelow));
+    EXPECT_TRUE(strip > 2 && dib.Count(stripBelow, kRowHeaderBack) == Area(stripBelow));
     EXPECT_EQ(dib.Count({strip - 1, 4 * framed, strip, client.bottom}, kRowHeaderBack), 0);
     EXPECT_GT(dib.Count(RECT{1, 1, strip - 2, framed - 2}, kRowHeaderBack), 0);
     EXPECT_EQ(dib.Count(client, kUnpainted), 0);
@@ -85,16 +77,12 @@ TEST_F(PaintingTest, DropDownListShowsHeaderFieldAndButton)
     HWND h = Painted(TARNS_DROPDOWNLIST, 2, {220, 40});
     Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
     Dib dib(Client(h).right, Client(h).bottom);
-    RECT header, button, field;
-    Tarn_GetHeaderRect(h, 0, &header);
-    Tarn_GetDropDownButtonRect(h, &button);
-    ASSERT_EQ(Tarn_GetItemRect(h, -1, &field), 0);
-    ASSERT_TRUE(header.bottom > 2 && !IsRectEmpty(&button));
+    RECT header = {}, button = {}, field = {};
+    Tarn_GetHeaderRect(h, 0, &header), Tarn_GetDropDownButtonRect(h, &button), Tarn_GetItemRect(h, -1, &field);
     // No current row: the field is filled with the selection colour while the
     // control has the focus.
-    SetFocus(h);
-    Pump();
-    ASSERT_EQ(GetFocus(), h);
+    SetFocus(h), Pump();
+    ASSERT_TRUE(header.bottom > 2 && !IsRectEmpty(&button) && GetFocus() == h);
     dib.Print(h);
     const RECT inner = {field.left, field.top + 2, button.left, field.bottom - 2};
     EXPECT_GT(dib.Count(inner, kSelBack), Area(inner) / 2);
@@ -102,17 +90,14 @@ TEST_F(PaintingTest, DropDownListShowsHeaderFieldAndButton)
     EXPECT_TRUE(dib.Count(button, kButtonFace) > 0 && dib.Count(button, kArrow) > 0);
     // A current row is painted into the field in the row's colours; without
     // the focus, without the selection colour.
-    Tarn_SetCurSel(h, 1);
-    SetFocus(parent());
-    Pump();
+    Tarn_SetCurSel(h, 1), SetFocus(parent()), Pump();
     dib.Print(h);
     EXPECT_TRUE(dib.Count(inner, kText) > 0 && dib.Count(inner, kSelBack) == 0);
 }
 
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 {
-    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 30, {200, 200});
-    HWND list = Tarn_GetHWNDDropDown(h);
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 30, {200, 200}), list = Tarn_GetHWNDDropDown(h);
     Tarn_SetCurSel(h, 3);
     const RECT client = Client(list);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -134,44 +119,31 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 TEST_F(PaintingTest, PaintsLeakNoGdiObject)
 {
     HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL | WS_HSCROLL, 4, {180, 110});
-    Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
-    Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER);
-    Tarn_SetShowGrid(h, TRUE);
-    Tarn_SetShowTreeLines(h, TRUE);
-    Tarn_SetItemLevel(h, 1, 1);
-    Tarn_SetItemLevel(h, 2, 2);
+    Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER), Tarn_SetShowGrid(h, TRUE);
+    Tarn_SetShowTreeLines(h, TRUE), Tarn_SetItemLevel(h, 1, 1), Tarn_SetItemLevel(h, 2, 2);
     HBITMAP bmp = CreateBitmap(8, 8, 1, 32, nullptr);
     for (int index : {-1, 1})
         EXPECT_TRUE(Tarn_SetItemBitmap(h, index, bmp) && Tarn_SetItemLabel(h, index, bmp));
     Tarn_SetItemStatus(h, 1, 0);
-    CellInfo cell = {TARN_CELLINFO_VERSION, -1, 0, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE,
-                     0, 0, 0, nullptr, bmp, 0, 0};
-    EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
-    cell.row = 3;
-    cell.hfont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
-    Tarn_SetCurSel(h, 2);
+    for (auto [row, font] : {std::make_pair(-1, HGDIOBJ()), {3, GetStockObject(ANSI_VAR_FONT)}}) {
+        const CellInfo cell = {TARN_CELLINFO_VERSION, row, 0, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE,
+                               0, 0, 0, static_cast<HFONT>(font), bmp, 0, 0};
+        EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
+    }
     HWND combo = Painted(TARNS_DROPDOWNLIST, 1, {180, 30});
-    Tarn_SetCurSel(combo, 0);
+    Tarn_SetCurSel(h, 2), Tarn_SetCurSel(combo, 0);
     Pump();
 
-    const HWND windows[] = {Tarn_GetHWNDDropDown(h), h, combo};
-    std::vector<std::unique_ptr<Dib>> first, again;
-    for (HWND w : windows) {
-        first.push_back(std::make_unique<Dib>(Client(w).right, Client(w).bottom));
-        again.push_back(std::make_unique<Dib>(Client(w).right, Client(w).bottom));
-        first.back()->Print(w);
-    }
     const int capacity = GdiCapacity();
-    for (int i = 0; i < 100; ++i)
-        for (int k = 0; k < 3; ++k)
-            again[k]->Print(windows[k]);
+    for (HWND w : {Tarn_GetHWNDDropDown(h), h, combo}) {
+        Dib first(Client(w).right, Client(w).bottom), again(Client(w).right, Client(w).bottom);
+        first.Print(w);
+        for (int i = 0; i < 100; ++i)
+            again.Print(w);
+        EXPECT_EQ(Differences(first, again), 0) << "the last paint looks like the first";
+    }
     EXPECT_EQ(GdiCapacity(), capacity) << "GDI objects left behind";
-    for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(Differences(*first[k], *again[k]), 0) << "window " << k << ": the last paint looks like the first";
-    DestroyWindow(h);
-    DestroyWindow(combo);
-    DeleteObject(bmp);
+    DestroyWindow(h), DestroyWindow(combo), DeleteObject(bmp);
 }
 
 } // namespace

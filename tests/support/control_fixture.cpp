@@ -45,17 +45,9 @@ void ControlTest::SetUp()
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, "Tarn32TestParent"};
         return RegisterClassA(&wc) != 0;
     }();
-    ASSERT_TRUE(registered);
     parent_ = CreateWindowExA(0, "Tarn32TestParent", "TARN32 test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
                               10, 10, 400, 400, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    ASSERT_NE(parent_, nullptr);
-    Pump();
-}
-
-void ControlTest::TearDown()
-{
-    ActOn(0, nullptr);
-    DestroyWindow(parent_);
+    ASSERT_TRUE(registered && parent_);
     Pump();
 }
 
@@ -64,24 +56,8 @@ HWND ControlTest::Create(DWORD style, int rows, SIZE size, std::vector<ColumnDef
     HWND hwnd = CreateWindowExA(0, TARN32_CLASS, "", WS_CHILD | WS_VISIBLE | style, 10, 10, size.cx, size.cy, parent_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleA(nullptr), nullptr);
     EXPECT_TRUE(hwnd && (columns.empty() || SetColumns(hwnd, columns)));
-    AddItems(hwnd, rows);
-    Pump();
-    ClearLog();
+    AddItems(hwnd, rows), Pump(), ClearLog();
     return hwnd;
-}
-
-Ints ControlTest::Codes() const
-{
-    Ints codes;
-    for (const auto& n : log_)
-        codes.push_back(n.code);
-    return codes;
-}
-
-void ControlTest::Pump()
-{
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-        TranslateMessage(&msg), DispatchMessageA(&msg);
 }
 
 void ControlTest::ValidateAll(HWND control)
@@ -97,25 +73,7 @@ RECT ChildRect(HWND child)
 {
     RECT rc = {};
     GetWindowRect(child, &rc);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
-::testing::AssertionResult UpdateRegionIs(HWND hwnd, const std::vector<RECT>& rects)
-{
-    HRGN expected = CreateRectRgn(0, 0, 0, 0), update = CreateRectRgn(0, 0, 0, 0), one = CreateRectRgn(0, 0, 0, 0);
-    GetUpdateRgn(hwnd, update, FALSE);
-    for (const RECT& rc : rects) {
-        SetRectRgn(one, rc.left, rc.top, rc.right, rc.bottom);
-        CombineRgn(expected, expected, one, RGN_OR);
-    }
-    RECT box;
-    const bool same = EqualRgn(expected, update), parts = GetRgnBox(update, &box) == COMPLEXREGION;
-    for (HRGN r : {expected, update, one})
-        DeleteObject(r);
-    if (same)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "update region " << (parts ? "in parts " : "") << box;
+    return MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2), rc;
 }
 
 TEXTMETRICA Metrics(HWND hwnd, HFONT font)
@@ -124,9 +82,7 @@ TEXTMETRICA Metrics(HWND hwnd, HFONT font)
     HDC dc = GetDC(hwnd);
     HGDIOBJ old = SelectObject(dc, font);
     GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
-    return tm;
+    return SelectObject(dc, old), ReleaseDC(hwnd, dc), tm;
 }
 
 SIZE_T HeapBytesInUse()

@@ -39,16 +39,26 @@ void AddItems(HWND hwnd, int n);   // "Item 0", "Item 1", ...
 class ControlTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { ActOn(0, nullptr), DestroyWindow(parent_), Pump(); }
     // A visible child control (WS_CHILD | WS_VISIBLE | style) of the given
     // size with the columns (if any) and `rows` items, the log cleared.
     HWND Create(DWORD style, int rows = 0, SIZE size = {200, 150}, std::vector<ColumnDef> columns = {});
-    Ints Codes() const;
+    Ints Codes() const
+    {
+        Ints codes;
+        for (const Notification& n : log_)
+            codes.push_back(n.code);
+        return codes;
+    }
     const std::vector<Notification>& Log() const { return log_; }
     void ClearLog() { log_.clear(); }
     // Runs action(sender) inside every notification `code`; ActOn(0, nullptr) stops.
     void ActOn(int code, std::function<void(HWND)> action) { actCode_ = code, action_ = std::move(action); }
-    void Pump();
+    void Pump()
+    {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            TranslateMessage(&msg), DispatchMessageA(&msg);
+    }
     // Pumps, validates the control, its list and its edit field, clears the log.
     void ValidateAll(HWND control);
     HWND parent() const { return parent_; }
@@ -66,8 +76,6 @@ inline RECT Client(HWND hwnd) { RECT rc = {}; GetClientRect(hwnd, &rc); return r
 RECT ChildRect(HWND child);
 // Bounding box of what the window repaints at its next WM_PAINT (empty: nothing).
 inline RECT UpdateRect(HWND hwnd) { RECT rc = {}; return GetUpdateRect(hwnd, &rc, FALSE) ? rc : RECT{}; }
-// Whether the window's update region is exactly the union of the rectangles.
-::testing::AssertionResult UpdateRegionIs(HWND hwnd, const std::vector<RECT>& rects);
 inline HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
 TEXTMETRICA Metrics(HWND hwnd, HFONT font);
 

@@ -19,12 +19,7 @@ public:
         old_ = SelectObject(dc_, bitmap_);
         Fill(fill);
     }
-    ~Dib()
-    {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+    ~Dib() { SelectObject(dc_, old_), DeleteObject(bitmap_), DeleteDC(dc_); }
     Dib(const Dib&) = delete;
     Dib& operator=(const Dib&) = delete;
 
