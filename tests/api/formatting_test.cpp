@@ -44,6 +44,8 @@ TEST_F(FormattingTest, FormatsAndColoursRoundTripOnEveryType)
         ASSERT_TRUE(Tarn_SetCellInfo(h, &cin) && Tarn_GetCellInfo(h, &cout) && Tarn_SetRowInfo(h, &rin) && Tarn_GetRowInfo(h, &rout));
         EXPECT_TRUE(Fields(cout) == Fields(cin) && Fields(rout) == Fields(rin) && Codes().empty()) << "type " << type;
         CtlColors in, out;
+        Tarn_SetShow3D(h, TRUE), Tarn_GetCtlColors(h, &out);   // 3D rows take the default button colours
+        EXPECT_TRUE(out.backColor == TARN_SYSCOLOR(COLOR_BTNFACE) && out.textColor == TARN_SYSCOLOR(COLOR_BTNTEXT));
         for (int i = 0; i < TARNCLR_COUNT; ++i)
             reinterpret_cast<COLORREF*>(&in)[i] = RGB(i, 255 - i, 7 * i);
         in.altBackColor = TARN_COLOR_NONE;

@@ -4,6 +4,8 @@
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
+#include <cstdlib>
+
 namespace {
 
 HBITMAP Bitmap(int w, int h) { return CreateBitmap(w, h, 1, 1, nullptr); }
@@ -127,6 +129,11 @@ TEST_F(GeometryTest, CellAndRowRectanglesAndHitTests)
     EXPECT_EQ((Tarn_SetCurSel(h, 7), hit(field.left + 3, field.top + 3)), 71);
     Tarn_ResetContent(h);
     EXPECT_EQ((AddItems(h, 2), hit(l.left + 5, l.top + 2 * row + 1)), -10) << "below the last row";
+    // A tall row-header bitmap makes the field taller; the edit field stays centred in it.
+    const RowInfo tall = {TARN_ROWINFO_VERSION, -1, 0, 0, 0, 0, Bitmap(8, 5 * row), 0};
+    Tarn_SetRowHeaderWidth(h, 20), Tarn_SetRowInfo(h, &tall), Tarn_GetItemRect(h, -1, &field);
+    const RECT e = ChildRect(Tarn_GetHWNDEdit(h));
+    EXPECT_TRUE(field.bottom - field.top > 4 * row && std::abs((e.top - field.top) - (field.bottom - e.bottom)) <= 1);
 }
 
 } // namespace

@@ -148,14 +148,6 @@ protected:
         ValidateAll(c);
         return c;
     }
-    template <class F>
-    static Ints Each(HWND c, F f)
-    {
-        Ints v(Tarn_GetCount(c));
-        for (int i = 0; i < Tarn_GetCount(c); ++i)
-            v[i] = static_cast<int>(f(c, i));
-        return v;
-    }
     // What the list repaints: rows first..last, or from first to the bottom.
     RECT Rows(int first, int last, bool toEnd = false) const
     {
@@ -166,12 +158,12 @@ protected:
     int row_ = 0;
 };
 
-// Each change starts again from the 0,1,2,2,1,0 tree (deepest level 2). A
+// Each change starts again from its tree (0,1,2,2,1,0: deepest level 2). A
 // new deepest level widens the indentation (told once); with one column only
 // the row repaints, with two the second column moves, so every row does.
 TEST_F(HierarchyApiTest, ALevelChangeRepaintsExactlyTheRowsWhoseTreeLinesChange)
 {
-    const struct { int row, level, columns, first, last; bool toEnd = false; } changes[] = {
+    const struct { int row, level, columns, first, last; bool toEnd = false; Ints tree = {0, 1, 2, 2, 1, 0}; } changes[] = {
         {3, 1, 1, 1, 3},   // lowered: back to the sibling it joins
         {4, 0, 1, 0, 4},   // lowered to the root's level: back to the root
         {1, 0, 1, 0, 4},   // lowered: back to the root, forward over its new run
@@ -182,9 +174,10 @@ TEST_F(HierarchyApiTest, ALevelChangeRepaintsExactlyTheRowsWhoseTreeLinesChange)
         {4, 0, 2, 0, 4},   // not deeper: the same rows with two columns
         {2, 3, 1, 2, 2},
         {2, 3, 2, 0, 0, true},
+        {3, 1, 1, 2, 3, false, {0, 1, 1, 2}},   // lowered: back to its new sibling only
     };
     for (const auto& c : changes) {
-        HWND h = Tree({0, 1, 2, 2, 1, 0}, c.columns);
+        HWND h = Tree(c.tree, c.columns);
         EXPECT_TRUE(Tarn_SetItemLevel(h, c.row, c.level) && Tarn_GetItemLevel(h, c.row) == c.level);
         EXPECT_EQ(UpdateRect(list_), Rows(c.first, c.last, c.toEnd)) << "row " << c.row << " to " << c.level << ", " << c.columns;
         EXPECT_EQ(Codes(), c.level > 2 ? Ints{TARNN_OVERHEADCHANGE} : Ints{});
@@ -202,6 +195,7 @@ void CALLBACK RecordReport(HWND hwnd, int index, LPARAM data, LPARAM user) { g_r
 TEST_F(HierarchyApiTest, RelationsAndDeletingDependents)
 {
     HWND c = Tree({0, 1, 2, 2, 1, 0, 1, 2});
+    auto each = [c](auto f) { Ints v; for (int i = 0; i < Tarn_GetCount(c); ++i) v.push_back(static_cast<int>(f(c, i))); return v; };
     EXPECT_EQ(Ints({Tarn_GetParent(c, 3), Tarn_GetTopParent(c, 3), Tarn_GetDependent(c, 0, TARN_DEPENDENT_LAST),
                     Tarn_GetDependentCount(c, 0, FALSE), Tarn_GetDependentCount(c, 0, TRUE),
                     Tarn_GetSibling(c, 0, TARN_SIBLING_LAST), Tarn_GetSibling(c, 1, TARN_SIBLING_NEXT)}),
@@ -211,7 +205,7 @@ TEST_F(HierarchyApiTest, RelationsAndDeletingDependents)
     g_reports.clear();
     ValidateAll(c);
     EXPECT_EQ(Tarn_DeleteDependents(c, 1), 6);
-    EXPECT_EQ(Each(c, Tarn_GetItemLevel), (Ints{0, 1, 1, 0, 1, 2}));
+    EXPECT_EQ(each(Tarn_GetItemLevel), (Ints{0, 1, 1, 0, 1, 2}));
     EXPECT_EQ(g_reports, (Reports{{c, 2, 102, 31}, {c, 2, 103, 31}}));
     EXPECT_EQ(UpdateRect(list_), Rows(1, 1, true));
     char text[32] = "#";
@@ -220,7 +214,7 @@ TEST_F(HierarchyApiTest, RelationsAndDeletingDependents)
     // The last root's subtree; then a leaf, which changes nothing.
     EXPECT_EQ(Tarn_DeleteDependents(c, 3), 4);
     EXPECT_EQ(Tarn_DeleteDependents(c, 2), 4);
-    EXPECT_EQ(Each(c, Tarn_GetItemData), (Ints{100, 101, 104, 105}));
+    EXPECT_EQ(each(Tarn_GetItemData), (Ints{100, 101, 104, 105}));
     EXPECT_EQ(g_reports.size(), 4u);
     DestroyWindow(c);
     EXPECT_EQ(g_reports.size(), 8u);   // the four left are reported at destruction

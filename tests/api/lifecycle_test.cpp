@@ -63,6 +63,8 @@ TEST_F(Lifecycle, CreationDefaultsForEachType)
         EXPECT_TRUE(list ? GetDlgCtrlID(list) == TARN32_ID_LIST && GetPropA(list, TARN32_PROP_DROPDOWN) == HANDLE(1) &&
                                !(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL)
                          : Client(h).bottom == Tarn_GetItemHeight(h, -1)) << "type " << type;
+        HWND bottom = Create(type | TARNS_KEEPBOTTOM, 0, {160, 120});   // a drop-down type keeps its bottom edge
+        EXPECT_TRUE(list || ChildRect(bottom).bottom == 130) << "type " << type;
     }
 }
 

@@ -115,7 +115,8 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 // Every part that creates GDI objects: header, row headers, grid, tree lines,
 // labels and item bitmaps (embossed on a disabled row), a cell's bitmap and
 // font, a drop-down's field and drop button. The free handles are counted
-// exactly, so a single object left behind by any of 300 paints shows.
+// exactly, so a single object left behind by any of 300 paints shows; so
+// does a heap block left by each.
 TEST_F(PaintingTest, PaintsLeakNoGdiObject)
 {
     HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL | WS_HSCROLL, 4, {180, 110});
@@ -135,6 +136,7 @@ TEST_F(PaintingTest, PaintsLeakNoGdiObject)
     Pump();
 
     const int capacity = GdiCapacity();
+    const SIZE_T heap = HeapBytesInUse();
     for (HWND w : {Tarn_GetHWNDDropDown(h), h, combo}) {
         Dib first(Client(w).right, Client(w).bottom), again(Client(w).right, Client(w).bottom);
         first.Print(w);
@@ -142,6 +144,7 @@ TEST_F(PaintingTest, PaintsLeakNoGdiObject)
             again.Print(w);
         EXPECT_EQ(Differences(first, again), 0) << "the last paint looks like the first";
     }
+    EXPECT_LT(HeapBytesInUse(), heap + 512) << "heap blocks left behind";
     EXPECT_EQ(GdiCapacity(), capacity) << "GDI objects left behind";
     DestroyWindow(h), DestroyWindow(combo), DeleteObject(bmp);
 }

@@ -1,6 +1,6 @@
 // What the window-level tests share: a real top-level parent that records
 // every WM_COMMAND and can act inside a chosen one, one builder of controls
-// with their columns and rows, and the rectangle, region and leak probes.
+// with their columns and rows, and the rectangle and leak probes.
 #pragma once
 
 #include <windows.h>
@@ -43,22 +43,12 @@ protected:
     // A visible child control (WS_CHILD | WS_VISIBLE | style) of the given
     // size with the columns (if any) and `rows` items, the log cleared.
     HWND Create(DWORD style, int rows = 0, SIZE size = {200, 150}, std::vector<ColumnDef> columns = {});
-    Ints Codes() const
-    {
-        Ints codes;
-        for (const Notification& n : log_)
-            codes.push_back(n.code);
-        return codes;
-    }
+    Ints Codes() const { Ints codes; for (const Notification& n : log_) codes.push_back(n.code); return codes; }
     const std::vector<Notification>& Log() const { return log_; }
     void ClearLog() { log_.clear(); }
     // Runs action(sender) inside every notification `code`; ActOn(0, nullptr) stops.
     void ActOn(int code, std::function<void(HWND)> action) { actCode_ = code, action_ = std::move(action); }
-    void Pump()
-    {
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            TranslateMessage(&msg), DispatchMessageA(&msg);
-    }
+    void Pump() { for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) TranslateMessage(&msg), DispatchMessageA(&msg); }
     // Pumps, validates the control, its list and its edit field, clears the log.
     void ValidateAll(HWND control);
     HWND parent() const { return parent_; }
