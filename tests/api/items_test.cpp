@@ -1,172 +1,223 @@
-// The item functions through the DLL on real control windows: notifications,
-// the current item's text in the edit field, and a parent that destroys the
-// control in the middle of an item operation.
-#include <windows.h>
+// The item functions on real control windows: every bad index, column and
+// buffer each function refuses, moving, copying and selecting rows, and the
+// item tree: its relations, exactly which rows a level change repaints, and
+// subtree deletion with the delete callback.
+#include "support/control_fixture.h"
 
-#include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
-#include <vector>
-
-#include "support/control_fixture.h"
+#include <tuple>
 
 namespace {
 
-class ItemsTest : public ControlTest {
-protected:
-    std::string EditText(HWND control)
-    {
-        char buffer[256] = "#";
-        GetWindowTextA(Tarn_GetHWNDEdit(control), buffer, sizeof buffer);
-        return buffer;
-    }
-    int CountOf(int code) const
-    {
-        const std::vector<int> codes = Codes();
-        return static_cast<int>(std::count(codes.begin(), codes.end(), code));
-    }
-};
+class ItemsTest : public ControlTest {};
+char g_buf[32];
+// A read's result, or 999 when it left the poisoned buffer as it was.
+long long Emptied(long long result) { return g_buf[0] == '\0' ? result : 999; }
 
-// Delete callback reports by item data.
-std::map<LPARAM, int> g_reports;
-
-void CALLBACK CountReport(HWND, int, LPARAM data, LPARAM)
+// Each function with the value it returns for a refused argument, over the
+// bad arguments given: rows -2, -1 (no current item), count, count + 1;
+// columns -2, -1, count, count + 1; a selector out of range; a NULL record
+// or buffer (argument 0 stands for "NULL" there). A buffer is emptied
+// even when the call fails.
+TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
 {
-    ++g_reports[data];
+    HWND h = Create(TARNS_LISTBOX, 3, {200, 150}, {Column(60), Column(60)});
+    HBITMAP bmp = CreateBitmap(4, 4, 1, 1, nullptr);
+    Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetRowHeaderWidth(h, 20), ClearLog();
+    auto cell = [](int row, int column, DWORD version = TARN_CELLINFO_VERSION) {
+        return CellInfo{version, row, column, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0};
+    };
+    auto rowInfo = [](int row, DWORD version = TARN_ROWINFO_VERSION) { return RowInfo{version, row, 0, 0, 0, 0, nullptr, 0}; };
+    auto empty = [](RECT rc) { return rc.left | rc.top | rc.right | rc.bottom; };
+    const std::vector<int> rows = {-2, -1, 3, 4}, realRows = {-2, 3, 4}, cols = {-2, -1, 2, 3}, null = {0};
+    const struct { const char* name; std::function<long long(HWND, int)> call; long long failure; std::vector<int> args; } cases[] = {
+        {"GetText row", [](HWND w, int i) { return Emptied(Tarn_GetText_A(w, i, 0, g_buf)); }, -1, rows},
+        {"GetText column", [](HWND w, int i) { return Emptied(Tarn_GetText_A(w, 0, i, g_buf)); }, -1, cols},
+        {"GetText NULL", [](HWND w, int) { return Tarn_GetText_A(w, 0, 0, nullptr); }, -1, null},
+        {"GetTextLength row", [](HWND w, int i) { return Tarn_GetTextLength(w, i, 0); }, -1, rows},
+        {"SetText row", [](HWND w, int i) { return Tarn_SetText_A(w, i, 0, "x"); }, 0, rows},
+        {"SetText column", [](HWND w, int i) { return Tarn_SetText_A(w, 0, i, "x"); }, 0, cols},
+        {"GetRowText", [](HWND w, int i) { return Emptied(Tarn_GetRowText_A(w, i, g_buf)); }, -1, rows},
+        {"GetRowText NULL", [](HWND w, int) { return Tarn_GetRowText_A(w, 0, nullptr); }, -1, null},
+        {"SetRowText", [](HWND w, int i) { return Tarn_SetRowText_A(w, i, "x"); }, 0, rows},
+        {"GetItemData", [](HWND w, int i) { return Tarn_GetItemData(w, i); }, -1, rows},
+        {"SetItemData", [](HWND w, int i) { return Tarn_SetItemData(w, i, 5); }, -1, rows},
+        {"GetItemBitmap", [](HWND w, int i) { return Tarn_GetItemBitmap(w, i) != nullptr; }, 0, rows},
+        {"SetItemBitmap", [&](HWND w, int i) { return Tarn_SetItemBitmap(w, i, bmp); }, 0, realRows},
+        {"DeleteString", [](HWND w, int i) { return Tarn_DeleteString(w, i); }, -1, rows},
+        {"CopyItem", [](HWND w, int i) { return Tarn_CopyItem(w, i, 0); }, -1, rows},
+        {"MoveItem", [](HWND w, int i) { return Tarn_MoveItem(w, i, 0); }, -1, rows},
+        {"GetItemLevel", [](HWND w, int i) { return Tarn_GetItemLevel(w, i); }, -1, rows},
+        {"SetItemLevel", [](HWND w, int i) { return Tarn_SetItemLevel(w, i, 1); }, 0, rows},
+        {"GetParent", [](HWND w, int i) { return Tarn_GetParent(w, i); }, -1, rows},
+        {"GetDependent", [](HWND w, int i) { return Tarn_GetDependent(w, i, TARN_DEPENDENT_FIRST); }, -1, rows},
+        {"GetSibling", [](HWND w, int i) { return Tarn_GetSibling(w, i, TARN_SIBLING_FIRST); }, -1, rows},
+        {"GetSibling which", [](HWND w, int i) { return Tarn_GetSibling(w, 0, i); }, -1, {-1, 0, 5}},
+        {"DeleteDependents", [](HWND w, int i) { return Tarn_DeleteDependents(w, i); }, -1, rows},
+        {"SetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_SetCellInfo(w, &c); }, 0, {-2, 3, 4}},
+        {"SetCellInfo column", [&](HWND w, int i) { auto c = cell(0, i); return Tarn_SetCellInfo(w, &c); }, 0, cols},
+        {"SetCellInfo version", [&](HWND w, int i) { auto c = cell(0, 0, i); return Tarn_SetCellInfo(w, &c); }, 0, {0, 2}},
+        {"SetCellInfo NULL", [](HWND w, int) { return Tarn_SetCellInfo(w, nullptr); }, 0, null},
+        {"GetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_GetCellInfo(w, &c); }, 0, rows},
+        {"GetCellInfo NULL", [](HWND w, int) { return Tarn_GetCellInfo(w, nullptr); }, 0, null},
+        {"SetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_SetRowInfo(w, &r); }, 0, realRows},
+        {"SetRowInfo NULL", [](HWND w, int) { return Tarn_SetRowInfo(w, nullptr); }, 0, null},
+        {"GetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_GetRowInfo(w, &r); }, 0, rows},
+        {"SetCurSel", [](HWND w, int i) { return Tarn_SetCurSel(w, i); }, -1, {3, 4}},
+        {"SetTopIndex", [](HWND w, int i) { return Tarn_SetTopIndex(w, i); }, -1, rows},
+        {"GetItemHeight", [](HWND w, int i) { return Tarn_GetItemHeight(w, i); }, -1, realRows},
+        {"GetItemRect", [&](HWND w, int i) { RECT rc = {1, 1, 1, 1}; return Tarn_GetItemRect(w, i, &rc) + empty(rc); }, -1, realRows},
+        {"GetItemRect NULL", [](HWND w, int) { return Tarn_GetItemRect(w, 0, nullptr); }, -1, null},
+        {"GetCellRect row", [](HWND w, int i) { return Tarn_GetCellRect(w, i, 0) != nullptr; }, 0, rows},
+        {"GetRowHeaderRect", [&](HWND w, int i) { RECT rc = {1, 1, 1, 1}; return Tarn_GetRowHeaderRect(w, i, &rc), empty(rc); },
+         0, realRows},
+        {"GetRowHeaderRect NULL", [](HWND w, int) { Tarn_GetRowHeaderRect(w, 0, nullptr); return 0; }, 0, null},
+        {"CalcIndexFromPoint NULL", [](HWND w, int) { int in; return Tarn_CalcIndexFromPoint(w, nullptr, &in); }, -1, null},
+        {"GetHeader", [](HWND w, int i) { return Emptied(Tarn_GetHeader_A(w, i, g_buf, sizeof g_buf)); }, -1, cols},
+        {"GetHeader NULL", [](HWND w, int) { return Tarn_GetHeader_A(w, 0, nullptr, 10); }, 0, null},
+        {"SetHeaderButton", [](HWND w, int i) { return Tarn_SetHeaderButton(w, i); }, 0, {-2, 2, 3}},
+        {"GetHeaderRect", [&](HWND w, int i) { RECT rc = {1, 1, 1, 1}; Tarn_GetHeaderRect(w, i, &rc); return empty(rc); }, 0, {-2, 2, 3}},
+        {"GetRowColText NULL", [](HWND w, int) { return Tarn_GetRowColText_A(w, nullptr, 10); }, 0, null},
+        {"GetDroppedControlRect NULL", [](HWND w, int) { return Tarn_GetDroppedControlRect(w, nullptr); }, -1, null},
+    };
+    for (const auto& c : cases)
+        for (int arg : c.args)
+            EXPECT_EQ((std::memset(g_buf, '#', sizeof g_buf), c.call(h, arg)), c.failure) << c.name << "(" << arg << ")";
+    // Nothing changed and nobody was told.
+    EXPECT_TRUE(Codes().empty());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(Tarn_GetText_A(h, i, 0, g_buf) == 6 && g_buf == "Item " + std::to_string(i) &&
+                    Tarn_GetItemLevel(h, i) == 0 && Tarn_GetItemStatus(h, i) == 1 && Tarn_GetItemData(h, i) == 0);
+    EXPECT_EQ(Tarn_GetCurSel(h) + Tarn_GetHeaderButton(h), -2);
 }
 
-// The first report destroys the control; the others come from the destruction.
-void CALLBACK DestroyOnFirstReport(HWND hwnd, int, LPARAM data, LPARAM)
-{
-    bool first = g_reports.empty();
-    ++g_reports[data];
-    if (first && IsWindow(hwnd))
-        DestroyWindow(hwnd);
-}
+std::map<LPARAM, int> g_counts;
+void CALLBACK CountReport(HWND, int, LPARAM data, LPARAM) { ++g_counts[data]; }
 
-TEST_F(ItemsTest, SelectStringCommitsWhatItFindsAndClearsOnAMiss)
+TEST_F(ItemsTest, MoveCopyInsertAndSelectByText)
 {
+    HWND h = Create(TARNS_LISTBOX, 5);
+    TarnDeleteCallbackInfo info = {CountReport, 0};   // moves and copies delete nothing
+    ASSERT_TRUE(Tarn_SetDeleteCallback(h, &info) && Tarn_SetRowText_A(h, 0, "R0"));
+    EXPECT_EQ(Tarn_MoveItem(h, 0, 3), 2);   // Item 1, Item 2, Item 0, Item 3, Item 4
+    EXPECT_EQ(Tarn_CopyItem(h, 2, 0), 0);
+    EXPECT_EQ(Tarn_InsertString_A(h, 99, "Last"), 6) << "an index past the end appends";
+    EXPECT_TRUE(Tarn_GetText_A(h, 0, 0, g_buf) == 6 && !std::strcmp(g_buf, "Item 0"));
+    EXPECT_TRUE(Tarn_GetRowText_A(h, 0, g_buf) == 2 && !std::strcmp(g_buf, "R0") && Tarn_GetRowTextLength(h, 3) == 2);
+    EXPECT_TRUE(g_counts.empty() && Codes().empty()) << "nothing deleted, and the data side never notifies";
+    DestroyWindow(h);
+    EXPECT_EQ(g_counts, (std::map<LPARAM, int>{{0, 7}}));   // every row once at destruction
+    // Selecting by text commits what it finds (row -1 then reads it) and
+    // clears the selection on a miss, notifying both.
     for (DWORD type : kAllTypes) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        AddItems(hwnd, 5);
-        ClearLog();
-
-        EXPECT_EQ(Tarn_SelectString_A(hwnd, 1, 0, "item 3", FALSE), 3);
-        EXPECT_EQ(CountOf(TARNN_SELCHANGE), 1);
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), 3);
-        EXPECT_EQ(Tarn_GetTextLength(hwnd, -1, 0), 6);   // committed: row -1 reads it
-
-        ClearLog();
-        EXPECT_EQ(Tarn_SelectStringExact_A(hwnd, 3, 0, "Item", TRUE), -1);
-        EXPECT_EQ(CountOf(TARNN_SELCHANGE), 1);   // sent for the miss as well
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
-        EXPECT_EQ(Tarn_GetTextLength(hwnd, -1, 0), -1);
-        DestroyWindow(hwnd);
+        HWND c = Create(type, 5);
+        EXPECT_TRUE(Tarn_SelectString_A(c, 1, 0, "item 3", FALSE) == 3 && Tarn_GetCurSel(c) == 3 && Tarn_GetTextLength(c, -1, 0) == 6);
+        EXPECT_TRUE(Tarn_SelectStringExact_A(c, 3, 0, "Item", TRUE) == -1 && Tarn_GetCurSel(c) == -1 &&
+                    Tarn_GetTextLength(c, -1, 0) == -1);
+        EXPECT_EQ(Codes(), Ints(2, TARNN_SELCHANGE)) << "type " << type << ": the miss notifies too";
     }
 }
 
-TEST_F(ItemsTest, SettingTheCurrentItemsShownTextUpdatesTheEditField)
-{
-    for (DWORD type : {DWORD(TARNS_LISTBOX), DWORD(TARNS_DROPDOWN)}) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        ColumnDef defs[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            defs[i].width = 80;
-            defs[i].position = i;
-            defs[i].backColor = defs[i].textColor = defs[i].selBackColor = defs[i].selTextColor = TARN_COLOR_NONE;
-        }
-        ASSERT_TRUE(Tarn_SetColumns(hwnd, 2, defs));
-        AddItems(hwnd, 3);
-        ASSERT_EQ(Tarn_SetCurSel(hwnd, 1), 0);
-        ASSERT_EQ(EditText(hwnd), "Item 1");
-
-        EXPECT_TRUE(Tarn_SetText_A(hwnd, 1, 0, "Changed"));
-        EXPECT_EQ(EditText(hwnd), "Changed");
-        // Another row, or a column the field does not show: the field stays.
-        EXPECT_TRUE(Tarn_SetText_A(hwnd, 2, 0, "Other row"));
-        EXPECT_TRUE(Tarn_SetText_A(hwnd, 1, 1, "Second column"));
-        EXPECT_EQ(EditText(hwnd), "Changed");
-        // Emptying the shown column empties the field.
-        EXPECT_TRUE(Tarn_SetText_A(hwnd, 1, 0, nullptr));
-        EXPECT_EQ(EditText(hwnd), "");
-        EXPECT_EQ(Tarn_GetTextLength(hwnd, 1, 1), 13);
-        DestroyWindow(hwnd);
-    }
-}
-
-TEST_F(ItemsTest, ParentDestroyingTheControlFromTheDeleteCallbackOfADeletion)
-{
-    HWND hwnd = Create(TARNS_DROPDOWN);
-    AddItems(hwnd, 4);
-    for (int i = 0; i < 4; ++i)
-        ASSERT_EQ(Tarn_SetItemData(hwnd, i, 100 + i), 0);
-    g_reports.clear();
-    TarnDeleteCallbackInfo info = {DestroyOnFirstReport, 0};
-    ASSERT_TRUE(Tarn_SetDeleteCallback(hwnd, &info));
-
-    EXPECT_EQ(Tarn_DeleteString(hwnd, 2), -1);   // the control is gone
-    EXPECT_FALSE(IsWindow(hwnd));
-    // The row being deleted and the three the destruction freed: once each.
-    EXPECT_EQ(g_reports, (std::map<LPARAM, int>{{100, 1}, {101, 1}, {102, 1}, {103, 1}}));
-}
-
+// Closing the dropped list before an insertion notifies 21; nothing follows it.
 TEST_F(ItemsTest, ParentDestroyingTheControlFromANotificationOfAnItemOperation)
 {
-    // The commit of a found string notifies 5; nothing follows it.
-    HWND hwnd = Create(TARNS_LISTBOX);
-    AddItems(hwnd, 30);
-    OnNotify([](const Notification& n) {
-        if (n.code == TARNN_SELCHANGE && IsWindow(n.sender))
-            DestroyWindow(n.sender);
-    });
-    EXPECT_EQ(Tarn_SelectString_A(hwnd, -1, 0, "Item 25", TRUE), 25);
-    EXPECT_FALSE(IsWindow(hwnd));
-
-    // Closing the dropped list before an insertion notifies 21.
-    hwnd = Create(TARNS_DROPDOWNLIST);
-    AddItems(hwnd, 3);
-    // Looked up at run time: the drop-down function may not be built yet.
-    using ShowDropDownProc = int(WINAPI*)(HWND, BOOL);
-    auto showDropDown = reinterpret_cast<ShowDropDownProc>(
+    auto showDropDown = reinterpret_cast<int(WINAPI*)(HWND, BOOL)>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("TARN32.dll"), "Tarn_ShowDropDown")));
     if (!showDropDown)
         GTEST_SKIP() << "Tarn_ShowDropDown is not available";
-    ASSERT_EQ(showDropDown(hwnd, TRUE), 1);
+    HWND h = Create(TARNS_DROPDOWNLIST, 3);
+    ASSERT_EQ(showDropDown(h, TRUE), 1);
     ClearLog();
-    OnNotify([](const Notification& n) {
-        if (n.code == TARNN_SELENDCANCEL && IsWindow(n.sender))
-            DestroyWindow(n.sender);
-    });
-    EXPECT_EQ(Tarn_AddString_A(hwnd, "late"), -1);
-    EXPECT_FALSE(IsWindow(hwnd));
-    ASSERT_FALSE(Codes().empty());
-    EXPECT_EQ(Codes().front(), TARNN_SELENDCANCEL);
-
-    OnNotify(nullptr);
+    ActOn(TARNN_SELENDCANCEL, [](HWND sender) { DestroyWindow(sender); });
+    EXPECT_TRUE(Tarn_AddString_A(h, "late") == -1 && !IsWindow(h) && Codes() == Ints{TARNN_SELENDCANCEL});
 }
 
-TEST_F(ItemsTest, MoveAndCopyThroughTheApiKeepTextsAndReportNoDeletion)
+class HierarchyApiTest : public ControlTest {
+protected:
+    // A type-0 control whose list shows every row: one row per level (data
+    // 100 + index), in `columns` columns 80 pixels wide, the list validated.
+    HWND Tree(const Ints& levels, int columns = 1)
+    {
+        HWND c = Create(TARNS_LISTBOX, static_cast<int>(levels.size()), {220, 360}, std::vector<ColumnDef>(columns, Column(80)));
+        for (int i = 0; i < static_cast<int>(levels.size()); ++i)
+            Tarn_SetItemData(c, i, 100 + i), Tarn_SetItemLevel(c, i, levels[i]);
+        list_ = Tarn_GetHWNDDropDown(c), row_ = Metrics(c, ControlFont(c)).tmHeight;
+        EXPECT_GE(Client(list_).bottom / row_, Tarn_GetCount(c)) << "every row must be visible";
+        ValidateAll(c);
+        return c;
+    }
+    // What the list repaints: rows first..last, or from first to the bottom.
+    RECT Rows(int first, int last, bool toEnd = false) const
+    {
+        const RECT c = Client(list_);
+        return first > last ? RECT{} : RECT{0, first * row_, c.right, toEnd ? c.bottom : (last + 1) * row_};
+    }
+    HWND list_ = nullptr;
+    int row_ = 0;
+};
+
+// Each change starts again from its tree (0,1,2,2,1,0: deepest level 2). A
+// new deepest level widens the indentation (told once); with one column only
+// the row repaints, with two the second column moves, so every row does.
+TEST_F(HierarchyApiTest, ALevelChangeRepaintsExactlyTheRowsWhoseTreeLinesChange)
 {
-    HWND hwnd = Create(TARNS_LISTBOX);
-    AddItems(hwnd, 5);
+    const struct { int row, level, columns, first, last; bool toEnd = false; Ints tree = {0, 1, 2, 2, 1, 0}; } changes[] = {
+        {3, 1, 1, 1, 3},   // lowered: back to the sibling it joins
+        {4, 0, 1, 0, 4},   // lowered to the root's level: back to the root
+        {1, 0, 1, 0, 4},   // lowered: back to the root, forward over its new run
+        {1, 2, 1, 1, 3},   // raised: forward over its old run, not above
+        {5, 1, 1, 0, 5},   // raised: back to the root it now hangs under
+        {2, 1, 1, 1, 3},   // lowered: the row after now hangs under it
+        {0, 0, 1, 1, 0},   // unchanged: nothing at all
+        {4, 0, 2, 0, 4},   // not deeper: the same rows with two columns
+        {2, 3, 1, 2, 2},
+        {2, 3, 2, 0, 0, true},
+        {3, 1, 1, 2, 3, false, {0, 1, 1, 2}},   // lowered: back to its new sibling only
+    };
+    for (const auto& c : changes) {
+        HWND h = Tree(c.tree, c.columns);
+        EXPECT_TRUE(Tarn_SetItemLevel(h, c.row, c.level) && Tarn_GetItemLevel(h, c.row) == c.level);
+        EXPECT_EQ(UpdateRect(list_), Rows(c.first, c.last, c.toEnd)) << "row " << c.row << " to " << c.level << ", " << c.columns;
+        EXPECT_EQ(Codes(), c.level > 2 ? Ints{TARNN_OVERHEADCHANGE} : Ints{});
+        DestroyWindow(h);
+    }
+}
+
+using Reports = std::vector<std::tuple<HWND, int, LPARAM, LPARAM>>;
+Reports g_reports;
+void CALLBACK RecordReport(HWND hwnd, int index, LPARAM data, LPARAM user) { g_reports.emplace_back(hwnd, index, data, user); }
+
+// Each relation once, with a value no other relation gives. Deleting the
+// dependents reports each row, repaints from the item down, and takes a
+// committed row with it without a notification.
+TEST_F(HierarchyApiTest, RelationsAndDeletingDependents)
+{
+    HWND c = Tree({0, 1, 2, 2, 1, 0, 1, 2});
+    auto each = [c](auto f) { Ints v; for (int i = 0; i < Tarn_GetCount(c); ++i) v.push_back(static_cast<int>(f(c, i))); return v; };
+    EXPECT_EQ(Ints({Tarn_GetParent(c, 3), Tarn_GetTopParent(c, 3), Tarn_GetDependent(c, 0, TARN_DEPENDENT_LAST),
+                    Tarn_GetDependentCount(c, 0, FALSE), Tarn_GetDependentCount(c, 0, TRUE),
+                    Tarn_GetSibling(c, 0, TARN_SIBLING_LAST), Tarn_GetSibling(c, 1, TARN_SIBLING_NEXT)}),
+              Ints({1, 0, 4, 2, 4, 5, 4}));
+    TarnDeleteCallbackInfo info = {RecordReport, 31};
+    ASSERT_TRUE(Tarn_SetDeleteCallback(c, &info) && Tarn_SetCurSel(c, 2) == 0);
     g_reports.clear();
-    TarnDeleteCallbackInfo info = {CountReport, 0};
-    ASSERT_TRUE(Tarn_SetDeleteCallback(hwnd, &info));
-    ASSERT_TRUE(Tarn_SetRowText_A(hwnd, 0, "R0"));
-    EXPECT_EQ(Tarn_MoveItem(hwnd, 0, 3), 2);   // Item 1, Item 2, Item 0, Item 3, Item 4
-    EXPECT_EQ(Tarn_CopyItem(hwnd, 2, 0), 0);
-    EXPECT_EQ(Tarn_GetCount(hwnd), 6);
-    char buffer[16];
-    EXPECT_EQ(Tarn_GetText_A(hwnd, 0, 0, buffer), 6);
-    EXPECT_STREQ(buffer, "Item 0");
-    EXPECT_EQ(Tarn_GetRowText_A(hwnd, 0, buffer), 2);
-    EXPECT_STREQ(buffer, "R0");
-    EXPECT_EQ(Tarn_GetRowTextLength(hwnd, 3), 2);
-    EXPECT_TRUE(g_reports.empty());
-    DestroyWindow(hwnd);
-    EXPECT_EQ(g_reports, (std::map<LPARAM, int>{{0, 6}}));   // every row once at destruction
+    ValidateAll(c);
+    EXPECT_EQ(Tarn_DeleteDependents(c, 1), 6);
+    EXPECT_EQ(each(Tarn_GetItemLevel), (Ints{0, 1, 1, 0, 1, 2}));
+    EXPECT_EQ(g_reports, (Reports{{c, 2, 102, 31}, {c, 2, 103, 31}}));
+    EXPECT_EQ(UpdateRect(list_), Rows(1, 1, true));
+    char text[32] = "#";
+    GetWindowTextA(Tarn_GetHWNDEdit(c), text, sizeof text);
+    EXPECT_TRUE(Tarn_GetCurSel(c) == -1 && !text[0] && Codes().empty());
+    // The last root's subtree; then a leaf, which changes nothing.
+    EXPECT_EQ(Tarn_DeleteDependents(c, 3), 4);
+    EXPECT_EQ(Tarn_DeleteDependents(c, 2), 4);
+    EXPECT_EQ(each(Tarn_GetItemData), (Ints{100, 101, 104, 105}));
+    EXPECT_EQ(g_reports.size(), 4u);
+    DestroyWindow(c);
+    EXPECT_EQ(g_reports.size(), 8u);   // the four left are reported at destruction
 }
 
 } // namespace

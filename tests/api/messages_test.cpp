@@ -1,240 +1,160 @@
-// The standard window messages the control answers as a combo box would.
+// What the parent hears, and the standard window messages the control
+// answers as a combo box would.
 #include "support/control_fixture.h"
 
 #include <cstring>
 #include <string>
-#include <utility>
 
 namespace {
 
 class Messages : public ControlTest {};
 
-std::string ClipboardText(HWND owner)
+// Every notification the control sends today, each from the call or message
+// that causes it, carrying the control's id and window.
+TEST_F(Messages, EachNotificationComesFromItsTrigger)
 {
-    std::string text;
-    if (!OpenClipboard(owner))
-        return "<no clipboard>";
-    if (HANDLE h = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-            text = p;
-            GlobalUnlock(h);
+    HWND other = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 250, 10, 50, 20, parent(), nullptr, nullptr, nullptr);
+    auto list = [](HWND h) { return Tarn_GetHWNDDropDown(h); };
+    const std::vector<DWORD> all(std::begin(kAllTypes), std::end(kAllTypes)), listBox = {TARNS_LISTBOX};
+    const struct { const char* name; std::vector<DWORD> types; std::function<void(HWND)> act; Ints codes; } cases[] = {
+        {"SetCurSel twice", all, [](HWND h) { Tarn_SetCurSel(h, 1), Tarn_SetCurSel(h, 1); }, Ints(2, TARNN_SELCHANGE)},
+        {"line down", listBox, [&](HWND h) { SendMessageA(list(h), WM_VSCROLL, SB_LINEDOWN, 0); }, {TARNN_TOPINDEXCHANGE}},
+        {"line right", listBox,
+         [&](HWND h) { Tarn_SetHorizontalExtent(h, 900), ClearLog(), SendMessageA(list(h), WM_HSCROLL, SB_LINERIGHT, 0); },
+         {TARNN_HOFFSETCHANGE}},
+        {"mouse over the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_MOUSEMOVE, 0, 0); }, {TARNN_MOUSEMOVE}},
+        {"deeper level", all, [](HWND h) { Tarn_SetItemLevel(h, 2, 1); }, {TARNN_OVERHEADCHANGE}},
+        {"minimized", all, [](HWND h) { SendMessageA(h, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10)); }, {TARNN_SIZE}},
+        {"WM_SETTEXT", {TARNS_LISTBOX, TARNS_DROPDOWN}, [](HWND h) { SendMessageA(h, WM_SETTEXT, 0, LPARAM("x")); },
+         {TARNN_EDITUPDATE, TARNN_EDITCHANGE}},
+        {"right button", all, [](HWND h) { SendMessageA(h, WM_RBUTTONUP, 0, 0); }, {TARNN_RBUTTONUP}},
+        {"right button in the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_RBUTTONUP, 0, 0); }, {TARNN_RBUTTONUP}},
+        {"focus in and out", {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}, [&](HWND h) { SetFocus(h), SetFocus(other); },
+         {TARNN_SETFOCUS, TARNN_KILLFOCUS}},
+    };
+    for (const auto& c : cases)
+        for (DWORD type : c.types) {
+            HWND h = Create(type | WS_VSCROLL | WS_HSCROLL, 20, {200, 100});
+            SetFocus(other);
+            ClearLog();
+            c.act(h);
+            Pump();
+            EXPECT_EQ(Codes(), c.codes) << c.name << ", type " << type;
+            for (const Notification& n : Log())
+                EXPECT_TRUE(n.id == kId && n.sender == h);
+            DestroyWindow(h);
         }
-    }
-    CloseClipboard();
-    return text;
 }
 
-void SetClipboardText(HWND owner, const char* text)
+// Without an edit field, text messages read the current row: WM_GETTEXT
+// never overruns; WM_COPY and WM_CUT copy its first visible column (an empty
+// text once there is none); WM_CUT and WM_CLEAR clear the selection; a
+// character selects by its first letter.
+TEST_F(Messages, TextMessagesAndCharactersWithoutAnEditFieldUseTheCurrentRow)
 {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::memcpy(GlobalLock(mem), text, std::strlen(text) + 1);
-    GlobalUnlock(mem);
-    SetClipboardData(CF_TEXT, mem);
-    CloseClipboard();
-}
-
-TEST_F(Messages, GetTextWithoutEditFieldReadsTheCurrentItem)
-{
+    auto clipboard = [&] {
+        std::string text = "<none>";
+        if (OpenClipboard(parent())) {
+            if (HANDLE data = GetClipboardData(CF_TEXT))
+                text = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+            CloseClipboard();
+        }
+        return text;
+    };
     for (DWORD type : {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        AddItems(hwnd, 3);
+        HWND h = Create(type, 3), hidden = Create(type, 3, {200, 150}, {Column(0), Column(80)});
         char buf[32];
-        auto getText = [&](int cch) {
-            std::memset(buf, 'x', sizeof buf);
-            return SendMessageA(hwnd, WM_GETTEXT, cch, reinterpret_cast<LPARAM>(buf));
-        };
-        EXPECT_EQ(getText(sizeof buf), -1);
-        EXPECT_STREQ(buf, "");
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), -1);
-
-        ASSERT_EQ(Tarn_SetCurSel(hwnd, 2), 0);
-        EXPECT_EQ(getText(sizeof buf), 6);
-        EXPECT_STREQ(buf, "Item 2");
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), 6);
-        getText(4);   // a small buffer is never overrun
-        EXPECT_STREQ(buf, "Ite");
-        EXPECT_EQ(buf[4], 'x');
-        DestroyWindow(hwnd);
+        auto getText = [&](int cch) { return std::memset(buf, 'x', sizeof buf), SendMessageA(h, WM_GETTEXT, cch, LPARAM(buf)); };
+        EXPECT_TRUE(getText(sizeof buf) == -1 && !buf[0] && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == -1);
+        Tarn_SetCurSel(h, 2);
+        EXPECT_TRUE(getText(sizeof buf) == 6 && !std::strcmp(buf, "Item 2") && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
+        getText(4);
+        EXPECT_EQ(std::string(buf, 5), std::string("Ite\0x", 5));
+        Tarn_SetText_A(hidden, 2, 1, "Shown");
+        Tarn_SetCurSel(hidden, 2);
+        SendMessageA(hidden, WM_COPY, 0, 0);
+        EXPECT_TRUE(clipboard() == "Shown" && Tarn_GetCurSel(hidden) == 2);
+        Tarn_SetText_A(hidden, 2, 1, "Cut");
+        SendMessageA(hidden, WM_CUT, 0, 0);
+        EXPECT_TRUE(clipboard() == "Cut" && Tarn_GetCurSel(hidden) == -1);
+        SendMessageA(hidden, WM_COPY, 0, 0);
+        EXPECT_EQ(clipboard(), "");
     }
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type, 3);
+        Tarn_SetCurSel(h, 1);
+        ClearLog();
+        SendMessageA(h, WM_CLEAR, 0, 0);   // not forwarded to an edit field
+        EXPECT_TRUE(Tarn_GetCurSel(h) == -1 && Codes() == Ints{TARNN_SELCHANGE}) << "type " << type;
+    }
+    // Type-ahead: case-insensitive, from the row after the current one,
+    // wrapping; no match: nothing.
+    HWND h = Create(TARNS_DROPDOWNLIST);
+    for (const char* t : {"apple", "banana", "avocado", "cherry"})
+        Tarn_AddString_A(h, t);
+    for (auto [ch, row] : {std::make_pair('a', 0), {'A', 2}, {'a', 0}, {'z', 0}})
+        EXPECT_EQ((SendMessageA(h, WM_CHAR, ch, 0), Tarn_GetCurSel(h)), row) << "after " << ch;
+    EXPECT_EQ(Codes(), Ints(3, TARNN_SELCHANGE));
 }
 
+// The edit field shows the current row's first column, also after the text
+// is set (another row or column leaves it alone); the control's own writes
+// into it are not reported. Typing (here WM_SETTEXT) selects the exactly
+// matching row without a selection notification; no match clears it.
 TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
 {
     for (DWORD type : {TARNS_LISTBOX, TARNS_DROPDOWN}) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        AddItems(hwnd, 6);
-        HWND edit = Tarn_GetHWNDEdit(hwnd);
-        ASSERT_NE(edit, nullptr);
+        HWND h = Create(type, 6, {200, 150}, {Column(80), Column(80)});
         char buf[64];
-
-        // The control's own writes into the edit field are not reported.
-        ClearLog();
-        ASSERT_EQ(Tarn_SetCurSel(hwnd, 3), 0);
-        GetWindowTextA(edit, buf, sizeof buf);
-        EXPECT_STREQ(buf, "Item 3");
-        EXPECT_EQ(Codes(), std::vector<int>{TARNN_SELCHANGE});
-        EXPECT_EQ(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0), 6);
-
-        // WM_SETTEXT goes to the edit field, whose change selects the exactly
-        // matching row without a selection-change notification; a text that
-        // matches no row clears the selection and stays as typed.
-        ClearLog();
-        SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Item 4"));
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), 4);
-        SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Item 4x"));
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
-        GetWindowTextA(edit, buf, sizeof buf);
-        EXPECT_STREQ(buf, "Item 4x");
-        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_EDITUPDATE, TARNN_EDITCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
-        DestroyWindow(hwnd);
+        auto field = [&] { return GetWindowTextA(Tarn_GetHWNDEdit(h), buf, sizeof buf), std::string(buf); };
+        Tarn_SetCurSel(h, 3);
+        EXPECT_TRUE(field() == "Item 3" && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
+        const struct { int row, column; const char* text; const char* shown; } steps[] = {
+            {3, 0, "Changed", "Changed"}, {2, 0, "Other row", "Changed"}, {3, 1, "Second", "Changed"}, {3, 0, nullptr, ""}};
+        for (const auto& s : steps)
+            EXPECT_EQ((Tarn_SetText_A(h, s.row, s.column, s.text), field()), s.shown) << "type " << type;
+        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4"));
+        EXPECT_EQ(Tarn_GetCurSel(h), 4);
+        SendMessageA(h, WM_SETTEXT, 0, LPARAM("Item 4x"));
+        EXPECT_TRUE(Tarn_GetCurSel(h) == -1 && field() == "Item 4x");
+        EXPECT_EQ(Codes(), Ints({TARNN_SELCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE, TARNN_EDITUPDATE, TARNN_EDITCHANGE}));
     }
+    // A press in the permanent list gives the focus to the edit field.
+    HWND h = Create(TARNS_LISTBOX, 3);
+    SendMessageA(Tarn_GetHWNDDropDown(h), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetFocus(), Tarn_GetHWNDEdit(h));
 }
 
-TEST_F(Messages, ClearCutAndCopyWithoutEditField)
-{
-    // WM_CLEAR is not forwarded to an edit field: it clears the selection.
-    for (DWORD type : kAllTypes) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        AddItems(hwnd, 3);
-        Tarn_SetCurSel(hwnd, 1);
-        ClearLog();
-        SendMessageA(hwnd, WM_CLEAR, 0, 0);
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
-        EXPECT_EQ(Codes(), std::vector<int>{TARNN_SELCHANGE});
-        DestroyWindow(hwnd);
-    }
-
-    // Without an edit field the text is the first visible column's.
-    HWND hwnd = Create(TARNS_DROPDOWNLIST);
-    ColumnDef cols[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        cols[i].width = i == 0 ? 0 : 80;   // column 0 hidden
-        cols[i].position = i;
-        cols[i].backColor = cols[i].textColor = cols[i].selBackColor = cols[i].selTextColor = TARN_COLOR_NONE;
-    }
-    ASSERT_TRUE(Tarn_SetColumns(hwnd, 2, cols));
-    Tarn_AddString_A(hwnd, "hidden");
-    Tarn_SetText_A(hwnd, 0, 1, "shown");
-    SetClipboardText(parent(), "before");
-    SendMessageA(hwnd, WM_COPY, 0, 0);   // no current item: an empty text
-    EXPECT_EQ(ClipboardText(parent()), "");
-    Tarn_SetCurSel(hwnd, 0);
-    SendMessageA(hwnd, WM_COPY, 0, 0);
-    EXPECT_EQ(ClipboardText(parent()), "shown");
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), 0);
-    SetClipboardText(parent(), "before");
-    SendMessageA(hwnd, WM_CUT, 0, 0);
-    EXPECT_EQ(ClipboardText(parent()), "shown");
-    EXPECT_EQ(Tarn_GetCurSel(hwnd), -1);
-}
-
-TEST_F(Messages, SizeRightButtonAndMinimizeNotify)
-{
-    for (DWORD type : kAllTypes) {
-        HWND hwnd = Create(type);
-        ClearLog();
-        SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-        SendMessageA(hwnd, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-        SendMessageA(hwnd, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10));
-        EXPECT_EQ(Codes(), (std::vector<int>{TARNN_RBUTTONUP, TARNN_RBUTTONUP, TARNN_SIZE})) << "type " << type;
-        for (const Notification& n : Log()) {
-            EXPECT_EQ(n.id, 1);
-            EXPECT_EQ(n.sender, hwnd);
-        }
-        DestroyWindow(hwnd);
-    }
-}
-
-TEST_F(Messages, SetRedrawOffSuppressesInvalidationUntilTurnedOn)
-{
-    HWND hwnd = Create(TARNS_LISTBOX);
-    HWND list = Tarn_GetHWNDDropDown(hwnd);
-    Pump();
-    SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
-    Validate(list);
-    AddItems(hwnd, 5);
-    RECT r = UpdateRect(list);
-    EXPECT_TRUE(IsRectEmpty(&r));
-    SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
-    r = UpdateRect(list);
-    EXPECT_FALSE(IsRectEmpty(&r));
-}
-
-TEST_F(Messages, CtlColorEditUsesTheControlColours)
-{
-    HWND hwnd = Create(TARNS_DROPDOWN);
-    HWND edit = Tarn_GetHWNDEdit(hwnd);
-    HDC dc = GetDC(edit);
-    auto ctlColor = [&](HWND from) {
-        return SendMessageA(hwnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(from));
-    };
-    HBRUSH brush = reinterpret_cast<HBRUSH>(ctlColor(edit));
-    LOGBRUSH lb;
-    ASSERT_EQ(GetObjectA(brush, sizeof lb, &lb), static_cast<int>(sizeof lb));
-    EXPECT_EQ(lb.lbColor, GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(ctlColor(hwnd), 0) << "for any other window the colours are left alone";
-    ReleaseDC(edit, dc);
-}
-
+// Edit field types report their selection; F4 is wanted by the drop-down
+// types unless the extended interface is on; Enter stays with the dialog
+// while no list is dropped; the arrows are always wanted.
 TEST_F(Messages, DialogCodeByTypeAndKey)
 {
-    // F4 is wanted by the drop-down types unless the extended interface is on.
-    const std::pair<DWORD, LRESULT> cases[] = {{TARNS_LISTBOX, DLGC_WANTARROWS | DLGC_HASSETSEL},
-                                               {TARNS_DROPDOWN, DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTALLKEYS},
-                                               {TARNS_DROPDOWNLIST, DLGC_WANTARROWS | DLGC_WANTALLKEYS},
-                                               {TARNS_DROPDOWNLISTFIXED, DLGC_WANTARROWS | DLGC_WANTALLKEYS}};
-    for (auto [type, f4] : cases) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND hwnd = Create(type);
-        MSG msg = {hwnd, WM_KEYDOWN, VK_F4, 0, 0, {0, 0}};
-        auto code = [&](WPARAM key) {
-            msg.wParam = key;
-            return SendMessageA(hwnd, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
-        };
-        EXPECT_EQ(code(VK_F4), f4);
-        Tarn_SetExtendedUI(hwnd, TRUE);
-        EXPECT_EQ(code(VK_F4), f4 & ~DLGC_WANTALLKEYS);
-        // Enter and Esc stay with the dialog while no list is dropped.
-        EXPECT_EQ(code(VK_RETURN) & DLGC_WANTALLKEYS, 0);
-        EXPECT_NE(code(VK_DOWN) & DLGC_WANTALLKEYS, 0);
-        DestroyWindow(hwnd);
+    for (DWORD type : kAllTypes) {
+        HWND h = Create(type);
+        MSG msg = {h, WM_KEYDOWN, 0, 0, 0, {0, 0}};
+        auto code = [&](WPARAM key) { return msg.wParam = key, static_cast<int>(SendMessageA(h, WM_GETDLGCODE, key, LPARAM(&msg))); };
+        const int base = DLGC_WANTARROWS | (type <= TARNS_DROPDOWN ? DLGC_HASSETSEL : 0), all = base | DLGC_WANTALLKEYS;
+        EXPECT_EQ(Ints({code(VK_F4), code(VK_RETURN), code(VK_DOWN)}), Ints({type ? all : base, base, all})) << "type " << type;
+        EXPECT_EQ((Tarn_SetExtendedUI(h, TRUE), code(VK_F4)), base) << "type " << type;
     }
 }
 
-TEST_F(Messages, TypeAheadSelectsTheNextRowStartingWithTheCharacter)
+// With redrawing off, items, options and levels are stored and nothing is
+// repainted; turning it on repaints.
+TEST_F(Messages, SetRedrawOffSuppressesInvalidationUntilTurnedOn)
 {
-    HWND hwnd = Create(TARNS_DROPDOWNLIST);
-    for (const char* t : {"apple", "banana", "avocado", "cherry"})
-        Tarn_AddString_A(hwnd, t);
-    ClearLog();
-    // Case-insensitive, from the row after the current one, wrapping; no match: nothing.
-    const std::pair<char, int> steps[] = {{'a', 0}, {'A', 2}, {'a', 0}, {'z', 0}};
-    for (auto [ch, row] : steps) {
-        SendMessageA(hwnd, WM_CHAR, ch, 0);
-        EXPECT_EQ(Tarn_GetCurSel(hwnd), row) << "after " << ch;
-    }
-    EXPECT_EQ(Codes(), (std::vector<int>{TARNN_SELCHANGE, TARNN_SELCHANGE, TARNN_SELCHANGE}));
-}
-
-TEST_F(Messages, FocusNotifications)
-{
-    HWND hwnd = Create(TARNS_DROPDOWNLIST);
-    HWND other = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 250, 10, 50, 20, parent(), nullptr,
-                                 nullptr, nullptr);
-    SetFocus(other);
-    Pump();
-    ClearLog();
-    SetFocus(hwnd);
-    SetFocus(other);
-    Pump();
-    EXPECT_EQ(Codes(), (std::vector<int>{TARNN_SETFOCUS, TARNN_KILLFOCUS}));
+    HWND h = Create(TARNS_LISTBOX, 0, {200, 150}, {Column(80), Column(80)});
+    HWND list = Tarn_GetHWNDDropDown(h);
+    SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+    ValidateAll(h);
+    AddItems(h, 5);
+    Tarn_SetShowTruncated(h, FALSE), Tarn_SetShow3D(h, TRUE), Tarn_SetItemLevel(h, 1, 2);
+    EXPECT_TRUE(UpdateRect(list) == RECT{} && UpdateRect(h) == RECT{});
+    EXPECT_EQ(Tarn_GetShowTruncated(h) * 10 + Tarn_GetShow3D(h), 1);
+    EXPECT_EQ(Codes(), Ints{TARNN_OVERHEADCHANGE}) << "the indentation follows";
+    SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(UpdateRect(list), Client(list));
 }
 
 } // namespace

@@ -1,36 +1,15 @@
-// Painting of whole controls, read back as pixels: the rows of the list
-// window with the selection and the fill below the last row, the row-header
-// strip, the control window's header band, field and drop button, pixel
-// scrolling that must match a full repaint, and a long run of paints that
-// must not leak a single GDI object.
-#include <windows.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
+// Painting of whole controls, read back as pixels: the rows of the list with
+// the selection and the fill below the last row, the row-header strip, the
+// header band, field and drop button of a drop-down, pixel scrolling that
+// must match a full repaint, and paints that must not leak a GDI object.
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
 namespace {
 
-constexpr COLORREF kBack = RGB(250, 250, 240);
-constexpr COLORREF kText = RGB(0, 0, 128);
-constexpr COLORREF kSelBack = RGB(200, 0, 0);
-constexpr COLORREF kSelText = RGB(255, 255, 0);
-constexpr COLORREF kHeaderBack = RGB(10, 160, 10);
-constexpr COLORREF kRowHeaderBack = RGB(40, 40, 220);
-constexpr COLORREF kButtonFace = RGB(90, 200, 200);
-constexpr COLORREF kArrow = RGB(120, 0, 120);
-
-RECT ClientOf(HWND hwnd)
-{
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    return rc;
-}
-
-RECT Band(const RECT& client, int top, int bottom) { return RECT{client.left, top, client.right, bottom}; }
+constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack = RGB(200, 0, 0),
+                   kSelText = RGB(255, 255, 0), kHeaderBack = RGB(10, 160, 10), kRowHeaderBack = RGB(40, 40, 220),
+                   kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3);
 
 int Differences(const Dib& a, const Dib& b)
 {
@@ -41,43 +20,25 @@ int Differences(const Dib& a, const Dib& b)
     return n;
 }
 
-// How many GDI objects the process can still create: fills the handle table
-// with brushes and frees them again. Exact, so one leaked object shows, where
-// a probe for exhaustion would need more leaks than the table holds.
-int GdiCapacity()
-{
-    std::vector<HBRUSH> brushes;
-    for (HBRUSH b; brushes.size() < 200000 && (b = CreateSolidBrush(RGB(1, 1, 1))) != nullptr;)
-        brushes.push_back(b);
-    for (HBRUSH b : brushes)
-        DeleteObject(b);
-    return static_cast<int>(brushes.size());
-}
+int Area(const RECT& rc) { return (rc.right - rc.left) * (rc.bottom - rc.top); }
 
 class PaintingTest : public ControlTest {
 protected:
-    // Distinct colours, so every pixel tells which rule painted it.
-    void UseColors(HWND h)
+    // A control in distinct colours and the unsmoothed font (one for the
+    // whole program), so every pixel tells which rule painted it.
+    HWND Painted(DWORD style, int rows, SIZE size)
     {
-        CtlColors c;
-        Tarn_GetCtlColors(h, &c);
-        c.backColor = kBack;
-        c.textColor = kText;
-        c.selBackColor = kSelBack;
-        c.selTextColor = kSelText;
-        c.colHeaderBackColor = kHeaderBack;
-        c.rowHeaderBackColor = kRowHeaderBack;
-        c.dropButtonFaceColor = kButtonFace;
-        c.dropButtonArrowColor = kArrow;
-        c.dropButtonDisabledArrowColor = kArrow;
-        Tarn_SetCtlColors(h, &c);
-    }
-    HWND FilledList(int rows, int width = 200, int height = 200, DWORD style = 0)
-    {
-        HWND h = Create(TARNS_LISTBOX | style, 1, width, height);
-        UseColors(h);
-        for (int i = 0; i < rows; ++i)
-            Tarn_AddString_A(h, ("Row " + std::to_string(i)).c_str());
+        static const HFONT font = UnsmoothedGuiFont();
+        HWND h = Create(style, rows, size);
+        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        COLORREF c[TARNCLR_COUNT];
+        Tarn_GetCtlColors(h, reinterpret_cast<CtlColors*>(c));
+        for (auto [slot, color] : {std::make_pair(TARNCLR_BACKCOLOR, kBack), {TARNCLR_TEXTCOLOR, kText}, {TARNCLR_SELBACKCOLOR, kSelBack},
+                                   {TARNCLR_SELTEXTCOLOR, kSelText}, {TARNCLR_COLHEADERBACKCOLOR, kHeaderBack},
+                                   {TARNCLR_ROWHEADERBACKCOLOR, kRowHeaderBack}, {TARNCLR_DROPBUTTONFACECOLOR, kButtonFace},
+                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow}})
+            c[slot] = color;
+        Tarn_SetCtlColors(h, reinterpret_cast<CtlColors*>(c));
         Pump();
         return h;
     }
@@ -85,96 +46,61 @@ protected:
 
 TEST_F(PaintingTest, ListRowsShowTextSelectionAndTheFillBelow)
 {
-    HWND h = FilledList(4);
-    HWND list = Tarn_GetHWNDDropDown(h);
-    const RECT client = ClientOf(list);
+    HWND h = Painted(TARNS_LISTBOX, 4, {200, 200}), list = Tarn_GetHWNDDropDown(h);
+    const RECT client = Client(list);
     const int row = Tarn_GetItemHeight(h, 0);
     Tarn_SetCurSel(h, 2);
     Dib dib(client.right, client.bottom);
     dib.Print(list);
+    const RECT row0 = {0, 0, client.right, row}, row2 = {0, 2 * row, client.right, 3 * row};
+    const RECT below = {0, 4 * row, client.right, client.bottom};
+    EXPECT_TRUE(dib.Count(row0, kText) > 0 && dib.Count(row0, kSelBack) == 0) << "row 0, not selected";
+    EXPECT_TRUE(dib.Count(row2, kSelText) > 0 && dib.Count(row2, kSelBack) + dib.Count(row2, kSelText) == Area(row2))
+        << "the selection covers the row";
+    EXPECT_TRUE(Area(below) > 0 && dib.Count(below, kBack) == Area(below)) << "the fill below the last row";
+    EXPECT_EQ(dib.Count(client, kUnpainted), 0) << "every pixel painted";
 
-    const RECT row0 = Band(client, 0, row), row2 = Band(client, 2 * row, 3 * row);
-    EXPECT_GT(dib.Count(row0, kText), 0) << "text of row 0";
-    EXPECT_EQ(dib.Count(row0, kSelBack), 0);
-    EXPECT_GT(dib.Count(row2, kSelText), 0) << "selected text";
-    EXPECT_EQ(dib.Count(row2, kBack), 0) << "selection style 0 covers the whole row";
-    const RECT below = Band(client, 4 * row, client.bottom);
-    ASSERT_GT(below.bottom, below.top);
-    const int area = (below.bottom - below.top) * (below.right - below.left);
-    EXPECT_EQ(dib.Count(below, kBack), area) << "the fill below the last row";
-    EXPECT_EQ(dib.Count(client, RGB(1, 2, 3)), 0) << "every pixel painted";
-
-    // The row-header strip: its own background, and below the last row its
-    // background with a dividing line.
-    Tarn_SetShowRowHeader(h, 1);
-    int stripWidth = 0;
-    {
-        RECT rc;
-        Tarn_GetRowHeaderRect(h, 0, &rc);
-        stripWidth = rc.right - rc.left;
-    }
-    ASSERT_GT(stripWidth, 2);
+    // The row-header strip: its own background, below the last row too, with
+    // a dividing line at its right.
+    Tarn_SetShowRowHeader(h, TARN_ROWHEADER_BUTTON);
+    const int strip = Tarn_GetRowHeaderWidth(h), framed = Tarn_GetItemHeight(h, 0);
     dib.Print(list);
-    const RECT stripBelow = {0, 4 * Tarn_GetItemHeight(h, 0), stripWidth - 1, client.bottom};
-    ASSERT_GT(stripBelow.bottom, stripBelow.top);
-    EXPECT_EQ(dib.Count(stripBelow, kRowHeaderBack),
-              (stripBelow.right - stripBelow.left) * (stripBelow.bottom - stripBelow.top));
-    EXPECT_GT(dib.Count(RECT{1, 1, stripWidth - 2, row - 2}, kRowHeaderBack), 0);
-    EXPECT_EQ(dib.Count(client, RGB(1, 2, 3)), 0);
+    const RECT stripBelow = {0, 4 * framed, strip - 1, client.bottom};
+    EXPECT_TRUE(strip > 2 && dib.Count(stripBelow, kRowHeaderBack) == Area(stripBelow));
+    EXPECT_EQ(dib.Count({strip - 1, 4 * framed, strip, client.bottom}, kRowHeaderBack), 0);
+    EXPECT_GT(dib.Count(RECT{1, 1, strip - 2, framed - 2}, kRowHeaderBack), 0);
+    EXPECT_EQ(dib.Count(client, kUnpainted), 0);
 }
 
 TEST_F(PaintingTest, DropDownListShowsHeaderFieldAndButton)
 {
-    HWND h = Create(TARNS_DROPDOWNLIST, 1, 220, 40);
-    UseColors(h);
-    Tarn_AddString_A(h, "First");
-    Tarn_AddString_A(h, "Second");
-    Tarn_SetShowHeader(h, 1);
-    Pump();
-    const RECT client = ClientOf(h);
-    Dib dib(client.right, client.bottom);
-
-    RECT header;
-    Tarn_GetHeaderRect(h, 0, &header);
-    ASSERT_GT(header.bottom, 2);
-    RECT button;
-    Tarn_GetDropDownButtonRect(h, &button);
-    ASSERT_FALSE(IsRectEmpty(&button));
-    RECT field;
-    ASSERT_EQ(Tarn_GetItemRect(h, -1, &field), 0);
-
+    HWND h = Painted(TARNS_DROPDOWNLIST, 2, {220, 40});
+    Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
+    Dib dib(Client(h).right, Client(h).bottom);
+    RECT header = {}, button = {}, field = {};
+    Tarn_GetHeaderRect(h, 0, &header), Tarn_GetDropDownButtonRect(h, &button), Tarn_GetItemRect(h, -1, &field);
     // No current row: the field is filled with the selection colour while the
-    // control has the focus, with the background otherwise.
-    SetFocus(h);
-    Pump();
+    // control has the focus.
+    SetFocus(h), Pump();
+    ASSERT_TRUE(header.bottom > 2 && !IsRectEmpty(&button) && GetFocus() == h);
     dib.Print(h);
-    const bool focused = GetFocus() == h;
-    RECT inner = field;
-    InflateRect(&inner, 0, -2);
-    inner.right = button.left;
-    EXPECT_GT(dib.Count(inner, focused ? kSelBack : kBack), (inner.right - inner.left) * (inner.bottom - inner.top) / 2);
+    const RECT inner = {field.left, field.top + 2, button.left, field.bottom - 2};
+    EXPECT_GT(dib.Count(inner, kSelBack), Area(inner) / 2);
     EXPECT_GT(dib.Count(RECT{header.left + 1, 1, header.right - 1, header.bottom - 1}, kHeaderBack), 0);
-    EXPECT_GT(dib.Count(button, kButtonFace), 0);
-    EXPECT_GT(dib.Count(button, kArrow), 0);
-
-    // A current row is painted into the field in the row's colours.
-    Tarn_SetCurSel(h, 1);
-    SetFocus(parent());
-    Pump();
+    EXPECT_TRUE(dib.Count(button, kButtonFace) > 0 && dib.Count(button, kArrow) > 0);
+    // A current row is painted into the field in the row's colours; without
+    // the focus, without the selection colour.
+    Tarn_SetCurSel(h, 1), SetFocus(parent()), Pump();
     dib.Print(h);
-    EXPECT_GT(dib.Count(inner, kText), 0);
-    EXPECT_EQ(dib.Count(inner, kSelBack), 0) << "no focus, no selection colour";
+    EXPECT_TRUE(dib.Count(inner, kText) > 0 && dib.Count(inner, kSelBack) == 0);
 }
 
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 {
-    HWND h = FilledList(30, 200, 200, WS_VSCROLL);
-    HWND list = Tarn_GetHWNDDropDown(h);
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 30, {200, 200}), list = Tarn_GetHWNDDropDown(h);
     Tarn_SetCurSel(h, 3);
-    const RECT client = ClientOf(list);
+    const RECT client = Client(list);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    Pump();
-
     Dib screen(client.right, client.bottom), printed(client.right, client.bottom);
     Tarn_SetTopIndex(h, 2);   // less than a screen: moved pixels plus two new rows
     Pump();
@@ -186,55 +112,41 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
     EXPECT_GT(printed.Count(client, kSelBack), 0) << "row 3 is still on screen, selected";
 }
 
-TEST_F(PaintingTest, AHundredThousandPaintsLeakNoGdiObject)
+// Every part that creates GDI objects: header, row headers, grid, tree lines,
+// labels and item bitmaps (embossed on a disabled row), a cell's bitmap and
+// font, a drop-down's field and drop button. The free handles are counted
+// exactly, so a single object left behind by any of 300 paints shows; so
+// does a heap block left by each.
+TEST_F(PaintingTest, PaintsLeakNoGdiObject)
 {
-    // Every part that creates GDI objects: header, row headers, grid, tree
-    // lines, labels and item bitmaps (embossed on a disabled row), a cell's
-    // bitmap and font, and a drop-down's field and drop button.
-    HWND h = FilledList(4, 180, 110, WS_VSCROLL | WS_HSCROLL);
-    Tarn_SetShowHeader(h, 1);
-    Tarn_SetShowRowHeader(h, 5);
-    Tarn_SetShowGrid(h, 1);
-    Tarn_SetShowTreeLines(h, 1);
-    Tarn_SetItemLevel(h, 1, 1);
-    Tarn_SetItemLevel(h, 2, 2);
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL | WS_HSCROLL, 4, {180, 110});
+    Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER), Tarn_SetShowGrid(h, TRUE);
+    Tarn_SetShowTreeLines(h, TRUE), Tarn_SetItemLevel(h, 1, 1), Tarn_SetItemLevel(h, 2, 2);
     HBITMAP bmp = CreateBitmap(8, 8, 1, 32, nullptr);
     for (int index : {-1, 1})
         EXPECT_TRUE(Tarn_SetItemBitmap(h, index, bmp) && Tarn_SetItemLabel(h, index, bmp));
     Tarn_SetItemStatus(h, 1, 0);
-    CellInfo cell = {TARN_CELLINFO_VERSION, -1, 0, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE,
-                     0, 0, 0, nullptr, bmp, 0, 0};
-    EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
-    cell.row = 3;
-    cell.hfont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
-    Tarn_SetCurSel(h, 2);
-    HWND combo = Create(TARNS_DROPDOWNLIST, 2, 180, 30);
-    UseColors(combo);
-    Tarn_AddString_A(combo, "Row");
-    Tarn_SetCurSel(combo, 0);
+    for (auto [row, font] : {std::make_pair(-1, HGDIOBJ()), {3, GetStockObject(ANSI_VAR_FONT)}}) {
+        const CellInfo cell = {TARN_CELLINFO_VERSION, row, 0, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE,
+                               0, 0, 0, static_cast<HFONT>(font), bmp, 0, 0};
+        EXPECT_TRUE(Tarn_SetCellInfo(h, &cell));
+    }
+    HWND combo = Painted(TARNS_DROPDOWNLIST, 1, {180, 30});
+    Tarn_SetCurSel(h, 2), Tarn_SetCurSel(combo, 0);
     Pump();
 
-    const HWND windows[] = {Tarn_GetHWNDDropDown(h), h, combo};
-    std::vector<std::unique_ptr<Dib>> first, again;
-    for (HWND w : windows) {
-        const RECT rc = ClientOf(w);
-        first.push_back(std::make_unique<Dib>(rc.right, rc.bottom));
-        again.push_back(std::make_unique<Dib>(rc.right, rc.bottom));
-        first.back()->Print(w);
-    }
     const int capacity = GdiCapacity();
-    for (int i = 0; i < 34000; ++i)
-        for (int k = 0; k < 3; ++k)
-            SendMessageA(windows[k], WM_PRINT, reinterpret_cast<WPARAM>(again[k]->dc()), PRF_CLIENT);
-    EXPECT_EQ(GdiCapacity(), capacity) << "GDI objects left behind";
-    for (int k = 0; k < 3; ++k) {
-        again[k]->Print(windows[k]);
-        EXPECT_EQ(Differences(*first[k], *again[k]), 0) << "window " << k << ": the last paint looks like the first";
+    const SIZE_T heap = HeapBytesInUse();
+    for (HWND w : {Tarn_GetHWNDDropDown(h), h, combo}) {
+        Dib first(Client(w).right, Client(w).bottom), again(Client(w).right, Client(w).bottom);
+        first.Print(w);
+        for (int i = 0; i < 100; ++i)
+            again.Print(w);
+        EXPECT_EQ(Differences(first, again), 0) << "the last paint looks like the first";
     }
-    DestroyWindow(h);
-    DestroyWindow(combo);
-    DeleteObject(bmp);
+    EXPECT_LT(HeapBytesInUse(), heap + 512) << "heap blocks left behind";
+    EXPECT_EQ(GdiCapacity(), capacity) << "GDI objects left behind";
+    DestroyWindow(h), DestroyWindow(combo), DeleteObject(bmp);
 }
 
 } // namespace

@@ -1,118 +1,110 @@
 #include "support/control_fixture.h"
 
-#include <cstdio>
+#include <cstring>
+#include <string>
 
-namespace {
-const char kParentClass[] = "Tarn32TestParent";
-
-void RegisterParentClass(WNDPROC proc)
+ColumnDef Column(int width, DWORD format, int position)
 {
-    static bool done = false;
-    if (done)
-        return;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kParentClass;
-    done = RegisterClassA(&wc) != 0;
+    ColumnDef def;
+    std::memset(&def, 0, sizeof def);
+    def.backColor = def.textColor = def.selBackColor = def.selTextColor = TARN_COLOR_NONE;
+    def.width = width, def.format = format, def.position = position;
+    return def;
 }
+
+bool SetColumns(HWND hwnd, std::vector<ColumnDef> defs)
+{
+    for (size_t i = 0; i < defs.size(); ++i)
+        defs[i].position = defs[i].position < 0 ? static_cast<int>(i) : defs[i].position;
+    return Tarn_SetColumns(hwnd, static_cast<int>(defs.size()), defs.data()) != FALSE;
+}
+
+void AddItems(HWND hwnd, int n)
+{
+    for (int i = 0; i < n; ++i)
+        Tarn_AddString_A(hwnd, ("Item " + std::to_string(i)).c_str());
 }
 
 LRESULT CALLBACK ControlTest::ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     auto* self = reinterpret_cast<ControlTest*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    } else if (msg == WM_COMMAND && self && lp) {
-        Notification n{HIWORD(wp), LOWORD(wp), reinterpret_cast<HWND>(lp)};
-        self->log_.push_back(n);
-        if (self->onNotify_)
-            self->onNotify_(n);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCCREATE)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+    if (msg != WM_COMMAND || !self || !lp)
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    self->log_.push_back({HIWORD(wp), LOWORD(wp), reinterpret_cast<HWND>(lp)});
+    if (self->action_ && HIWORD(wp) == self->actCode_)
+        self->action_(reinterpret_cast<HWND>(lp));
+    return 0;
 }
 
 void ControlTest::SetUp()
 {
-    RegisterParentClass(ParentProc);
-    parent_ = CreateWindowExA(0, kParentClass, "TARN32 test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+    static const bool registered = [] {
+        WNDCLASSA wc = {0, ParentProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr, "Tarn32TestParent"};
+        return RegisterClassA(&wc) != 0;
+    }();
+    parent_ = CreateWindowExA(0, "Tarn32TestParent", "TARN32 test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
                               10, 10, 400, 400, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    ASSERT_NE(parent_, nullptr);
+    ASSERT_TRUE(registered && parent_);
     Pump();
 }
 
-void ControlTest::TearDown()
+HWND ControlTest::Create(DWORD style, int rows, SIZE size, std::vector<ColumnDef> columns)
 {
-    onNotify_ = nullptr;
-    if (parent_)
-        DestroyWindow(parent_);
-    parent_ = nullptr;
-    Pump();
-}
-
-HWND ControlTest::Create(DWORD typeAndStyle, int id, int w, int h)
-{
-    return CreateWithStyle(WS_CHILD | WS_VISIBLE | typeAndStyle, id, w, h);
-}
-
-HWND ControlTest::CreateWithStyle(DWORD style, int id, int w, int h)
-{
-    HWND hwnd = CreateWindowExA(0, TARN32_CLASS, "", style, 10, 10, w, h, parent_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    Pump();
+    HWND hwnd = CreateWindowExA(0, TARN32_CLASS, "", WS_CHILD | WS_VISIBLE | style, 10, 10, size.cx, size.cy, parent_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), GetModuleHandleA(nullptr), nullptr);
+    EXPECT_TRUE(hwnd && (columns.empty() || SetColumns(hwnd, columns)));
+    AddItems(hwnd, rows), Pump(), ClearLog();
     return hwnd;
 }
 
-std::vector<int> ControlTest::Codes() const
+void ControlTest::ValidateAll(HWND control)
 {
-    std::vector<int> codes;
-    for (const auto& n : log_)
-        codes.push_back(n.code);
-    return codes;
+    Pump();
+    for (HWND w : {control, Tarn_GetHWNDDropDown(control), Tarn_GetHWNDEdit(control)})
+        if (w)   // a NULL window would mean every window
+            ValidateRect(w, nullptr);
+    ClearLog();
 }
 
-void ControlTest::Pump()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-RECT ControlTest::UpdateRect(HWND hwnd)
+RECT ChildRect(HWND child)
 {
     RECT rc = {};
-    if (!GetUpdateRect(hwnd, &rc, FALSE))
-        SetRectEmpty(&rc);
-    return rc;
+    GetWindowRect(child, &rc);
+    return MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2), rc;
 }
 
-void AddItems(HWND hwnd, int n, const char* prefix)
+TEXTMETRICA Metrics(HWND hwnd, HFONT font)
 {
-    char text[64];
-    for (int i = 0; i < n; ++i) {
-        std::snprintf(text, sizeof text, "%s%d", prefix, i);
-        Tarn_AddString_A(hwnd, text);
-    }
+    TEXTMETRICA tm = {};
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextMetricsA(dc, &tm);
+    return SelectObject(dc, old), ReleaseDC(hwnd, dc), tm;
 }
 
 SIZE_T HeapBytesInUse()
 {
     HANDLE heaps[64];
-    const DWORD n = GetProcessHeaps(64, heaps);
     SIZE_T total = 0;
-    for (DWORD i = 0; i < n && i < 64; ++i) {
+    for (DWORD i = 0, n = GetProcessHeaps(64, heaps); i < n && i < 64; ++i) {
         PROCESS_HEAP_ENTRY e = {};
         HeapLock(heaps[i]);
         while (HeapWalk(heaps[i], &e))
-            if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                total += e.cbData;
+            total += (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? e.cbData : 0;
         HeapUnlock(heaps[i]);
     }
     return total;
+}
+
+int GdiCapacity()
+{
+    std::vector<HBRUSH> brushes;
+    for (HBRUSH b; brushes.size() < 200000 && (b = CreateSolidBrush(RGB(1, 1, 1))) != nullptr;)
+        brushes.push_back(b);
+    for (HBRUSH b : brushes)
+        DeleteObject(b);
+    return static_cast<int>(brushes.size());
 }

@@ -11,12 +11,7 @@ public:
     Dib(int width, int height, COLORREF fill = RGB(1, 2, 3)) : width_(width), height_(height)
     {
         BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = width;
-        bi.bmiHeader.biHeight = -height;  // top-down: row 0 is the top line
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
+        bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};   // row 0 on top
         void* bits = nullptr;
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -24,12 +19,7 @@ public:
         old_ = SelectObject(dc_, bitmap_);
         Fill(fill);
     }
-    ~Dib()
-    {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
+    ~Dib() { SelectObject(dc_, old_), DeleteObject(bitmap_), DeleteDC(dc_); }
     Dib(const Dib&) = delete;
     Dib& operator=(const Dib&) = delete;
 
@@ -47,24 +37,18 @@ public:
         const uint32_t p = bits_[y * width_ + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
-
     void Fill(COLORREF c)
     {
-        if (!bits_)
-            return;
         GdiFlush();
-        const uint32_t p = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        for (int i = 0; i < width_ * height_; ++i)
-            bits_[i] = p;
+        for (int i = 0; bits_ && i < width_ * height_; ++i)
+            bits_[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
     }
-
     // Paints a window's client area into the bitmap with WM_PRINT.
     void Print(HWND hwnd, COLORREF fill = RGB(1, 2, 3))
     {
         Fill(fill);
         SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
     }
-
     // How many pixels of the rectangle have colour c.
     int Count(const RECT& rc, COLORREF c) const
     {
@@ -76,10 +60,20 @@ public:
     }
 
 private:
-    int width_;
-    int height_;
+    int width_, height_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ old_ = nullptr;
     uint32_t* bits_ = nullptr;
 };
+
+// The GUI font unsmoothed (its height times scale), so text pixels carry the
+// exact text colour.
+inline HFONT UnsmoothedGuiFont(int scale = 1)
+{
+    LOGFONTA lf = {};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lf.lfQuality = NONANTIALIASED_QUALITY;
+    lf.lfHeight = lf.lfHeight ? lf.lfHeight * scale : -11 * scale;
+    return CreateFontIndirectA(&lf);
+}
