@@ -1,6 +1,6 @@
 // The module (export table, window classes) and the life of a control:
-// defaults per type, what destruction frees, and a parent that destroys the
-// control from inside a notification or callback.
+// defaults per type and what destruction frees. (A parent that destroys the
+// control from inside a notification or callback: lifetime_test.cpp.)
 #include "support/control_fixture.h"
 
 #include <cstring>
@@ -36,7 +36,7 @@ TEST(Module, ExportsSitAtTheirOrdinalsAndTheClassesUseTheExportedProcedures)
     const struct { const char *name, *proc; UINT global; int extra; } classes[] = {
         {TARN32_CLASS, "Tarn_WndProc", CS_GLOBALCLASS, sizeof(LONG_PTR)},
         {TARN32_DROPDOWN_CLASS, "TDropDown_WndProc", 0, sizeof(LONG_PTR)},
-        {TARN32_EDIT_CLASS, "TCtl_WndProc", 0, edit.cbWndExtra + static_cast<int>(sizeof(LONG_PTR))}};
+        {TARN32_EDIT_CLASS, "TCtl_WndProc", 0, edit.cbWndExtra + 3 * static_cast<int>(sizeof(LONG_PTR))}};
     for (const auto& c : classes)
         EXPECT_TRUE(GetClassInfoA(kDll, c.name, &wc) && (void*)wc.lpfnWndProc == (void*)GetProcAddress(kDll, c.proc) &&
                     (wc.style & (CS_GLOBALCLASS | CS_DBLCLKS)) == (CS_DBLCLKS | c.global) && wc.cbWndExtra == c.extra)
@@ -104,45 +104,6 @@ TEST_F(Lifecycle, ControlsOfEachTypeFreeEverythingTheyAllocate)
     // One small block left per control would be 80 blocks; the allocator's
     // own bookkeeping stays well below that.
     EXPECT_LT(after, before + 512) << "before " << before << " after " << after;
-}
-
-int g_reports;
-std::map<LPARAM, int> g_reportsByData;
-void CALLBACK DestroyOnReport(HWND h, int, LPARAM data, LPARAM)
-{
-    ++g_reportsByData[data];
-    if (g_reports++ == 0)
-        DestroyWindow(h);
-}
-
-// Each case: the notification (0: the delete callback) on which the parent
-// destroys the control, and the call during which it comes.
-TEST_F(Lifecycle, ParentDestroyingTheControlInsideANotificationOrCallbackIsSurvived)
-{
-    const struct { const char* name; DWORD type; int code; std::function<void(HWND)> act; } cases[] = {
-        {"SetCurSel", TARNS_LISTBOX, TARNN_SELCHANGE, [](HWND h) { EXPECT_EQ(Tarn_SetCurSel(h, 1), 0); }},
-        {"SetCurSel", TARNS_DROPDOWNLISTFIXED, TARNN_SELCHANGE, [](HWND h) { Tarn_SetCurSel(h, 1); }},
-        {"SelectString", TARNS_DROPDOWN, TARNN_SELCHANGE, [](HWND h) { EXPECT_EQ(Tarn_SelectString_A(h, -1, 0, "Item 25", 1), 25); }},
-        {"SetShowTreeLines", TARNS_DROPDOWNLIST, TARNN_OVERHEADCHANGE, [](HWND h) { Tarn_SetShowTreeLines(h, TRUE); }},
-        {"SetItemLevel", TARNS_LISTBOX, TARNN_OVERHEADCHANGE, [](HWND h) { Tarn_SetItemLevel(h, 3, 2); }},
-        {"WM_VSCROLL", TARNS_LISTBOX | WS_VSCROLL, TARNN_TOPINDEXCHANGE,
-         [](HWND h) { SendMessageA(Tarn_GetHWNDDropDown(h), WM_VSCROLL, SB_PAGEDOWN, 0); }},
-        {"DeleteString", TARNS_DROPDOWN, 0, [](HWND h) { EXPECT_EQ(Tarn_DeleteString(h, 2), -1); }},
-        {"ResetContent", TARNS_LISTBOX, 0, [](HWND h) { Tarn_ResetContent(h); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.name << " type " << (c.type & 3));
-        HWND h = Create(c.type, 30);
-        const TarnDeleteCallbackInfo info = {DestroyOnReport, 0};
-        for (int i = 0; i < 30; ++i)
-            Tarn_SetItemData(h, i, 100 + i);
-        Tarn_SetDeleteCallback(h, c.code ? nullptr : &info), g_reports = 0, g_reportsByData.clear();
-        ActOn(c.code, [](HWND sender) { DestroyWindow(sender); });
-        c.act(h);
-        ActOn(0, nullptr);
-        EXPECT_TRUE(!IsWindow(h) && Codes() == (c.code ? Ints{c.code} : Ints{})) << "nothing after the destroying notification";
-        EXPECT_EQ(g_reportsByData.size() * 100 + g_reports, c.code ? 0u : 3030u) << "each item reported once";
-    }
 }
 
 } // namespace
