@@ -1,8 +1,8 @@
 // The data routines on control records built in memory: the index arithmetic
 // of insertion and deletion, the pointer array's steps, the delete callback's
 // reports while the callback itself changes the store, searching, copying,
-// the tree walks against their definitions, and the column set and the cell
-// and row formats, whose refusals must change nothing.
+// the tree walks against their definitions, the column set and the cell and
+// row formats, whose refusals must change nothing, and lent virtual rows.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,9 +16,11 @@
 #include <gtest/gtest.h>
 
 #include "core/item_copy.h"
+#include "core/item_fields.h"
 #include "core/item_search.h"
 #include "core/item_texts.h"
 #include "core/row_format.h"
+#include "layout/column_geometry.h"
 #include "plain_record.h"
 
 namespace {
@@ -64,7 +66,11 @@ TEST_F(DataTest, SelectionCurrentAndTopRowFollowTheirRows)
             EXPECT_EQ(InsertItem(&rec_, nullptr, c.at, "x", 0), static_cast<int>(string(c.order).find('x')));
         else
             EXPECT_EQ(DeleteItem(&rec_, c.at).currentCleared, c.cur == c.at) << c.order;
-        EXPECT_EQ(make_tuple(Order(), rec_.curSel, rec_.currentItem, rec_.topIndex), make_tuple(string(c.order), c.wantSel, c.wantCur, c.wantTop));
+        char current[8] = "-";   // what row -1 reads: the current row
+        int length = 0;
+        (void)ReadCellText(&rec_, -1, 0, current, &length);
+        EXPECT_EQ(make_tuple(Order(), rec_.curSel, rec_.currentItem, rec_.topIndex, current[0]),
+                  make_tuple(string(c.order), c.wantSel, c.wantCur, c.wantTop, c.wantCur < 0 ? '-' : c.order[c.wantCur]));
     }
 }
 
@@ -100,24 +106,30 @@ void CALLBACK Report(HWND, int index, LPARAM data, LPARAM)
     case 1: (void)ResetItems(g_rec); break;
     case 2: (void)DeleteItem(g_rec, index); break;
     case 3: EXPECT_EQ(InsertItem(g_rec, nullptr, 0, "x", 'x'), 0); break;
-    case 4:   // inside a reset the store keeps its shape, whatever is asked
+    case 4: (void)DeleteItem(g_rec, index - 1); break;
+    case 5:   // inside a reset the store keeps its shape, whatever is asked
         g_rec->curSel = 1;
         EXPECT_FALSE(DeleteItem(g_rec, index).removed || InsertItem(g_rec, nullptr, 0, "x", 'x') >= 0);
-        EXPECT_TRUE(ResetItems(g_rec) && g_rec->count == 5);
+        EXPECT_TRUE(ResetItems(g_rec) && g_rec->count == 6);
     }
 }
 
 TEST_F(DataTest, EveryRowIsReportedAndFreedOnceWhateverTheCallbackDoes)
 {
-    const struct { bool reset; int action; const char* log; const char* left; } cases[] = {
-        {false, 1, "2c 0a 1b 3d 4e ", ""},   // the reset frees the row being deleted too
-        {false, 2, "2c ", "abde"},           // the same row deleted again from its own report
-        {false, 3, "2c ", "xabde"},          // the row moved on while it was reported
-        {true, 4, "0a 1b 2c 3d 4e ", ""}};
+    // Row 2 deleted, the dependents of row 1 deleted, or a reset; the rows' levels are 0 1 2 2 2 0.
+    const struct { int op, action; const char* log; const char* left; } cases[] = {
+        {0, 1, "2c 0a 1b 3d 4e 5f ", ""},   // the reset frees the row being deleted too
+        {0, 2, "2c ", "abdef"},             // the same row deleted again from its own report
+        {0, 3, "2c ", "xabdef"},            // the row moved on while it was reported
+        {1, 4, "2c 1b ", "adef"},           // the parent goes while its dependents are deleted
+        {2, 5, "0a 1b 2c 3d 4e 5f ", ""}};
     for (const auto& c : cases) {
-        Fill(5);
+        Fill(6);
+        for (int i = 1; i < 5; ++i)
+            (void)StoreItemLevel(&rec_, i, i == 1 ? 1 : 2);
         g_rec = &rec_, g_action = c.action, g_log.clear(), rec_.deleteCallback = Report;
-        EXPECT_TRUE(c.reset ? ResetItems(&rec_) : DeleteItem(&rec_, 2).survived);
+        int from = 0;
+        EXPECT_TRUE(c.op == 0 ? DeleteItem(&rec_, 2).survived : c.op == 1 ? DeleteDependentItems(&rec_, 1, &from) : ResetItems(&rec_));
         EXPECT_EQ(make_tuple(g_log, Order(), rec_.curSel), make_tuple(string(c.log), string(c.left), -1));
     }
 }
@@ -130,11 +142,10 @@ TEST_F(DataTest, SearchesWrapOnlyWhenAskedAndEndAtTheStartRow)
     const struct { int start, column; const char* text; BOOL wrap; bool exact; int found; } cases[] = {
         {2, 0, "A", TRUE, false, 0}, {2, 0, "a", FALSE, false, -1}, {4, 0, "APPLE", FALSE, true, 0},
         {-1, 0, "CHER", FALSE, false, 3}, {-1, 0, "CHER", FALSE, true, -1}, {0, 0, "", FALSE, false, 2},
-        {-1, 0, nullptr, FALSE, true, 2}, {3, 1, "SI", TRUE, false, 3}, {3, 1, "SI", FALSE, false, -1}};
+        {-1, 0, nullptr, FALSE, true, 2}, {3, 1, "SI", TRUE, false, 3}, {3, 1, "SI", FALSE, false, -1},
+        {-2, 0, "A", TRUE, false, -1}};
     for (const auto& c : cases)
         EXPECT_EQ(FindItemText(&rec_, c.start, c.column, c.text, c.wrap, c.exact), c.found) << "case " << &c - cases;
-    rec_.items[4]->itemData = 9;   // by item data: from the start row itself, never wrapping
-    EXPECT_TRUE(FindItemData(&rec_, 0, 7) == 0 && FindItemData(&rec_, 1, 9) == 4 && FindItemData(&rec_, 4, 7) == -1);
 }
 
 TEST_F(DataTest, ACopyOwnsEverythingTheSourceHasWhereverItGoes)
@@ -145,7 +156,7 @@ TEST_F(DataTest, ACopyOwnsEverythingTheSourceHasWhereverItGoes)
     src->cellInfo = CreateCellFormats(3), src->rowInfo = CreateRowFormat();
     src->cellInfo[2].bitmapStyle = 7, src->rowInfo->bitmapStyle = 5;   // the last fields: a short copy loses them
     src->flags = 3u << TARNIF_LEVELSHIFT;                             // disabled, level 3, maxLevel still 0
-    src->hbmLabel = src->hbmBitmap = reinterpret_cast<HBITMAP>(0x1234);
+    src->hbmLabel = reinterpret_cast<HBITMAP>(0x1234), src->hbmBitmap = reinterpret_cast<HBITMAP>(0x5678);
     // Before the source, appended, and right after it (the source stays at 2).
     const struct { int from, destination, at; const char* order; } cases[] = {{1, 0, 0, "babc"}, {2, 99, 4, "babcb"}, {2, 3, 3, "babbcb"}};
     for (const auto& c : cases) {
@@ -198,7 +209,9 @@ TEST_F(DataTest, TreeWalksOnRandomTreesMatchTheDefinitions)
             level = std::clamp(level + (rng() % 4 ? static_cast<int>(rng() % 3) - 1 : static_cast<int>(rng() % 7) - 3), 0, 5);
             const int asked = rng() % 12 ? level : rng() % 2 ? -4 : 70;
             levels.push_back(std::clamp(asked, 0, 63));
-            ASSERT_TRUE(InsertItem(&rec_, nullptr, -1, "", 0) == i && StoreItemLevel(&rec_, i, asked).accepted);
+            bool changed;   // the enabled bit beside the level bits must leave them alone
+            ASSERT_TRUE(InsertItem(&rec_, nullptr, -1, "", 0) == i && StoreItemLevel(&rec_, i, asked).accepted &&
+                        StoreItemStatus(&rec_, i, i % 2, &changed));
         }
         SCOPED_TRACE(::testing::PrintToString(levels));
         EXPECT_EQ(rec_.maxLevel, *std::max_element(levels.begin(), levels.end()));
@@ -211,10 +224,10 @@ TEST_F(DataTest, TreeWalksOnRandomTreesMatchTheDefinitions)
     }
 }
 
-ColumnDef Column(int width, int position, const char* header = nullptr)
+ColumnDef Column(int width, int position, const char* header = nullptr, HBITMAP hbm = nullptr)
 {
     ColumnDef def = {};
-    def.width = width, def.position = position, def.headerText = header;
+    def.width = width, def.position = position, def.headerText = header, def.hbmHeader = hbm;
     def.headerTextBuffer = const_cast<char*>("unread"), def.columnAtPosition = 7;   // the control's own fields
     return def;
 }
@@ -222,7 +235,8 @@ ColumnDef Column(int width, int position, const char* header = nullptr)
 TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
 {
     char name[] = "Name";
-    const ColumnDef set[] = {Column(40, 2, name), Column(60, 0), Column(0, 1, "Total")};
+    const HBITMAP tall = CreateBitmap(5, 21, 1, 1, nullptr), small = CreateBitmap(13, 7, 1, 1, nullptr);
+    const ColumnDef set[] = {Column(40, 2, name, tall), Column(60, 0, nullptr, small), Column(0, 1, "Total")};
     const ColumnDef hidden[] = {Column(0, 0), Column(0, 1), Column(0, 2)}, negative[] = {Column(5, 0), Column(-1, 1), Column(5, 2)};
     ASSERT_TRUE(ReplaceColumns(&rec_, 3, set));
     name[0] = 'X';
@@ -230,8 +244,11 @@ TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
     const ColumnDef* const before = rec_.columns;
     for (auto [count, defs] : {make_pair(-1, set), {3, nullptr}, {3, hidden}, {3, negative}, {2, set}, {0, nullptr}})
         EXPECT_FALSE(ReplaceColumns(&rec_, count, defs)) << count;
-    // Its header texts are the control's own copies.
+    // Its header texts are the control's own copies; its header bitmaps are drawn at the size of the
+    // last column's that has one, not the tallest.
     ASSERT_TRUE(rec_.columns == before && rec_.columns[0].headerText == rec_.columns[0].headerTextBuffer && !rec_.columns[1].headerTextBuffer);
+    EXPECT_TRUE(rec_.bmColumn.bmWidth == 13 && rec_.bmColumn.bmHeight == 7);
+    DeleteObject(tall), DeleteObject(small);
     EXPECT_EQ(string(rec_.columns[0].headerText) + "|" + rec_.columns[2].headerText, "Name|Total");
     // Positions and the column at each; positions that are no permutation fall back to index order.
     auto layout = [&] {
@@ -248,18 +265,25 @@ TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
     }
 }
 
+// Two widths on a record without windows: a single visible column carries
+// the overhead before the first column, and a negative dropped width is a
+// percentage of the control's.
+TEST_F(DataTest, ASingleColumnCarriesTheOverheadAndDroppedWidthsArePercentages)
+{
+    const ColumnDef one[] = {Column(0, 0), Column(40, 1)};
+    ASSERT_TRUE(ReplaceColumns(&rec_, 2, one));
+    rec_.overheadWidth = 18, rec_.clientWidth = 200, rec_.rowHeaderWidth = 20;
+    EXPECT_EQ(CellWidth(&rec_, 300, 1, 0), 58);
+    for (auto [dropped, width] : {make_pair(0, 180), {150, 130}, {-50, 80}, {-200, 380}})
+        EXPECT_EQ((rec_.droppedWidth = dropped, ListWidth(&rec_)), width) << dropped;
+}
+
 CellInfo Cell(int row, int column, HBITMAP hbm = nullptr, DWORD version = TARN_CELLINFO_VERSION)
 {
     return {version, row, column, 1, 2, 3, 4, 5, 6, 7, reinterpret_cast<HFONT>(8), hbm, 9, 10};
 }
 
 RowInfo Row(int row, HBITMAP hbm = nullptr, DWORD version = TARN_ROWINFO_VERSION) { return {version, row, 1, 2, 3, 4, hbm, 10}; }
-
-auto Fields(const CellFormat& f)
-{
-    return make_tuple(f.backColor, f.textColor, f.selBackColor, f.selTextColor, f.data0, f.data1, f.data2, f.hfont, f.hbm,
-                      f.reserved, f.bitmapStyle);
-}
 
 TEST_F(DataTest, FormatsAreMadeOnFirstUseAndRowMinusOneSetsTheSharedBitmapSizes)
 {
@@ -276,11 +300,11 @@ TEST_F(DataTest, FormatsAreMadeOnFirstUseAndRowMinusOneSetsTheSharedBitmapSizes)
         EXPECT_EQ(StoreRowInfo(&rec_, &r).stored, &r == std::end(rows) - 1) << "row case " << &r - rows;
     for (int r = 0; r < 3; ++r)
         ASSERT_EQ(make_tuple(!!rec_.items[r]->cellInfo, !!rec_.items[r]->rowInfo), make_tuple(r == 1, r == 1)) << r;
-    const COLORREF N = TARN_COLOR_NONE;
-    const CellFormat unset = {N, N, N, N, 0, 0, 0, nullptr, nullptr, 0, 0};
-    const CellFormat stored = {1, 2, 3, 4, 5, 6, 7, reinterpret_cast<HFONT>(8), nullptr, 9, 10};
-    for (int c = 0; c < 3; ++c)
-        EXPECT_EQ(Fields(rec_.items[1]->cellInfo[c]), Fields(c == 1 ? stored : unset)) << "column " << c;
+    EXPECT_EQ(rec_.items[1]->cellInfo[1].data1, 6);
+    for (const CellFormat& f : {rec_.items[1]->cellInfo[0], rec_.items[1]->cellInfo[2]})   // the new array's other cells
+        EXPECT_TRUE(f.backColor == TARN_COLOR_NONE && f.textColor == TARN_COLOR_NONE && f.selBackColor == TARN_COLOR_NONE &&
+                    f.selTextColor == TARN_COLOR_NONE && !f.data0 && !f.data1 && !f.data2 && !f.hfont && !f.hbm && !f.reserved &&
+                    !f.bitmapStyle);
 
     // Row -1: a handle that is no bitmap is refused and keeps the size, none clears it.
     const struct { int hbm; bool stored, heightChanged; LONG width, height; } steps[] = {{0, true, true, 13, 7},
@@ -296,6 +320,37 @@ TEST_F(DataTest, FormatsAreMadeOnFirstUseAndRowMinusOneSetsTheSharedBitmapSizes)
         }
     for (HBITMAP hbm : h)
         DeleteObject(hbm);
+}
+
+// Lends the stored rows back to their control; each must come back before
+// the next is asked for.
+int g_lent = -1, g_fetches;
+
+void CALLBACK Lend(HWND, LPARAM, int index, TarnItem** out)
+{
+    EXPECT_EQ(g_lent, -1) << "row " << index << " asked for before row " << g_lent << " came back";
+    *out = g_rec->items[g_lent = index], ++g_fetches;
+}
+
+void CALLBACK GiveBack(HWND, LPARAM, int index, TarnItem*) { EXPECT_EQ(std::exchange(g_lent, -1), index); }
+
+TEST_F(DataTest, VirtualRowsAreLentOneAtATimeAndNeverChanged)
+{
+    Fill(3);
+    (void)StoreItemLevel(&rec_, 1, 1);
+    g_rec = &rec_, g_fetches = 0, rec_.virtualFetchCallback = Lend, rec_.virtualReleaseCallback = GiveBack;
+    const CellInfo cell = Cell(0, 0);
+    const RowInfo row = Row(0);
+    LevelChange level;
+    // Every change is refused before any row is fetched; every read fetches,
+    // the same row again too, and a walk takes one row at a time.
+    EXPECT_FALSE(StoreItemData(&rec_, 0, 1) || StoreCellText(&rec_, 0, 0, "x") || StoreRowText(&rec_, 0, "x") ||
+                 StoreItemLevel(&rec_, 0, 1).accepted || StoreCellInfo(&rec_, &cell).stored || StoreRowInfo(&rec_, &row).stored ||
+                 DeleteItem(&rec_, 0).removed || CopyItemData(&rec_, 0, 0, &level) >= 0);
+    EXPECT_TRUE(g_fetches == 0 && LevelOf(&rec_, 1) == 1 && LevelOf(&rec_, 1) == 1 && g_fetches == 2);
+    EXPECT_TRUE(FindParent(&rec_, 1) == 0 && DependentCount(&rec_, 0, TRUE) == 1 && rec_.count == 3);
+    GetItem(&rec_, -1);   // gives the last row back
+    EXPECT_EQ(g_lent, -1);
 }
 
 } // namespace
