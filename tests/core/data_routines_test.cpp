@@ -1,0 +1,356 @@
+// The data routines on control records built in memory: the index arithmetic
+// of insertion and deletion, the pointer array's steps, the delete callback's
+// reports while the callback itself changes the store, searching, copying,
+// the tree walks against their definitions, the column set and the cell and
+// row formats, whose refusals must change nothing, and lent virtual rows.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/item_copy.h"
+#include "core/item_fields.h"
+#include "core/item_search.h"
+#include "core/item_texts.h"
+#include "core/row_format.h"
+#include "layout/column_geometry.h"
+#include "plain_record.h"
+
+namespace {
+
+using std::make_pair;
+using std::make_tuple;
+using std::string;
+
+class DataTest : public ::testing::Test {
+protected:
+    void SetUp() override { InitPlainRecord(&rec_, 3); }
+    void TearDown() override { FreePlainRecord(&rec_); }
+    // Replaces the rows (telling no callback) by "a", "b", ... with the same letters as item data.
+    void Fill(int rows)
+    {
+        rec_.deleteCallback = nullptr, (void)ResetItems(&rec_);
+        for (char c = 'a'; c < 'a' + rows; ++c)
+            ASSERT_GE(InsertItem(&rec_, nullptr, -1, string(1, c).c_str(), c), 0);
+    }
+    string Order() const   // the first letter of each row
+    {
+        string s;
+        for (int i = 0; i < rec_.count; ++i)
+            s += rec_.items[i]->texts[0][0];
+        return s;
+    }
+    ControlRecord rec_;
+};
+
+// An insertion at or before a row moves it down; a deletion moves later rows
+// up and clears a deleted one; the top row moves up only from the last row.
+TEST_F(DataTest, SelectionCurrentAndTopRowFollowTheirRows)
+{
+    const struct { bool insert; int at, sel, cur, top; const char* order; int wantSel, wantCur, wantTop; } cases[] = {
+        {true, 4, 2, 3, 5, "abcdxef", 2, 3, 5}, {true, 3, 2, 3, 0, "abcxdef", 2, 4, 0},
+        {true, 2, 2, 3, 0, "abxcdef", 3, 4, 0}, {true, 99, 5, 5, 0, "abcdefx", 5, 5, 0},
+        {false, 0, 3, 4, 5, "bcdef", 2, 3, 4},  {false, 2, 2, 4, 4, "abdef", -1, 3, 4},
+        {false, 4, 0, 4, 1, "abcdf", 0, -1, 1}, {false, 5, 5, -1, 5, "abcde", -1, -1, 4}};
+    for (const auto& c : cases) {
+        Fill(6);
+        rec_.curSel = c.sel, rec_.currentItem = c.cur, rec_.topIndex = c.top;
+        if (c.insert)
+            EXPECT_EQ(InsertItem(&rec_, nullptr, c.at, "x", 0), static_cast<int>(string(c.order).find('x')));
+        else
+            EXPECT_EQ(DeleteItem(&rec_, c.at).currentCleared, c.cur == c.at) << c.order;
+        char current[8] = "-";   // what row -1 reads: the current row
+        int length = 0;
+        (void)ReadCellText(&rec_, -1, 0, current, &length);
+        EXPECT_EQ(make_tuple(Order(), rec_.curSel, rec_.currentItem, rec_.topIndex, current[0]),
+                  make_tuple(string(c.order), c.wantSel, c.wantCur, c.wantTop, c.wantCur < 0 ? '-' : c.order[c.wantCur]));
+    }
+}
+
+TEST_F(DataTest, PointerArrayGrowsAndShrinksInSteps)
+{
+    // Rows come and go at the front, so every pointer shifts each time, while
+    // the first row's record ends up last and never moves.
+    Fill(1);
+    TarnItem* const first = rec_.items[0];
+    const std::pair<int, int> steps[] = {{500, 0}, {501, 499}, {1501, 499}, {1000, 1000}, {999, 500}, {1, 997}, {0, 0}};
+    for (auto [rows, free] : steps) {
+        while (rec_.count < rows)
+            ASSERT_EQ(InsertItem(&rec_, nullptr, 0, "new", 0), 0);
+        while (rec_.count > rows)
+            ASSERT_TRUE(DeleteItem(&rec_, 0).removed);
+        EXPECT_EQ(rec_.freeSlots, free) << rows << " rows";
+        EXPECT_TRUE(rows ? rec_.items[rows - 1] == first : rec_.items == nullptr) << rows << " rows";
+    }
+}
+
+// The delete callback logs index and text of each report; what its first
+// report does to the store is g_action's.
+ControlRecord* g_rec;
+int g_action;
+string g_log;
+
+void CALLBACK Report(HWND, int index, LPARAM data, LPARAM)
+{
+    const string text = IsValidRow(g_rec, index) ? g_rec->items[index]->texts[0] : "?";   // still where reported
+    EXPECT_EQ(text[0], data);
+    g_log += std::to_string(index) + text + " ";
+    switch (std::exchange(g_action, 0)) {
+    case 1: (void)ResetItems(g_rec); break;
+    case 2: (void)DeleteItem(g_rec, index); break;
+    case 3: EXPECT_EQ(InsertItem(g_rec, nullptr, 0, "x", 'x'), 0); break;
+    case 4: (void)DeleteItem(g_rec, index - 1); break;
+    case 5:   // inside a reset the store keeps its shape, whatever is asked
+        g_rec->curSel = 1;
+        EXPECT_FALSE(DeleteItem(g_rec, index).removed || InsertItem(g_rec, nullptr, 0, "x", 'x') >= 0);
+        EXPECT_TRUE(ResetItems(g_rec) && g_rec->count == 6);
+    }
+}
+
+TEST_F(DataTest, EveryRowIsReportedAndFreedOnceWhateverTheCallbackDoes)
+{
+    // Row 2 deleted, the dependents of row 1 deleted, or a reset; the rows' levels are 0 1 2 2 2 0.
+    const struct { int op, action; const char* log; const char* left; } cases[] = {
+        {0, 1, "2c 0a 1b 3d 4e 5f ", ""},   // the reset frees the row being deleted too
+        {0, 2, "2c ", "abdef"},             // the same row deleted again from its own report
+        {0, 3, "2c ", "xabdef"},            // the row moved on while it was reported
+        {1, 4, "2c 1b ", "adef"},           // the parent goes while its dependents are deleted
+        {2, 5, "0a 1b 2c 3d 4e 5f ", ""}};
+    for (const auto& c : cases) {
+        Fill(6);
+        for (int i = 1; i < 5; ++i)
+            (void)StoreItemLevel(&rec_, i, i == 1 ? 1 : 2);
+        g_rec = &rec_, g_action = c.action, g_log.clear(), rec_.deleteCallback = Report;
+        int from = 0;
+        EXPECT_TRUE(c.op == 0 ? DeleteItem(&rec_, 2).survived : c.op == 1 ? DeleteDependentItems(&rec_, 1, &from) : ResetItems(&rec_));
+        EXPECT_EQ(make_tuple(g_log, Order(), rec_.curSel), make_tuple(string(c.log), string(c.left), -1));
+    }
+}
+
+TEST_F(DataTest, SearchesWrapOnlyWhenAskedAndEndAtTheStartRow)
+{
+    for (const char* text : {"apple", static_cast<const char*>(nullptr), "", "cherry", "elder"})
+        ASSERT_GE(InsertItem(&rec_, nullptr, -1, text, 7), 0);
+    ASSERT_TRUE(StoreCellText(&rec_, 3, 1, "side"));
+    const struct { int start, column; const char* text; BOOL wrap; bool exact; int found; } cases[] = {
+        {2, 0, "A", TRUE, false, 0}, {2, 0, "a", FALSE, false, -1}, {4, 0, "APPLE", FALSE, true, 0},
+        {-1, 0, "CHER", FALSE, false, 3}, {-1, 0, "CHER", FALSE, true, -1}, {0, 0, "", FALSE, false, 2},
+        {-1, 0, nullptr, FALSE, true, 2}, {3, 1, "SI", TRUE, false, 3}, {3, 1, "SI", FALSE, false, -1},
+        {-2, 0, "A", TRUE, false, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindItemText(&rec_, c.start, c.column, c.text, c.wrap, c.exact), c.found) << "case " << &c - cases;
+}
+
+TEST_F(DataTest, ACopyOwnsEverythingTheSourceHasWhereverItGoes)
+{
+    Fill(3);
+    TarnItem* const src = rec_.items[1];
+    ASSERT_TRUE(StoreCellText(&rec_, 1, 2, "b2") && StoreRowText(&rec_, 1, "row b"));
+    src->cellInfo = CreateCellFormats(3), src->rowInfo = CreateRowFormat();
+    src->cellInfo[2].bitmapStyle = 7, src->rowInfo->bitmapStyle = 5;   // the last fields: a short copy loses them
+    src->flags = 3u << TARNIF_LEVELSHIFT;                             // disabled, level 3, maxLevel still 0
+    src->hbmLabel = reinterpret_cast<HBITMAP>(0x1234), src->hbmBitmap = reinterpret_cast<HBITMAP>(0x5678);
+    // Before the source, appended, and right after it (the source stays at 2).
+    const struct { int from, destination, at; const char* order; } cases[] = {{1, 0, 0, "babc"}, {2, 99, 4, "babcb"}, {2, 3, 3, "babbcb"}};
+    for (const auto& c : cases) {
+        LevelChange level;
+        const int at = CopyItemData(&rec_, c.from, c.destination, &level);
+        ASSERT_EQ(make_tuple(at, Order(), rec_.items[2] == src), make_tuple(c.at, string(c.order), true));
+        const TarnItem* copy = rec_.items[at];
+        ASSERT_TRUE(copy->texts[0] != src->texts[0] && copy->texts[2] && copy->texts[2] != src->texts[2] && copy->rowText &&
+                    copy->rowText != src->rowText && copy->cellInfo && copy->cellInfo != src->cellInfo && copy->rowInfo &&
+                    copy->rowInfo != src->rowInfo);   // its own copies of everything
+        EXPECT_EQ(make_tuple(string(copy->texts[2]), string(copy->rowText), copy->itemData, copy->flags, copy->hbmLabel, copy->hbmBitmap),
+                  make_tuple(string("b2"), string("row b"), src->itemData, src->flags, src->hbmLabel, src->hbmBitmap));
+        EXPECT_TRUE(rec_.maxLevel == 3 && level.maxLevelRaised == (&c == cases));
+        EXPECT_EQ(memcmp(copy->cellInfo, src->cellInfo, 3 * sizeof(CellFormat)), 0);
+        EXPECT_EQ(memcmp(copy->rowInfo, src->rowInfo, offsetof(RowFormat, bitmapStyle) + sizeof(SHORT)), 0);
+    }
+}
+
+// The relations of row i from their definitions: parent, top parent, first,
+// last, previous and next sibling, first and last dependent, dependents at
+// all levels and one level down.
+std::vector<int> Defined(const std::vector<int>& lv, int i)
+{
+    const int n = static_cast<int>(lv.size());
+    auto parentOf = [&](int j) { int k = j; while (--k >= 0 && lv[k] >= lv[j]) {} return k; };
+    int top = -1, end = i, direct = 0;
+    for (int p = parentOf(i); p >= 0; p = parentOf(p))
+        top = p;   // the root the chain ends at, else the earliest shallower row
+    if (top >= 0 && lv[top] > 0)
+        top = static_cast<int>(std::find_if(lv.begin(), lv.end(), [&](int l) { return l < lv[i]; }) - lv.begin());
+    std::vector<int> sib;   // the rows of its level with nothing shallower between
+    for (int k = 0; k < n; ++k)
+        if (lv[k] == lv[i] && std::all_of(&lv[std::min(i, k)], &lv[std::max(i, k)], [&](int l) { return l >= lv[i]; }))
+            sib.push_back(k);
+    const int at = static_cast<int>(std::find(sib.begin(), sib.end(), i) - sib.begin()), last = static_cast<int>(sib.size()) - 1;
+    while (end + 1 < n && lv[end + 1] > lv[i])
+        direct += lv[++end] == lv[i] + 1;
+    return {parentOf(i), top, sib[0], sib[last], at ? sib[at - 1] : -1, at < last ? sib[at + 1] : -1,
+            end > i ? i + 1 : -1, end > i ? end : -1, end - i, direct};
+}
+
+TEST_F(DataTest, TreeWalksOnRandomTreesMatchTheDefinitions)
+{
+    std::mt19937 rng(20240611);
+    for (int round = 0; round < 80; ++round) {
+        // Mostly steps of one, now and then a jump or a level the flags cannot hold.
+        std::vector<int> levels;
+        Fill(0);
+        for (int i = 0, level = rng() % 2, n = 1 + rng() % 14; i < n; ++i) {
+            level = std::clamp(level + (rng() % 4 ? static_cast<int>(rng() % 3) - 1 : static_cast<int>(rng() % 7) - 3), 0, 5);
+            const int asked = rng() % 12 ? level : rng() % 2 ? -4 : 70;
+            levels.push_back(std::clamp(asked, 0, 63));
+            bool changed;   // the enabled bit beside the level bits must leave them alone
+            ASSERT_TRUE(InsertItem(&rec_, nullptr, -1, "", 0) == i && StoreItemLevel(&rec_, i, asked).accepted &&
+                        StoreItemStatus(&rec_, i, i % 2, &changed));
+        }
+        SCOPED_TRACE(::testing::PrintToString(levels));
+        EXPECT_EQ(rec_.maxLevel, *std::max_element(levels.begin(), levels.end()));
+        for (int i = -1; i <= rec_.count; ++i)
+            EXPECT_EQ(std::vector<int>({FindParent(&rec_, i), TopParent(&rec_, i), SiblingOf(&rec_, i, TARN_SIBLING_FIRST),
+                                        SiblingOf(&rec_, i, TARN_SIBLING_LAST), SiblingOf(&rec_, i, TARN_SIBLING_PREVIOUS),
+                                        SiblingOf(&rec_, i, TARN_SIBLING_NEXT), DependentOf(&rec_, i, TARN_DEPENDENT_FIRST),
+                                        DependentOf(&rec_, i, TARN_DEPENDENT_LAST), DependentCount(&rec_, i, TRUE), DependentCount(&rec_, i, FALSE)}),
+                      i < 0 || i == rec_.count ? std::vector<int>(10, -1) : Defined(levels, i)) << "row " << i;
+    }
+}
+
+ColumnDef Column(int width, int position, const char* header = nullptr, HBITMAP hbm = nullptr)
+{
+    ColumnDef def = {};
+    def.width = width, def.position = position, def.headerText = header, def.hbmHeader = hbm;
+    def.headerTextBuffer = const_cast<char*>("unread"), def.columnAtPosition = 7;   // the control's own fields
+    return def;
+}
+
+TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
+{
+    char name[] = "Name";
+    const HBITMAP tall = CreateBitmap(5, 21, 1, 1, nullptr), small = CreateBitmap(13, 7, 1, 1, nullptr);
+    const ColumnDef set[] = {Column(40, 2, name, tall), Column(60, 0, nullptr, small), Column(0, 1, "Total")};
+    const ColumnDef hidden[] = {Column(0, 0), Column(0, 1), Column(0, 2)}, negative[] = {Column(5, 0), Column(-1, 1), Column(5, 2)};
+    ASSERT_TRUE(ReplaceColumns(&rec_, 3, set));
+    name[0] = 'X';
+    Fill(1);   // a stored row holds one text per column: the count stays, also for the default single column
+    const ColumnDef* const before = rec_.columns;
+    for (auto [count, defs] : {make_pair(-1, set), {3, nullptr}, {3, hidden}, {3, negative}, {2, set}, {0, nullptr}})
+        EXPECT_FALSE(ReplaceColumns(&rec_, count, defs)) << count;
+    // Its header texts are the control's own copies; its header bitmaps are drawn at the size of the
+    // last column's that has one, not the tallest.
+    ASSERT_TRUE(rec_.columns == before && rec_.columns[0].headerText == rec_.columns[0].headerTextBuffer && !rec_.columns[1].headerTextBuffer);
+    EXPECT_TRUE(rec_.bmColumn.bmWidth == 13 && rec_.bmColumn.bmHeight == 7);
+    DeleteObject(tall), DeleteObject(small);
+    EXPECT_EQ(string(rec_.columns[0].headerText) + "|" + rec_.columns[2].headerText, "Name|Total");
+    // Positions and the column at each; positions that are no permutation fall back to index order.
+    auto layout = [&] {
+        string s = " ";
+        for (int i = 0; i < 3; ++i)
+            s.insert(i, 1, static_cast<char>('0' + rec_.columns[i].position)), s += static_cast<char>('0' + rec_.columns[i].columnAtPosition);
+        return s;
+    };
+    EXPECT_EQ(layout(), "201 120");
+    for (const std::vector<int>& p : {std::vector<int>{0, 0, 1}, {-1, 0, 1}, {0, 1, 3}}) {
+        const ColumnDef defs[] = {Column(10, p[0]), Column(20, p[1]), Column(30, p[2])};
+        ASSERT_TRUE(ReplaceColumns(&rec_, 3, defs));
+        EXPECT_EQ(layout(), "012 012") << ::testing::PrintToString(p);
+    }
+}
+
+// Two widths on a record without windows: a single visible column carries
+// the overhead before the first column, and a negative dropped width is a
+// percentage of the control's.
+TEST_F(DataTest, ASingleColumnCarriesTheOverheadAndDroppedWidthsArePercentages)
+{
+    const ColumnDef one[] = {Column(0, 0), Column(40, 1)};
+    ASSERT_TRUE(ReplaceColumns(&rec_, 2, one));
+    rec_.overheadWidth = 18, rec_.clientWidth = 200, rec_.rowHeaderWidth = 20;
+    EXPECT_EQ(CellWidth(&rec_, 300, 1, 0), 58);
+    for (auto [dropped, width] : {make_pair(0, 180), {150, 130}, {-50, 80}, {-200, 380}})
+        EXPECT_EQ((rec_.droppedWidth = dropped, ListWidth(&rec_)), width) << dropped;
+}
+
+CellInfo Cell(int row, int column, HBITMAP hbm = nullptr, DWORD version = TARN_CELLINFO_VERSION)
+{
+    return {version, row, column, 1, 2, 3, 4, 5, 6, 7, reinterpret_cast<HFONT>(8), hbm, 9, 10};
+}
+
+RowInfo Row(int row, HBITMAP hbm = nullptr, DWORD version = TARN_ROWINFO_VERSION) { return {version, row, 1, 2, 3, 4, hbm, 10}; }
+
+TEST_F(DataTest, FormatsAreMadeOnFirstUseAndRowMinusOneSetsTheSharedBitmapSizes)
+{
+    Fill(3);
+    const HBITMAP h[] = {CreateBitmap(13, 7, 1, 1, nullptr), CreateBitmap(20, 7, 1, 1, nullptr),
+                         CreateBitmap(5, 21, 1, 1, nullptr), reinterpret_cast<HBITMAP>(CreateSolidBrush(0)), nullptr};
+    // Only the last of each is good, on row 1; the others aim at row 2 or at no row.
+    const CellInfo cells[] = {Cell(2, 1, nullptr, 0), Cell(2, 1, nullptr, 2), Cell(2, 3), Cell(2, -1), Cell(3, 1),
+                              Cell(2, 1, h[3]), Cell(1, 1)};
+    const RowInfo rows[] = {Row(2, nullptr, 0), Row(2, nullptr, 2), Row(3), Row(-2), Row(2, h[3]), Row(1)};
+    for (const CellInfo& c : cells)
+        EXPECT_EQ(StoreCellInfo(&rec_, &c).stored, &c == std::end(cells) - 1) << "cell case " << &c - cells;
+    for (const RowInfo& r : rows)
+        EXPECT_EQ(StoreRowInfo(&rec_, &r).stored, &r == std::end(rows) - 1) << "row case " << &r - rows;
+    for (int r = 0; r < 3; ++r)
+        ASSERT_EQ(make_tuple(!!rec_.items[r]->cellInfo, !!rec_.items[r]->rowInfo), make_tuple(r == 1, r == 1)) << r;
+    EXPECT_EQ(rec_.items[1]->cellInfo[1].data1, 6);
+    for (const CellFormat& f : {rec_.items[1]->cellInfo[0], rec_.items[1]->cellInfo[2]})   // the new array's other cells
+        EXPECT_TRUE(f.backColor == TARN_COLOR_NONE && f.textColor == TARN_COLOR_NONE && f.selBackColor == TARN_COLOR_NONE &&
+                    f.selTextColor == TARN_COLOR_NONE && !f.data0 && !f.data1 && !f.data2 && !f.hfont && !f.hbm && !f.reserved &&
+                    !f.bitmapStyle);
+
+    // Row -1: a handle that is no bitmap is refused and keeps the size, none clears it.
+    const struct { int hbm; bool stored, heightChanged; LONG width, height; } steps[] = {{0, true, true, 13, 7},
+        {1, true, false, 20, 7}, {2, true, true, 5, 21}, {3, false, false, 5, 21}, {4, true, true, 0, 0}, {4, true, false, 0, 0}};
+    for (bool cellSize : {true, false})
+        for (const auto& s : steps) {
+            const CellInfo ci = Cell(-1, 99, h[s.hbm]);   // no column is looked at
+            const RowInfo ri = Row(-1, h[s.hbm]);
+            const FormatChange f = cellSize ? StoreCellInfo(&rec_, &ci) : StoreRowInfo(&rec_, &ri);
+            const BITMAP& size = cellSize ? rec_.bmCellInfo : rec_.bmRowInfo;
+            EXPECT_EQ(make_tuple(f.stored, f.sharedSize, f.heightChanged, size.bmWidth, size.bmHeight),
+                      make_tuple(s.stored, s.stored, s.heightChanged, s.width, s.height)) << cellSize << " " << s.hbm;
+        }
+    for (HBITMAP hbm : h)
+        DeleteObject(hbm);
+}
+
+// Lends the stored rows back to their control; each must come back before
+// the next is asked for.
+int g_lent = -1, g_fetches;
+
+void CALLBACK Lend(HWND, LPARAM, int index, TarnItem** out)
+{
+    EXPECT_EQ(g_lent, -1) << "row " << index << " asked for before row " << g_lent << " came back";
+    *out = g_rec->items[g_lent = index], ++g_fetches;
+}
+
+void CALLBACK GiveBack(HWND, LPARAM, int index, TarnItem*) { EXPECT_EQ(std::exchange(g_lent, -1), index); }
+
+TEST_F(DataTest, VirtualRowsAreLentOneAtATimeAndNeverChanged)
+{
+    Fill(3);
+    (void)StoreItemLevel(&rec_, 1, 1);
+    g_rec = &rec_, g_fetches = 0, rec_.virtualFetchCallback = Lend, rec_.virtualReleaseCallback = GiveBack;
+    const CellInfo cell = Cell(0, 0);
+    const RowInfo row = Row(0);
+    LevelChange level;
+    // Every change is refused before any row is fetched; every read fetches,
+    // the same row again too, and a walk takes one row at a time.
+    EXPECT_FALSE(StoreItemData(&rec_, 0, 1) || StoreCellText(&rec_, 0, 0, "x") || StoreRowText(&rec_, 0, "x") ||
+                 StoreItemLevel(&rec_, 0, 1).accepted || StoreCellInfo(&rec_, &cell).stored || StoreRowInfo(&rec_, &row).stored ||
+                 DeleteItem(&rec_, 0).removed || CopyItemData(&rec_, 0, 0, &level) >= 0);
+    EXPECT_TRUE(g_fetches == 0 && LevelOf(&rec_, 1) == 1 && LevelOf(&rec_, 1) == 1 && g_fetches == 2);
+    EXPECT_TRUE(FindParent(&rec_, 1) == 0 && DependentCount(&rec_, 0, TRUE) == 1 && rec_.count == 3);
+    GetItem(&rec_, -1);   // gives the last row back
+    EXPECT_EQ(g_lent, -1);
+}
+
+} // namespace
