@@ -91,7 +91,6 @@ TEST_F(ItemPaintTest, RowsTakeTheColoursLinesAndBitmapsOfTheirState)
     const COLORREF B = C(TARNCLR_BACKCOLOR), T = C(TARNCLR_TEXTCOLOR), G = C(TARNCLR_DISABLEDTEXTCOLOR);
     const COLORREF SB = C(TARNCLR_SELBACKCOLOR), ST = C(TARNCLR_SELTEXTCOLOR), AT = RGB(0, 0, 170);
     const COLORREF CB = RGB(5, 120, 200), CS = RGB(90, 0, 90), XB = RGB(200, 90, 5), AB = RGB(210, 240, 210);
-    const COLORREF V = C(TARNCLR_VERTGRIDCOLOR), H = C(TARNCLR_HORZGRIDCOLOR);
     rec_.colors[TARNCLR_ALTBACKCOLOR] = AB;
     rec_.columns[1].backColor = CB, rec_.columns[1].selBackColor = CS;
     rec_.items[1]->cellInfo = CreateCellFormats(2);
@@ -133,8 +132,8 @@ TEST_F(ItemPaintTest, RowsTakeTheColoursLinesAndBitmapsOfTheirState)
         EXPECT_EQ(dib_.Count(zone, GetSysColor(COLOR_BTNHIGHLIGHT)) > 0, !on) << "embossed: a highlight down and right";
         EXPECT_EQ(on_, on);
         for (LONG x : {c0.right - 1, c1.right - 1})
-            EXPECT_EQ(dib_.Count({x, c0.top + 1, x + 1, c0.bottom - 1}, V), c.vertical ? rowH_ - 2 : 0);
-        EXPECT_EQ(dib_.Count({0, c0.bottom - 1, kListWidth, c0.bottom}, H), c.horizontal ? kListWidth : 0);
+            EXPECT_EQ(dib_.Count({x, c0.top + 1, x + 1, c0.bottom - 1}, C(TARNCLR_VERTGRIDCOLOR)), c.vertical ? rowH_ - 2 : 0);
+        EXPECT_EQ(dib_.Count({0, c0.bottom - 1, kListWidth, c0.bottom}, C(TARNCLR_HORZGRIDCOLOR)), c.horizontal ? kListWidth : 0);
         if (c.show3D)   // after the indentation zone
             ExpectFrame(dib_, {c0.left, c0.top, kListWidth, c0.bottom}, c.selected, C(TARNCLR_CELLHIGHLIGHTCOLOR),
                         C(TARNCLR_CELLSHADOWCOLOR));

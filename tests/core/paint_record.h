@@ -18,10 +18,7 @@ protected:
     void Init(int columns)
     {
         InitPlainRecord(&rec_, columns);
-        LOGFONTA lf;
-        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-        lf.lfQuality = NONANTIALIASED_QUALITY;
-        font_.reset(CreateFontIndirectA(&lf));
+        font_.reset(UnsmoothedGuiFont());
         SelectGuard select(w1(), font_.get());
         ASSERT_TRUE(font_ && w2() && GetTextMetricsA(w1(), &rec_.tmFont));
         rec_.hfont = font_.get();
