@@ -3,8 +3,6 @@
 // reports while the callback itself changes the store, searching, copying,
 // the tree walks against their definitions, the column set and the cell and
 // row formats, whose refusals must change nothing, and lent virtual rows.
-#include <windows.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -232,7 +230,7 @@ ColumnDef Column(int width, int position, const char* header = nullptr, HBITMAP 
     return def;
 }
 
-TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
+TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAllAndGiveTheWidths)
 {
     char name[] = "Name";
     const HBITMAP tall = CreateBitmap(5, 21, 1, 1, nullptr), small = CreateBitmap(13, 7, 1, 1, nullptr);
@@ -251,26 +249,22 @@ TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAll)
     DeleteObject(tall), DeleteObject(small);
     EXPECT_EQ(string(rec_.columns[0].headerText) + "|" + rec_.columns[2].headerText, "Name|Total");
     // Positions and the column at each; positions that are no permutation fall back to index order.
-    auto layout = [&] {
-        string s = " ";
+    auto layout = [&] {   // each column's position, then the column at that position
+        string s;
         for (int i = 0; i < 3; ++i)
-            s.insert(i, 1, static_cast<char>('0' + rec_.columns[i].position)), s += static_cast<char>('0' + rec_.columns[i].columnAtPosition);
+            s += std::to_string(rec_.columns[i].position) + std::to_string(rec_.columns[i].columnAtPosition);
         return s;
     };
-    EXPECT_EQ(layout(), "201 120");
+    EXPECT_EQ(layout(), "210210");
     for (const std::vector<int>& p : {std::vector<int>{0, 0, 1}, {-1, 0, 1}, {0, 1, 3}}) {
         const ColumnDef defs[] = {Column(10, p[0]), Column(20, p[1]), Column(30, p[2])};
         ASSERT_TRUE(ReplaceColumns(&rec_, 3, defs));
-        EXPECT_EQ(layout(), "012 012") << ::testing::PrintToString(p);
+        EXPECT_EQ(layout(), "001122") << ::testing::PrintToString(p);
     }
-}
-
-// Two widths on a record without windows: a single visible column carries
-// the overhead before the first column, and a negative dropped width is a
-// percentage of the control's.
-TEST_F(DataTest, ASingleColumnCarriesTheOverheadAndDroppedWidthsArePercentages)
-{
+    // A single visible column carries the overhead before the first column;
+    // a negative dropped width is a percentage of the control's.
     const ColumnDef one[] = {Column(0, 0), Column(40, 1)};
+    Fill(0);
     ASSERT_TRUE(ReplaceColumns(&rec_, 2, one));
     rec_.overheadWidth = 18, rec_.clientWidth = 200, rec_.rowHeaderWidth = 20;
     EXPECT_EQ(CellWidth(&rec_, 300, 1, 0), 58);
