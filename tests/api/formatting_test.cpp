@@ -4,6 +4,7 @@
 #include "support/dib.h"
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -18,7 +19,39 @@ RowInfo Row(int row, HBITMAP hbm = nullptr)
     return RowInfo{TARN_ROWINFO_VERSION, row, RGB(4, 5, 6), TARN_COLOR_NONE, 0, TARN_COLOR_NONE, hbm, TARNBS_RIGHT};
 }
 
+// The exchanged fields (64-bit builds pad the records; padding is not exchanged).
+auto Fields(const CellInfo& c)
+{
+    return std::make_tuple(c.version, c.row, c.column, c.backColor, c.textColor, c.selBackColor, c.selTextColor,
+                           c.data0, c.data1, c.data2, c.hfont, c.hbm, c.reserved, c.bitmapStyle);
+}
+auto Fields(const RowInfo& r)
+{
+    return std::make_tuple(r.version, r.row, r.backColor, r.textColor, r.selBackColor, r.selTextColor, r.hbm, r.bitmapStyle);
+}
+
 class FormattingTest : public ControlTest {};
+
+// Formats come back as stored; 3D rows take the button colours while the
+// table holds the defaults; a header text is cut to the buffer, and the
+// pressed header goes with its column.
+TEST_F(FormattingTest, FormatsDefaultColoursAndHeadersReadBack)
+{
+    HWND h = Create(TARNS_LISTBOX, 3, {200, 150}, {Column(60), Column(60), Column(60)});
+    const CellInfo cin = Cell(1, 2);
+    const RowInfo rin = Row(2);
+    CellInfo cout = {TARN_CELLINFO_VERSION, 1, 2, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, 0xCD, HFONT(1), HBITMAP(1), 0xCD, 0xCD};
+    RowInfo rout = {TARN_ROWINFO_VERSION, 2, 0xCD, 0xCD, 0xCD, 0xCD, HBITMAP(1), 0xCD};
+    ASSERT_TRUE(Tarn_SetCellInfo(h, &cin) && Tarn_GetCellInfo(h, &cout) && Tarn_SetRowInfo(h, &rin) && Tarn_GetRowInfo(h, &rout));
+    EXPECT_TRUE(Fields(cout) == Fields(cin) && Fields(rout) == Fields(rin) && Codes().empty());
+    CtlColors colors;
+    Tarn_SetShow3D(h, TRUE), Tarn_GetCtlColors(h, &colors);
+    EXPECT_TRUE(colors.backColor == TARN_SYSCOLOR(COLOR_BTNFACE) && colors.textColor == TARN_SYSCOLOR(COLOR_BTNTEXT));
+    char buf[16];
+    EXPECT_TRUE(Tarn_SetHeader_A(h, 0, "Name") && Tarn_GetHeader_A(h, 0, buf, 3) == 2 && !std::strcmp(buf, "Na"));
+    EXPECT_TRUE(Tarn_SetHeaderButton(h, 2) && (Tarn_ResetContent(h), SetColumns(h, {Column(30), Column(40)})));
+    EXPECT_EQ(Tarn_GetHeaderButton(h), -1) << "the pressed column is gone";
+}
 
 // A cell or row repaints that row of the list, and the field when it is the
 // current row; a refused change repaints nothing. The shared bitmap sizes
