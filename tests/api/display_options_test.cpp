@@ -33,6 +33,10 @@ RECT AreaOf(HWND h, HWND w, Area a)
     return areas[a];
 }
 
+CtlColors Colors(HWND h) { CtlColors c; return Tarn_GetCtlColors(h, &c), c; }
+// The colour table is set whole: any change repaints every part.
+void SetTextColor(HWND h, int color) { CtlColors c = Colors(h); c.textColor = color, Tarn_SetCtlColors(h, &c); }
+
 class DisplayOptionsTest : public ControlTest {};
 
 // Each option with its value after creation, (argument, value stored) steps
@@ -68,6 +72,8 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
         {"RowColBitmapStyle", Tarn_SetRowColBitmapStyle, Tarn_GetRowColBitmapStyle, 0, {{7, 7}, {2, 2}}, None, CornerCell},
         {"RowHeaderWidth", Tarn_SetRowHeaderWidth, Tarn_GetRowHeaderWidth, 0, {{30, 30}, {-5, 30}, {30, 30}, {0, 0}}, All, All},
         {"RowHeaderStyle", Tarn_SetRowHeaderStyle, Tarn_GetRowHeaderStyle, 0, {{0x42, 0x42}, {1, 1}}, Strip, Field},
+        {"TextColor", SetTextColor, [](HWND h) { return int(Colors(h).textColor); }, int(TARN_SYSCOLOR(COLOR_WINDOWTEXT)),
+         {{5, 5}}, All, All},
         {"ItemLines", Tarn_SetItemLines, [](HWND h) { return Tarn_GetItemLines(h); }, 1, {{0, 1}, {3, 3}, {3, 3}, {1, 1}}, All, None},
     };
     for (const Option& o : options)

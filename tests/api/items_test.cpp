@@ -5,7 +5,6 @@
 #include "support/control_fixture.h"
 
 #include <cstring>
-#include <map>
 #include <string>
 #include <tuple>
 
@@ -20,11 +19,11 @@ long long Emptied(long long result) { return g_buf[0] == '\0' ? result : 999; }
 // bad arguments given: rows -2, -1 (no current item), count, count + 1;
 // columns -2, -1, count, count + 1; a selector out of range; a NULL record
 // or buffer (argument 0 stands for "NULL" there). A buffer is emptied
-// even when the call fails.
+// even when the call fails. (The fuzzer gives the item operations, text,
+// level, data, selection and format setters bad rows and columns.)
 TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
 {
     HWND h = Create(TARNS_LISTBOX, 3, {200, 150}, {Column(60), Column(60)});
-    HBITMAP bmp = CreateBitmap(4, 4, 1, 1, nullptr);
     Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetRowHeaderWidth(h, 20), ClearLog();
     auto cell = [](int row, int column, DWORD version = TARN_CELLINFO_VERSION) {
         return CellInfo{version, row, column, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, 0, 0};
@@ -37,35 +36,24 @@ TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
         {"GetText column", [](HWND w, int i) { return Emptied(Tarn_GetText_A(w, 0, i, g_buf)); }, -1, cols},
         {"GetText NULL", [](HWND w, int) { return Tarn_GetText_A(w, 0, 0, nullptr); }, -1, null},
         {"GetTextLength row", [](HWND w, int i) { return Tarn_GetTextLength(w, i, 0); }, -1, rows},
-        {"SetText row", [](HWND w, int i) { return Tarn_SetText_A(w, i, 0, "x"); }, 0, rows},
-        {"SetText column", [](HWND w, int i) { return Tarn_SetText_A(w, 0, i, "x"); }, 0, cols},
         {"GetRowText", [](HWND w, int i) { return Emptied(Tarn_GetRowText_A(w, i, g_buf)); }, -1, rows},
         {"GetRowText NULL", [](HWND w, int) { return Tarn_GetRowText_A(w, 0, nullptr); }, -1, null},
         {"SetRowText", [](HWND w, int i) { return Tarn_SetRowText_A(w, i, "x"); }, 0, rows},
         {"GetItemData", [](HWND w, int i) { return Tarn_GetItemData(w, i); }, -1, rows},
-        {"SetItemData", [](HWND w, int i) { return Tarn_SetItemData(w, i, 5); }, -1, rows},
         {"GetItemBitmap", [](HWND w, int i) { return Tarn_GetItemBitmap(w, i) != nullptr; }, 0, rows},
-        {"SetItemBitmap", [&](HWND w, int i) { return Tarn_SetItemBitmap(w, i, bmp); }, 0, realRows},
-        {"DeleteString", [](HWND w, int i) { return Tarn_DeleteString(w, i); }, -1, rows},
-        {"CopyItem", [](HWND w, int i) { return Tarn_CopyItem(w, i, 0); }, -1, rows},
-        {"MoveItem", [](HWND w, int i) { return Tarn_MoveItem(w, i, 0); }, -1, rows},
         {"GetItemLevel", [](HWND w, int i) { return Tarn_GetItemLevel(w, i); }, -1, rows},
-        {"SetItemLevel", [](HWND w, int i) { return Tarn_SetItemLevel(w, i, 1); }, 0, rows},
         {"GetParent", [](HWND w, int i) { return Tarn_GetParent(w, i); }, -1, rows},
         {"GetDependent", [](HWND w, int i) { return Tarn_GetDependent(w, i, TARN_DEPENDENT_FIRST); }, -1, rows},
         {"GetSibling", [](HWND w, int i) { return Tarn_GetSibling(w, i, TARN_SIBLING_FIRST); }, -1, rows},
         {"GetSibling which", [](HWND w, int i) { return Tarn_GetSibling(w, 0, i); }, -1, {-1, 0, 5}},
-        {"DeleteDependents", [](HWND w, int i) { return Tarn_DeleteDependents(w, i); }, -1, rows},
         {"SetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_SetCellInfo(w, &c); }, 0, {-2, 3, 4}},
         {"SetCellInfo column", [&](HWND w, int i) { auto c = cell(0, i); return Tarn_SetCellInfo(w, &c); }, 0, cols},
-        {"SetCellInfo version", [&](HWND w, int i) { auto c = cell(0, 0, i); return Tarn_SetCellInfo(w, &c); }, 0, {0, 2}},
         {"SetCellInfo NULL", [](HWND w, int) { return Tarn_SetCellInfo(w, nullptr); }, 0, null},
         {"GetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_GetCellInfo(w, &c); }, 0, rows},
         {"GetCellInfo NULL", [](HWND w, int) { return Tarn_GetCellInfo(w, nullptr); }, 0, null},
         {"SetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_SetRowInfo(w, &r); }, 0, realRows},
         {"SetRowInfo NULL", [](HWND w, int) { return Tarn_SetRowInfo(w, nullptr); }, 0, null},
         {"GetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_GetRowInfo(w, &r); }, 0, rows},
-        {"SetCurSel", [](HWND w, int i) { return Tarn_SetCurSel(w, i); }, -1, {3, 4}},
         {"SetTopIndex", [](HWND w, int i) { return Tarn_SetTopIndex(w, i); }, -1, rows},
         {"GetItemHeight", [](HWND w, int i) { return Tarn_GetItemHeight(w, i); }, -1, realRows},
         {"GetItemRect", [&](HWND w, int i) { RECT rc = {1, 1, 1, 1}; return Tarn_GetItemRect(w, i, &rc) + empty(rc); }, -1, realRows},
@@ -91,47 +79,6 @@ TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
         EXPECT_TRUE(Tarn_GetText_A(h, i, 0, g_buf) == 6 && g_buf == "Item " + std::to_string(i) &&
                     Tarn_GetItemLevel(h, i) == 0 && Tarn_GetItemStatus(h, i) == 1 && Tarn_GetItemData(h, i) == 0);
     EXPECT_EQ(Tarn_GetCurSel(h) + Tarn_GetHeaderButton(h), -2);
-}
-
-std::map<LPARAM, int> g_counts;
-void CALLBACK CountReport(HWND, int, LPARAM data, LPARAM) { ++g_counts[data]; }
-
-TEST_F(ItemsTest, MoveCopyInsertAndSelectByText)
-{
-    HWND h = Create(TARNS_LISTBOX, 5);
-    TarnDeleteCallbackInfo info = {CountReport, 0};   // moves and copies delete nothing
-    ASSERT_TRUE(Tarn_SetDeleteCallback(h, &info) && Tarn_SetRowText_A(h, 0, "R0"));
-    EXPECT_EQ(Tarn_MoveItem(h, 0, 3), 2);   // Item 1, Item 2, Item 0, Item 3, Item 4
-    EXPECT_EQ(Tarn_CopyItem(h, 2, 0), 0);
-    EXPECT_EQ(Tarn_InsertString_A(h, 99, "Last"), 6) << "an index past the end appends";
-    EXPECT_TRUE(Tarn_GetText_A(h, 0, 0, g_buf) == 6 && !std::strcmp(g_buf, "Item 0"));
-    EXPECT_TRUE(Tarn_GetRowText_A(h, 0, g_buf) == 2 && !std::strcmp(g_buf, "R0") && Tarn_GetRowTextLength(h, 3) == 2);
-    EXPECT_TRUE(g_counts.empty() && Codes().empty()) << "nothing deleted, and the data side never notifies";
-    DestroyWindow(h);
-    EXPECT_EQ(g_counts, (std::map<LPARAM, int>{{0, 7}}));   // every row once at destruction
-    // Selecting by text commits what it finds (row -1 then reads it) and
-    // clears the selection on a miss, notifying both.
-    for (DWORD type : kAllTypes) {
-        HWND c = Create(type, 5);
-        EXPECT_TRUE(Tarn_SelectString_A(c, 1, 0, "item 3", FALSE) == 3 && Tarn_GetCurSel(c) == 3 && Tarn_GetTextLength(c, -1, 0) == 6);
-        EXPECT_TRUE(Tarn_SelectStringExact_A(c, 3, 0, "Item", TRUE) == -1 && Tarn_GetCurSel(c) == -1 &&
-                    Tarn_GetTextLength(c, -1, 0) == -1);
-        EXPECT_EQ(Codes(), Ints(2, TARNN_SELCHANGE)) << "type " << type << ": the miss notifies too";
-    }
-}
-
-// Closing the dropped list before an insertion notifies 21; nothing follows it.
-TEST_F(ItemsTest, ParentDestroyingTheControlFromANotificationOfAnItemOperation)
-{
-    auto showDropDown = reinterpret_cast<int(WINAPI*)(HWND, BOOL)>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("TARN32.dll"), "Tarn_ShowDropDown")));
-    if (!showDropDown)
-        GTEST_SKIP() << "Tarn_ShowDropDown is not available";
-    HWND h = Create(TARNS_DROPDOWNLIST, 3);
-    ASSERT_EQ(showDropDown(h, TRUE), 1);
-    ClearLog();
-    ActOn(TARNN_SELENDCANCEL, [](HWND sender) { DestroyWindow(sender); });
-    EXPECT_TRUE(Tarn_AddString_A(h, "late") == -1 && !IsWindow(h) && Codes() == Ints{TARNN_SELENDCANCEL});
 }
 
 class HierarchyApiTest : public ControlTest {
@@ -208,9 +155,7 @@ TEST_F(HierarchyApiTest, RelationsAndDeletingDependents)
     EXPECT_EQ(each(Tarn_GetItemLevel), (Ints{0, 1, 1, 0, 1, 2}));
     EXPECT_EQ(g_reports, (Reports{{c, 2, 102, 31}, {c, 2, 103, 31}}));
     EXPECT_EQ(UpdateRect(list_), Rows(1, 1, true));
-    char text[32] = "#";
-    GetWindowTextA(Tarn_GetHWNDEdit(c), text, sizeof text);
-    EXPECT_TRUE(Tarn_GetCurSel(c) == -1 && !text[0] && Codes().empty());
+    EXPECT_TRUE(Tarn_GetCurSel(c) == -1 && WindowText(Tarn_GetHWNDEdit(c)).empty() && Codes().empty());
     // The last root's subtree; then a leaf, which changes nothing.
     EXPECT_EQ(Tarn_DeleteDependents(c, 3), 4);
     EXPECT_EQ(Tarn_DeleteDependents(c, 2), 4);

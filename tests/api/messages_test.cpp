@@ -9,43 +9,6 @@ namespace {
 
 class Messages : public ControlTest {};
 
-// Every notification the control sends today, each from the call or message
-// that causes it, carrying the control's id and window.
-TEST_F(Messages, EachNotificationComesFromItsTrigger)
-{
-    HWND other = CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 250, 10, 50, 20, parent(), nullptr, nullptr, nullptr);
-    auto list = [](HWND h) { return Tarn_GetHWNDDropDown(h); };
-    const std::vector<DWORD> all(std::begin(kAllTypes), std::end(kAllTypes)), listBox = {TARNS_LISTBOX};
-    const struct { const char* name; std::vector<DWORD> types; std::function<void(HWND)> act; Ints codes; } cases[] = {
-        {"SetCurSel twice", all, [](HWND h) { Tarn_SetCurSel(h, 1), Tarn_SetCurSel(h, 1); }, Ints(2, TARNN_SELCHANGE)},
-        {"line down", listBox, [&](HWND h) { SendMessageA(list(h), WM_VSCROLL, SB_LINEDOWN, 0); }, {TARNN_TOPINDEXCHANGE}},
-        {"line right", listBox,
-         [&](HWND h) { Tarn_SetHorizontalExtent(h, 900), ClearLog(), SendMessageA(list(h), WM_HSCROLL, SB_LINERIGHT, 0); },
-         {TARNN_HOFFSETCHANGE}},
-        {"mouse over the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_MOUSEMOVE, 0, 0); }, {TARNN_MOUSEMOVE}},
-        {"deeper level", all, [](HWND h) { Tarn_SetItemLevel(h, 2, 1); }, {TARNN_OVERHEADCHANGE}},
-        {"minimized", all, [](HWND h) { SendMessageA(h, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10)); }, {TARNN_SIZE}},
-        {"WM_SETTEXT", {TARNS_LISTBOX, TARNS_DROPDOWN}, [](HWND h) { SendMessageA(h, WM_SETTEXT, 0, LPARAM("x")); },
-         {TARNN_EDITUPDATE, TARNN_EDITCHANGE}},
-        {"right button", all, [](HWND h) { SendMessageA(h, WM_RBUTTONUP, 0, 0); }, {TARNN_RBUTTONUP}},
-        {"right button in the list", listBox, [&](HWND h) { SendMessageA(list(h), WM_RBUTTONUP, 0, 0); }, {TARNN_RBUTTONUP}},
-        {"focus in and out", {TARNS_DROPDOWNLIST, TARNS_DROPDOWNLISTFIXED}, [&](HWND h) { SetFocus(h), SetFocus(other); },
-         {TARNN_SETFOCUS, TARNN_KILLFOCUS}},
-    };
-    for (const auto& c : cases)
-        for (DWORD type : c.types) {
-            HWND h = Create(type | WS_VSCROLL | WS_HSCROLL, 20, {200, 100});
-            SetFocus(other);
-            ClearLog();
-            c.act(h);
-            Pump();
-            EXPECT_EQ(Codes(), c.codes) << c.name << ", type " << type;
-            for (const Notification& n : Log())
-                EXPECT_TRUE(n.id == kId && n.sender == h);
-            DestroyWindow(h);
-        }
-}
-
 // Without an edit field, text messages read the current row: WM_GETTEXT
 // never overruns; WM_COPY and WM_CUT copy its first visible column (an empty
 // text once there is none); WM_CUT and WM_CLEAR clear the selection; a
@@ -105,8 +68,7 @@ TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
 {
     for (DWORD type : {TARNS_LISTBOX, TARNS_DROPDOWN}) {
         HWND h = Create(type, 6, {200, 150}, {Column(80), Column(80)});
-        char buf[64];
-        auto field = [&] { return GetWindowTextA(Tarn_GetHWNDEdit(h), buf, sizeof buf), std::string(buf); };
+        auto field = [&] { return WindowText(Tarn_GetHWNDEdit(h)); };
         Tarn_SetCurSel(h, 3);
         EXPECT_TRUE(field() == "Item 3" && SendMessageA(h, WM_GETTEXTLENGTH, 0, 0) == 6);
         const struct { int row, column; const char* text; const char* shown; } steps[] = {

@@ -11,15 +11,6 @@ constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack 
                    kSelText = RGB(255, 255, 0), kHeaderBack = RGB(10, 160, 10), kRowHeaderBack = RGB(40, 40, 220),
                    kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3);
 
-int Differences(const Dib& a, const Dib& b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.At(x, y) != b.At(x, y);
-    return n;
-}
-
 int Area(const RECT& rc) { return (rc.right - rc.left) * (rc.bottom - rc.top); }
 
 class PaintingTest : public ControlTest {
@@ -108,7 +99,7 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
     BitBlt(screen.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(list, dc);
     printed.Print(list);
-    EXPECT_EQ(Differences(screen, printed), 0);
+    EXPECT_EQ(screen.Differences(printed), 0);
     EXPECT_GT(printed.Count(client, kSelBack), 0) << "row 3 is still on screen, selected";
 }
 
@@ -142,7 +133,7 @@ TEST_F(PaintingTest, PaintsLeakNoGdiObject)
         first.Print(w);
         for (int i = 0; i < 100; ++i)
             again.Print(w);
-        EXPECT_EQ(Differences(first, again), 0) << "the last paint looks like the first";
+        EXPECT_EQ(first.Differences(again), 0) << "the last paint looks like the first";
     }
     EXPECT_LT(HeapBytesInUse(), heap + 512) << "heap blocks left behind";
     EXPECT_EQ(GdiCapacity(), capacity) << "GDI objects left behind";

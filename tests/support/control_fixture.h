@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,7 @@ inline RECT Client(HWND hwnd) { RECT rc = {}; GetClientRect(hwnd, &rc); return r
 RECT ChildRect(HWND child);
 // Bounding box of what the window repaints at its next WM_PAINT (empty: nothing).
 inline RECT UpdateRect(HWND hwnd) { RECT rc = {}; return GetUpdateRect(hwnd, &rc, FALSE) ? rc : RECT{}; }
+inline std::string WindowText(HWND hwnd) { char text[64] = "#"; return GetWindowTextA(hwnd, text, sizeof text), text; }
 inline HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
 TEXTMETRICA Metrics(HWND hwnd, HFONT font);
 
