@@ -4,7 +4,6 @@
 // is gone, or write into another control that reused the freed memory.
 #include <windows.h>
 
-#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -387,22 +386,6 @@ TEST_F(LifetimeTest, EveryExportRefusesWhatIsNotALiveControl)
     EXPECT_EQ(Tarn_WndProc(button, WM_GETTEXTLENGTH, 0, 0) + TDropDown_WndProc(button, WM_GETTEXTLENGTH, 0, 0) +
                   TCtl_WndProc(button, WM_GETTEXTLENGTH, 0, 0), 3);
     EXPECT_TRUE(Tarn_GetCount(owner) == 3 && Tarn_GetCurSel(owner) == 1 && Tarn_GetRowHeaderWidth(owner) == 0);
-    ExpectSentinelUntouched();
-}
-
-// Widths near INT_MAX: every header lies right of the one before it.
-TEST_F(LifetimeTest, ColumnWidthsNearTheLimitDoNotWrap)
-{
-    HWND wide = Create(TARNS_DROPDOWNLIST, 0, {200, 150}, {Column(INT_MAX - 10), Column(INT_MAX - 10), Column(50)});
-    Tarn_SetShowHeader(wide, TARN_HEADER_BUTTONS);
-    RECT previous = {};
-    for (int i = 0; i < 3; ++i) {
-        RECT rc = {};
-        Tarn_GetHeaderRect(wide, i, &rc);
-        EXPECT_TRUE(rc.left >= previous.left && rc.right >= rc.left && (i == 0 || rc.left >= previous.right)) << i;
-        previous = rc;
-    }
-    RedrawWindow(wide, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ExpectSentinelUntouched();
 }
 

@@ -8,7 +8,7 @@
 
 class Dib {
 public:
-    Dib(int width, int height) : width_(width), height_(height)
+    Dib(int width, int height, COLORREF fill = RGB(1, 2, 3)) : width_(width), height_(height)
     {
         BITMAPINFO bi = {};
         bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};   // row 0 on top
@@ -17,6 +17,7 @@ public:
         bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
         bits_ = static_cast<uint32_t*>(bits);
         old_ = SelectObject(dc_, bitmap_);
+        Fill(fill);
     }
     ~Dib() { SelectObject(dc_, old_), DeleteObject(bitmap_), DeleteDC(dc_); }
     Dib(const Dib&) = delete;
@@ -32,13 +33,17 @@ public:
         const uint32_t p = bits_[y * width_ + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
+    void Fill(COLORREF c)
+    {
+        GdiFlush();
+        for (int i = 0; bits_ && i < width_ * height_; ++i)
+            bits_[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
     // Paints a window's client area into the bitmap with WM_PRINT, over a
     // colour no control paints, so that what it leaves out shows.
     void Print(HWND hwnd, COLORREF fill = RGB(1, 2, 3))
     {
-        GdiFlush();
-        for (int i = 0; bits_ && i < width_ * height_; ++i)
-            bits_[i] = (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill);
+        Fill(fill);
         SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
     }
     // How many pixels of the rectangle have colour c.
