@@ -87,10 +87,13 @@ TEST_F(FormattingTest, EachFormatChangeRepaintsItsRowsAndTheFieldForTheCurrentIt
     }
 }
 
-// The edit field follows the first column in display order that is not
-// hidden: multi-line when it wraps; a new set makes a new field, one only.
-TEST_F(FormattingTest, NewColumnsRebuildTheEditFieldForTheFirstVisibleColumn)
+// A part font is the control font until set and is only borrowed; a new
+// control font replaces the edit field's. The edit field follows the first
+// column in display order that is not hidden: multi-line when it wraps; a
+// new set makes a new field, one only.
+TEST_F(FormattingTest, PartFontsAndTheEditFieldFollowTheControlFontAndTheFirstVisibleColumn)
 {
+    HFONT big = UnsmoothedGuiFont(2), other = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
     auto edit = [](HWND h) { return FindWindowExA(h, nullptr, TARN32_EDIT_CLASS, nullptr); };
     auto multiLine = [&](HWND h) { return (GetWindowLongA(edit(h), GWL_STYLE) & ES_MULTILINE) != 0; };
     const struct { std::vector<ColumnDef> columns; bool multiLine; } sets[] = {
@@ -99,7 +102,13 @@ TEST_F(FormattingTest, NewColumnsRebuildTheEditFieldForTheFirstVisibleColumn)
         {{Column(40, TARNCF_WORDWRAP, 1), Column(80, 0, 0)}, false},
         {{Column(40, TARNCF_WORDWRAP, 0), Column(80, 0, 1)}, true}};
     for (DWORD type : kAllTypes) {
-        HWND h = Create(type);
+        HWND h = Create(type), field = Tarn_GetHWNDEdit(h);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == ControlFont(h) && Tarn_GetColHeaderFont(h) == ControlFont(h));
+        Tarn_SetEditCtlFont(h, big, TRUE), Tarn_SetColHeaderFont(h, big, TRUE), Tarn_SetRowHeaderFont(h, big, TRUE);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == big && Tarn_GetColHeaderFont(h) == big && Tarn_GetRowHeaderFont(h) == big);
+        EXPECT_TRUE(ControlFont(h) != big && (!field || ControlFont(field) == big)) << "type " << type;
+        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(other), FALSE);
+        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == other && (!field || ControlFont(field) == other)) << "type " << type;
         for (const auto& set : sets) {
             HWND before = edit(h);
             ASSERT_TRUE(SetColumns(h, set.columns));
@@ -108,22 +117,6 @@ TEST_F(FormattingTest, NewColumnsRebuildTheEditFieldForTheFirstVisibleColumn)
                                               : edit(h) && !IsWindow(before) && multiLine(h) == set.multiLine &&
                                                     !FindWindowExA(h, edit(h), TARN32_EDIT_CLASS, nullptr)) << "type " << type;
         }
-    }
-}
-
-// A part font is the control font until set and is only borrowed; a new
-// control font replaces the edit field's.
-TEST_F(FormattingTest, PartFontsAreBorrowedAndTheEditFieldFollowsTheControlFont)
-{
-    HFONT big = UnsmoothedGuiFont(2), other = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
-    for (DWORD type : kAllTypes) {
-        HWND h = Create(type), edit = Tarn_GetHWNDEdit(h);
-        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == ControlFont(h) && Tarn_GetColHeaderFont(h) == ControlFont(h));
-        Tarn_SetEditCtlFont(h, big, TRUE), Tarn_SetColHeaderFont(h, big, TRUE), Tarn_SetRowHeaderFont(h, big, TRUE);
-        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == big && Tarn_GetColHeaderFont(h) == big && Tarn_GetRowHeaderFont(h) == big);
-        EXPECT_TRUE(ControlFont(h) != big && (!edit || ControlFont(edit) == big)) << "type " << type;
-        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(other), FALSE);
-        EXPECT_TRUE(Tarn_GetEditCtlFont(h) == other && (!edit || ControlFont(edit) == other)) << "type " << type;
         DestroyWindow(h);
     }
     EXPECT_EQ(GetObjectType(big), DWORD(OBJ_FONT)) << "the control deleted the font";

@@ -20,7 +20,8 @@ long long Emptied(long long result) { return g_buf[0] == '\0' ? result : 999; }
 // columns -2, -1, count, count + 1; a selector out of range; a NULL record
 // or buffer (argument 0 stands for "NULL" there). A buffer is emptied
 // even when the call fails. (The fuzzer gives the item operations, text,
-// level, data, selection and format setters bad rows and columns.)
+// level, data, selection and format setters bad rows and columns; the data
+// tests walk the tree from bad rows and store formats in bad columns.)
 TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
 {
     HWND h = Create(TARNS_LISTBOX, 3, {200, 150}, {Column(60), Column(60)});
@@ -42,16 +43,11 @@ TEST_F(ItemsTest, EveryFunctionRefusesBadRowsColumnsSelectorsAndNullBuffers)
         {"GetItemData", [](HWND w, int i) { return Tarn_GetItemData(w, i); }, -1, rows},
         {"GetItemBitmap", [](HWND w, int i) { return Tarn_GetItemBitmap(w, i) != nullptr; }, 0, rows},
         {"GetItemLevel", [](HWND w, int i) { return Tarn_GetItemLevel(w, i); }, -1, rows},
-        {"GetParent", [](HWND w, int i) { return Tarn_GetParent(w, i); }, -1, rows},
-        {"GetDependent", [](HWND w, int i) { return Tarn_GetDependent(w, i, TARN_DEPENDENT_FIRST); }, -1, rows},
-        {"GetSibling", [](HWND w, int i) { return Tarn_GetSibling(w, i, TARN_SIBLING_FIRST); }, -1, rows},
         {"GetSibling which", [](HWND w, int i) { return Tarn_GetSibling(w, 0, i); }, -1, {-1, 0, 5}},
         {"SetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_SetCellInfo(w, &c); }, 0, {-2, 3, 4}},
-        {"SetCellInfo column", [&](HWND w, int i) { auto c = cell(0, i); return Tarn_SetCellInfo(w, &c); }, 0, cols},
         {"SetCellInfo NULL", [](HWND w, int) { return Tarn_SetCellInfo(w, nullptr); }, 0, null},
         {"GetCellInfo row", [&](HWND w, int i) { auto c = cell(i, 0); return Tarn_GetCellInfo(w, &c); }, 0, rows},
         {"GetCellInfo NULL", [](HWND w, int) { return Tarn_GetCellInfo(w, nullptr); }, 0, null},
-        {"SetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_SetRowInfo(w, &r); }, 0, realRows},
         {"SetRowInfo NULL", [](HWND w, int) { return Tarn_SetRowInfo(w, nullptr); }, 0, null},
         {"GetRowInfo", [&](HWND w, int i) { auto r = rowInfo(i); return Tarn_GetRowInfo(w, &r); }, 0, rows},
         {"SetTopIndex", [](HWND w, int i) { return Tarn_SetTopIndex(w, i); }, -1, rows},

@@ -68,20 +68,16 @@ TEST_F(Lifecycle, CreationDefaultsForEachType)
     }
 }
 
-int g_freed;
-void CALLBACK CountFreed(HWND, int, LPARAM, LPARAM user) { g_freed += user == 77; }
-const TarnDeleteCallbackInfo kCountFreed = {CountFreed, 77};
-
 // Everything a control allocates: its record and columns, items with texts,
 // row texts, cell and row formats, a header and corner text; items leave by
-// deletion, a move, reset and the destruction of the control.
+// deletion, a move, reset and the destruction of the control. (That each
+// row is reported once: the fuzzer and the data tests.)
 TEST_F(Lifecycle, ControlsOfEachTypeFreeEverythingTheyAllocate)
 {
     auto cycle = [&](int rounds) {
         for (int r = 0; r < rounds; ++r)
             for (DWORD type : kAllTypes) {
                 HWND h = Create(type, 30, {200, 150}, {Column(40), Column(40), Column(40)});
-                Tarn_SetDeleteCallback(h, &kCountFreed);
                 for (int row = 0; row < 30; ++row) {
                     const RowInfo ri = {TARN_ROWINFO_VERSION, row, RGB(row, 0, 0), 0, 0, 0, nullptr, 0};
                     const CellInfo ci = {TARN_CELLINFO_VERSION, row, row % 3, 0, 0, 0, 0, row, 0, 0, nullptr, nullptr, 0, 0};
@@ -97,10 +93,8 @@ TEST_F(Lifecycle, ControlsOfEachTypeFreeEverythingTheyAllocate)
     };
     cycle(3);   // warm up the window class caches and the heap's own lists
     const SIZE_T before = HeapBytesInUse();
-    g_freed = 0;
     cycle(20);
     const SIZE_T after = HeapBytesInUse();
-    EXPECT_EQ(g_freed, 20 * 4 * 31) << "31 items per control (one copied), each reported exactly once";
     // One small block left per control would be 80 blocks; the allocator's
     // own bookkeeping stays well below that.
     EXPECT_LT(after, before + 512) << "before " << before << " after " << after;
