@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Long runs kept out of the default suite: the fuzzer over many seeds and the
-# leak runs of tests/soak, each printing its figures. Builds first, then runs
+# Long runs kept out of the default suite: the fuzzer over many seeds, and the
+# suite's two leak tests repeated at soak counts, each printing its figures.
+# Builds first, then runs
 # everything inside one X server with a persistent wineserver, as
 # tools/run_tests.sh does.
 #
@@ -9,8 +10,8 @@
 #
 # --fuzz runs N seeds (1000 when N is left out) of M steps (2000), starting
 # at seed S (1); a seed that fails is reported and the run goes on with the
-# next one in a fresh process. The leak runs (100,000 paints, 1,000 controls
-# of each type) run unless --no-leaks is given.
+# next one in a fresh process. The leak runs (100,000 paints of each window,
+# 1,000 controls of each type) run unless --no-leaks is given.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 fuzz=0 first=1 steps=2000 leaks=1 fuzz_args=""
@@ -63,7 +64,9 @@ if [ "$fuzz" -gt 0 ]; then
 fi
 if [ "$leaks" = 1 ]; then
   echo "== leak runs"
-  (cd "$bin" && $wine tarn32_soak.exe) || status=1
+  (cd "$bin" && TARN32_SOAK_PAINTS=${TARN32_SOAK_PAINTS:-100000} TARN32_SOAK_CONTROLS=${TARN32_SOAK_CONTROLS:-1000} \
+     $wine tarn32_tests.exe --gtest_filter='PaintingTest.PaintsLeakNoGdiObject:Lifecycle.ControlsOfEachTypeFreeEverythingTheyAllocate') ||
+    status=1
 fi
 /usr/lib/wine/wineserver -k
 exit $status

@@ -1,5 +1,8 @@
 #include "support/control_fixture.h"
 
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -83,6 +86,22 @@ TEXTMETRICA Metrics(HWND hwnd, HFONT font)
     HGDIOBJ old = SelectObject(dc, font);
     GetTextMetricsA(dc, &tm);
     return SelectObject(dc, old), ReleaseDC(hwnd, dc), tm;
+}
+
+int SoakCount(const char* variable, int suiteCount)
+{
+    const char* value = getenv(variable);
+    return value ? atoi(value) : suiteCount;
+}
+
+void SoakFigures(const char* variable, const char* format, ...)
+{
+    if (!getenv(variable))
+        return;
+    va_list args;
+    va_start(args, format);
+    vprintf(format, args), printf("\n"), fflush(stdout);
+    va_end(args);
 }
 
 SIZE_T HeapBytesInUse()

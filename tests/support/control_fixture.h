@@ -71,6 +71,11 @@ inline std::string WindowText(HWND hwnd) { char text[64] = "#"; return GetWindow
 inline HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)); }
 TEXTMETRICA Metrics(HWND hwnd, HFONT font);
 
+// The leak tests repeat a few times in the suite; the soak runs
+// (tools/run_soak.sh) set the variable to repeat thousands of times and get
+// the figures printed.
+int SoakCount(const char* variable, int suiteCount);
+void SoakFigures(const char* variable, const char* format, ...);
 // Bytes in busy blocks of every heap of the process: a leak shows as growth.
 SIZE_T HeapBytesInUse();
 // How many GDI objects the process can still create: fills the handle table
