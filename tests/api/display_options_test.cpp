@@ -9,16 +9,11 @@ namespace {
 
 // A rectangle read into a poisoned record, from a getter taking the control
 // and, where it has one, a row or column.
-template <class R>
-RECT Rect(R(WINAPI* get)(HWND, int, RECT*), HWND h, int index)
+template <class Getter, class... Index>
+RECT Rect(Getter get, HWND h, Index... index)
 {
     RECT rc = {-7, -7, -7, -7};
-    return get(h, index, &rc), rc;
-}
-RECT Rect(void(WINAPI* get)(HWND, RECT*), HWND h)
-{
-    RECT rc = {-7, -7, -7, -7};
-    return get(h, &rc), rc;
+    return get(h, index..., &rc), rc;
 }
 RECT HeaderBand(HWND h) { return Rect(Tarn_GetHeaderRect, h, -1); }
 
