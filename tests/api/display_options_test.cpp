@@ -9,16 +9,11 @@ namespace {
 
 // A rectangle read into a poisoned record, from a getter taking the control
 // and, where it has one, a row or column.
-template <class R>
-RECT Rect(R(WINAPI* get)(HWND, int, RECT*), HWND h, int index)
+template <class Getter, class... Index>
+RECT Rect(Getter get, HWND h, Index... index)
 {
     RECT rc = {-7, -7, -7, -7};
-    return get(h, index, &rc), rc;
-}
-RECT Rect(void(WINAPI* get)(HWND, RECT*), HWND h)
-{
-    RECT rc = {-7, -7, -7, -7};
-    return get(h, &rc), rc;
+    return get(h, index..., &rc), rc;
 }
 RECT HeaderBand(HWND h) { return Rect(Tarn_GetHeaderRect, h, -1); }
 
@@ -100,16 +95,37 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
 // (a row out of view: the list's height); choosing a mode, even the one the
 // control starts with, gives four average characters; a corner bitmap taller
 // than the header raises the band and the field while a row header is shown;
-// without a column header there is neither band nor corner.
-TEST_F(DisplayOptionsTest, StripCornerAndTheCornerBitmapThatRaisesTheHeader)
+// without a column header there is neither band nor corner. The field is
+// four pixels taller than a line of the font. Type 0 has no
+// drop-down list, so it refuses the list settings; a list of no height is
+// refused; only type 2 chooses where its list opens; the drop button spans
+// the header band and the field at the right; only an existing list window
+// has a rectangle.
+TEST_F(DisplayOptionsTest, StripCornerDropButtonAndDroppedSettingsByType)
 {
     HBITMAP tall = CreateBitmap(8, 60, 1, 1, nullptr);
     auto corner = [](HWND h) { return Rect(Tarn_GetRowColHeaderRect, h); };
     for (DWORD type : kAllTypes) {
         SCOPED_TRACE(testing::Message() << "type " << type);
         HWND h = Create(type, 40), list = Tarn_GetHWNDDropDown(h);
+        EXPECT_EQ(Tarn_GetItemHeight(h, -1), Metrics(h, ControlFont(h)).tmHeight + 4) << "the field, with or without an edit field";
+        const int height = Tarn_GetDroppedHeight(h), fail = list ? -1 : 0, shown = Tarn_GetItemsShown(h);
+        EXPECT_TRUE(Tarn_SetDroppedHeight(h, 0) == -1 && Tarn_GetDroppedHeight(h) == height);
+        EXPECT_TRUE(list ? shown >= 1 : shown == 6) << "rows that fit: from the list, or six by default, never none";
+        EXPECT_EQ(Ints({Tarn_SetDroppedHeight(h, -50), Tarn_SetDroppedWidth(h, -50), Tarn_SetDroppedWidth(h, 0)}), Ints(3, fail));
+        EXPECT_EQ(Ints({Tarn_GetDroppedHeight(h), Tarn_GetDroppedWidth(h)}), (list ? Ints{-1, -1} : Ints{-50, 0}));
+        EXPECT_EQ(Tarn_GetItemsShown(h), list ? shown : 50 / Tarn_GetItemHeight(h, -1)) << "a height in pixels";
+        Tarn_SetDropDownPosition(h, TARN_DROPDOWN_ABOVE);
+        EXPECT_TRUE(Tarn_GetDropDownPosition(h) == (type == TARNS_DROPDOWNLIST ? TARN_DROPDOWN_ABOVE : TARN_DROPDOWN_BELOW) &&
+                    Codes().empty());
+        RECT dropped = {1, 2, 3, 4}, window = {};
+        EXPECT_TRUE(Tarn_GetDroppedControlRect(h, &dropped) == (list ? 0 : -1) && (GetWindowRect(list, &window), dropped == window));
+
         Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
         const LONG plain = HeaderBand(h).bottom;
+        const RECT field = Rect(Tarn_GetItemRect, h, -1), client = Client(h);
+        EXPECT_EQ(Rect(Tarn_GetDropDownButtonRect, h),
+                  (list ? RECT{} : RECT{client.right - GetSystemMetrics(SM_CXVSCROLL), 0, client.right, field.bottom}));
         EXPECT_TRUE(corner(h) == RECT{} && Rect(Tarn_GetRowHeaderRect, h, -1) == RECT{} && HeaderBand(h).left == 0);
         Tarn_SetShowRowHeader(h, TARN_ROWHEADER_INDEX);
         EXPECT_EQ(HeaderBand(h).left, 4 * Metrics(h, ControlFont(h)).tmAveCharWidth);
@@ -135,33 +151,6 @@ TEST_F(DisplayOptionsTest, StripCornerAndTheCornerBitmapThatRaisesTheHeader)
         EXPECT_TRUE(corner(h) == RECT{} && HeaderBand(h) == RECT{});
     }
     DeleteObject(tall);
-}
-
-// Type 0 has no drop-down list, so it refuses the list settings; a list of
-// no height is refused; only type 2 chooses where its list opens; the drop
-// button spans the header band and the field at the right; only an existing
-// list window has a rectangle.
-TEST_F(DisplayOptionsTest, DroppedSettingsOverAllTypes)
-{
-    for (DWORD type : kAllTypes) {
-        SCOPED_TRACE(testing::Message() << "type " << type);
-        HWND h = Create(type), list = Tarn_GetHWNDDropDown(h);
-        const int height = Tarn_GetDroppedHeight(h), fail = list ? -1 : 0, shown = Tarn_GetItemsShown(h);
-        EXPECT_TRUE(Tarn_SetDroppedHeight(h, 0) == -1 && Tarn_GetDroppedHeight(h) == height);
-        EXPECT_TRUE(list ? shown >= 1 : shown == 6) << "rows that fit: from the list, or six by default, never none";
-        EXPECT_EQ(Ints({Tarn_SetDroppedHeight(h, -50), Tarn_SetDroppedWidth(h, -50), Tarn_SetDroppedWidth(h, 0)}), Ints(3, fail));
-        EXPECT_EQ(Ints({Tarn_GetDroppedHeight(h), Tarn_GetDroppedWidth(h)}), (list ? Ints{-1, -1} : Ints{-50, 0}));
-        EXPECT_EQ(Tarn_GetItemsShown(h), list ? shown : 50 / Tarn_GetItemHeight(h, -1)) << "a height in pixels";
-        Tarn_SetDropDownPosition(h, TARN_DROPDOWN_ABOVE);
-        EXPECT_TRUE(Tarn_GetDropDownPosition(h) == (type == TARNS_DROPDOWNLIST ? TARN_DROPDOWN_ABOVE : TARN_DROPDOWN_BELOW) &&
-                    Codes().empty());
-        Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
-        const RECT field = Rect(Tarn_GetItemRect, h, -1), client = Client(h);
-        EXPECT_EQ(Rect(Tarn_GetDropDownButtonRect, h),
-                  (list ? RECT{} : RECT{client.right - GetSystemMetrics(SM_CXVSCROLL), 0, client.right, field.bottom}));
-        RECT dropped = {1, 2, 3, 4}, window = {};
-        EXPECT_TRUE(Tarn_GetDroppedControlRect(h, &dropped) == (list ? 0 : -1) && (GetWindowRect(list, &window), dropped == window));
-    }
 }
 
 } // namespace
