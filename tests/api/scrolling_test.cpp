@@ -17,7 +17,8 @@ SCROLLINFO Bar(HWND list, int bar)
 // Hidden (0), shown (1) or shown disabled (2).
 int VerticalBar(HWND list)
 {
-    SCROLLBARINFO info = {sizeof info};
+    SCROLLBARINFO info = {};
+    info.cbSize = sizeof info;
     if (!(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL))
         return 0;
     return GetScrollBarInfo(list, OBJID_VSCROLL, &info) && (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) ? 2 : 1;
