@@ -374,10 +374,11 @@ TEST_F(LifetimeTest, EveryExportRefusesWhatIsNotALiveControl)
     DestroyWindow(dead);
     HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 20, 20, parent(), nullptr, nullptr, nullptr);
     HWND edit = CreateWindowExA(0, "EDIT", "keep", WS_CHILD, 0, 0, 20, 20, parent(), nullptr, nullptr, nullptr);
+    HWND label = CreateWindowExA(0, "STATIC", "s", WS_CHILD, 0, 0, 20, 20, parent(), nullptr, nullptr, nullptr);
     g_cell.version = TARN_CELLINFO_VERSION, g_row.version = TARN_ROWINFO_VERSION, g_rect = {7, 7, 7, 7};
     memset(g_buffer, 'Z', sizeof g_buffer);
     ClearLog();
-    for (HWND h : {HWND{}, dead, button, edit, Tarn_GetHWNDDropDown(owner), Tarn_GetHWNDEdit(owner)})
+    for (HWND h : {HWND{}, dead, button, edit, label, parent(), Tarn_GetHWNDDropDown(owner), Tarn_GetHWNDEdit(owner)})
         for (const Export& e : kExports)
             EXPECT_EQ(e.call(h), e.failure) << e.name << " on " << h;
     EXPECT_EQ(std::string(g_buffer, sizeof g_buffer), std::string(sizeof g_buffer, 'Z'));
