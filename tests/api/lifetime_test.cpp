@@ -31,23 +31,15 @@ std::string Text(HWND hwnd, int row)
 
 // Fills the heap's free blocks with junk, so that anything still using the
 // memory of a destroyed control or child window reads junk, and crashes.
-class HeapScribble {
-public:
-    void Fill()
-    {
-        for (int i = 0; i < 400; ++i)
-            if (void* p = HeapAlloc(GetProcessHeap(), 0, 16 + (i % 64) * 16))
-                memset(p, 0xA5, 16 + (i % 64) * 16), blocks_.push_back(p);
-    }
-    ~HeapScribble()
-    {
-        for (void* p : blocks_)
-            HeapFree(GetProcessHeap(), 0, p);
-    }
-
-private:
-    std::vector<void*> blocks_;
-};
+void ScribbleFreeMemory()
+{
+    std::vector<void*> blocks;
+    for (int i = 0; i < 400; ++i)
+        if (void* p = HeapAlloc(GetProcessHeap(), 0, 16 + (i % 64) * 16))
+            memset(p, 0xA5, 16 + (i % 64) * 16), blocks.push_back(p);
+    for (void* p : blocks)
+        HeapFree(GetProcessHeap(), 0, p);
+}
 
 class LifetimeTest : public ControlTest {
 protected:
@@ -120,7 +112,6 @@ TEST_F(LifetimeTest, DestroyedInsideEachNotificationWithAndWithoutANewControl)
             HWND victim = Fifty(r.type), made = nullptr;
             r.prepare(victim);
             ClearLog();
-            HeapScribble scribble;
             ActOn(r.code, [&](HWND sender) {
                 if (sender != victim || !IsWindow(victim))
                     return;
@@ -128,7 +119,7 @@ TEST_F(LifetimeTest, DestroyedInsideEachNotificationWithAndWithoutANewControl)
                 if (another)   // likely to reuse the freed record
                     made = CreateWindowExA(0, TARN32_CLASS, "", WS_CHILD | WS_VISIBLE | TARNS_DROPDOWN, 0, 0, 99, 99,
                                            parent(), nullptr, nullptr, nullptr);
-                scribble.Fill();
+                ScribbleFreeMemory();
             });
             r.provoke(victim);
             ActOn(0, nullptr);
