@@ -69,29 +69,45 @@ void ResetRows(ControlRecord* rec)
     (void)UpdateControl(rec);
 }
 
-int CopyRow(ControlRecord* rec, int source, int destination)
+// The row that holds item, or -1 when it is gone.
+int RowOfItem(const ControlRecord* rec, const TarnItem* item)
+{
+    for (int i = 0; i < rec->count; ++i)
+        if (rec->items[i] == item)
+            return i;
+    return -1;
+}
+
+// Copies a row; *made (when asked for) is the copy's record.
+int CopyRow(ControlRecord* rec, int source, int destination, const TarnItem** made = nullptr)
 {
     if (IsVirtual(rec) || !IsValidRow(rec, source) || !CloseList(rec, false))
         return -1;
     LevelChange level;
     const int index = CopyItemData(rec, source, destination, &level);
+    if (index >= 0 && made)
+        *made = rec->items[index];
     if (index < 0 || !RepaintLevelChange(rec, index, level) || !RepaintAfterInsert(rec, index))
         return -1;
     return index;
 }
 
+// A copy, then the original deleted without a report. Repainting the copy
+// may reach the application, which may change the rows meanwhile, so both
+// rows are found again by their records rather than by the indices of the
+// copy.
 int MoveRow(ControlRecord* rec, int source, int destination)
 {
-    if (IsVirtual(rec) || !CloseList(rec, false))
+    if (IsVirtual(rec) || !CloseList(rec, false) || !IsValidRow(rec, source))
         return -1;
-    const int copied = CopyRow(rec, source, destination);
-    if (copied < 0)
+    const TarnItem* const original = rec->items[source];
+    const TarnItem* copy = nullptr;
+    if (CopyRow(rec, source, destination, &copy) < 0)
         return -1;
-    // The copy pushed the original down when it went in at or before it.
-    const int original = source >= copied ? source + 1 : source;
-    if (DeleteRow(rec, original, false) < 0)
+    const int from = RowOfItem(rec, original);
+    if (from < 0 || DeleteRow(rec, from, false) < 0)
         return -1;
-    return original <= copied ? copied - 1 : copied;
+    return RowOfItem(rec, copy);
 }
 
 BOOL SetItemBitmapOf(ControlRecord* rec, int index, HBITMAP hbm, ItemBitmapKind kind)
