@@ -20,8 +20,7 @@ protected:
     {
         Init(3);
         rec_.hbrEditBack = editBack_.get();
-        TarnItem blank = {};
-        ASSERT_EQ(InsertItem(&rec_, &blank, 0, "cell", 0), 0);
+        ASSERT_EQ(InsertItem(&rec_, nullptr, 0, "cell", 0), 0);
     }
     std::unique_ptr<Dib> Painted(const std::function<void(HDC)>& paint, int width = kCell.right)
     {
@@ -78,7 +77,6 @@ TEST_F(HeaderPaintTest, ColumnHeadersFramePressAndGreyAndTheBandBeyondIsFilled)
 TEST_F(HeaderPaintTest, RowHeaderTextsColoursPressAndFramesFollowModeStyleAndSelection)
 {
     RowFormat* own = rec_.items[0]->rowInfo = CreateRowFormat();
-    ASSERT_NE(own, nullptr);
     const COLORREF ownBack = RGB(9, 99, 199), ownText = RGB(77, 1, 177), ownSelText = RGB(199, 9, 99);
     own->backColor = ownBack, own->textColor = ownText, own->selTextColor = ownSelText;
     const COLORREF back = C(TARNCLR_ROWHEADERBACKCOLOR), selBack = C(TARNCLR_ROWHEADERSELBACKCOLOR);
