@@ -4,6 +4,7 @@
 // the tree walks against their definitions, the column set and the cell and
 // row formats, whose refusals must change nothing, and lent virtual rows.
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstring>
 #include <random>
@@ -249,6 +250,11 @@ TEST_F(DataTest, ColumnSetsAreReplacedWholeOrNotAtAllAndGiveTheWidths)
     EXPECT_EQ(CellWidth(&rec_, 300, 1, 0), 58);
     for (auto [dropped, width] : {make_pair(0, 180), {150, 130}, {-50, 80}, {-200, 380}})
         EXPECT_EQ((rec_.droppedWidth = dropped, ListWidth(&rec_)), width) << dropped;
+    // Widths near INT_MAX: each column still starts at or after the end of the one before.
+    const ColumnDef huge[] = {Column(INT_MAX - 10, 0), Column(INT_MAX - 10, 1), Column(50, 2)};
+    ASSERT_TRUE(ReplaceColumns(&rec_, 3, huge));
+    for (int pos = 1, width; pos < 3; ++pos)
+        EXPECT_TRUE((width = CellWidth(&rec_, 300, pos - 1)) >= 0 && ColumnLeft(&rec_, pos - 1) + 0ll + width <= ColumnLeft(&rec_, pos)) << pos;
 }
 
 CellInfo Cell(int row, int column, HBITMAP hbm = nullptr, DWORD version = TARN_CELLINFO_VERSION)
