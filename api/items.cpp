@@ -69,25 +69,21 @@ void ResetRows(ControlRecord* rec)
     (void)UpdateControl(rec);
 }
 
-// The row that holds item, or -1 when it is gone.
-int RowOfItem(const ControlRecord* rec, const TarnItem* item)
-{
-    for (int i = 0; i < rec->count; ++i)
-        if (rec->items[i] == item)
-            return i;
-    return -1;
-}
-
-// Copies a row; *made (when asked for) is the copy's record.
+// Copies a row; *made (when asked for) is the copy's record. A level change
+// may notify (12), and the application may change the rows there, so the
+// copy is found again by its record before the rows after it repaint.
 int CopyRow(ControlRecord* rec, int source, int destination, const TarnItem** made = nullptr)
 {
     if (IsVirtual(rec) || !IsValidRow(rec, source) || !CloseList(rec, false))
         return -1;
     LevelChange level;
-    const int index = CopyItemData(rec, source, destination, &level);
-    if (index >= 0 && made)
-        *made = rec->items[index];
-    if (index < 0 || !RepaintLevelChange(rec, index, level) || !RepaintAfterInsert(rec, index))
+    int index = CopyItemData(rec, source, destination, &level);
+    if (index < 0)
+        return -1;
+    const TarnItem* const copy = rec->items[index];
+    if (made)
+        *made = copy;
+    if (!RepaintLevelChange(rec, index, level) || (index = LocateItem(rec, copy, index)) < 0 || !RepaintAfterInsert(rec, index))
         return -1;
     return index;
 }
@@ -104,10 +100,10 @@ int MoveRow(ControlRecord* rec, int source, int destination)
     const TarnItem* copy = nullptr;
     if (CopyRow(rec, source, destination, &copy) < 0)
         return -1;
-    const int from = RowOfItem(rec, original);
+    const int from = LocateItem(rec, original, source);
     if (from < 0 || DeleteRow(rec, from, false) < 0)
         return -1;
-    return RowOfItem(rec, copy);
+    return LocateItem(rec, copy, from);
 }
 
 BOOL SetItemBitmapOf(ControlRecord* rec, int index, HBITMAP hbm, ItemBitmapKind kind)

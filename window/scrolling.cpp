@@ -139,6 +139,14 @@ bool SetTopIndex(ControlRecord* rec, int row, int* result)
 {
     if (result)
         *result = -1;
+    // A pixel scroll moves what is on the screen, so what is pending is
+    // painted first -- before anything is measured, since painting may run
+    // the draw-info callback, which may change the rows.
+    if (rec->hwndDropDown && Painting(rec)) {
+        UpdateWindow(rec->hwndDropDown);
+        if (rec->dead)
+            return false;
+    }
     if (!IsValidRow(rec, row))
         return true;
     if (result)
@@ -157,9 +165,6 @@ bool SetTopIndex(ControlRecord* rec, int row, int* result)
             RECT area;
             ItemAreaRect(rec, &area);
             area.left = 0;
-            UpdateWindow(rec->hwndDropDown);
-            if (rec->dead)
-                return false;
             ScrollWindow(rec->hwndDropDown, 0, oldRow.top - newRow.top, &area, &area);
             rec->topIndex = top;
             UpdateWindow(rec->hwndDropDown);
