@@ -26,14 +26,6 @@ void RelayoutAndRepaintRows(ControlRecord* rec)
         RepaintRows(rec, true);
 }
 
-// A change of the bands around the rows (header band, row-header strip)
-// moves everything: the layout, then all three windows.
-void RelayoutAndRedrawAll(ControlRecord* rec)
-{
-    if (UpdateControl(rec))
-        RedrawAll(rec);
-}
-
 // With 3D rows the default window colours give way to the button colours, so
 // the frames read as buttons; colours the application chose are left alone.
 void SwapDefaultColor(ControlRecord* rec, int entry, int windowColor, int buttonColor, bool to3D)
@@ -145,7 +137,7 @@ extern "C" void WINAPI Tarn_SetShowHeader(HWND hwnd, int mode)
         if (mode < TARN_HEADER_NONE || mode > TARN_HEADER_FLAT || mode == rec->showHeader)
             return;
         rec->showHeader = mode;
-        RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 
@@ -166,7 +158,7 @@ extern "C" void WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode)
             return;
         rec->showRowHeader = mode;
         rec->rowHeaderWidth = width;
-        RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 

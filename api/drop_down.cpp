@@ -100,8 +100,7 @@ extern "C" void WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on)
 {
     WithControl(hwnd, [&](ControlRecord* rec) {
         rec->openEnded = on ? 1 : 0;
-        if (UpdateControl(rec))
-            RedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 

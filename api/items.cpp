@@ -112,8 +112,8 @@ BOOL SetItemBitmapOf(ControlRecord* rec, int index, HBITMAP hbm, ItemBitmapKind 
         return FALSE;
     if (index >= 0)
         InvalidateRows(rec, index);
-    else if (UpdateControl(rec))
-        RedrawAll(rec);
+    else
+        (void)RelayoutAndRedrawAll(rec);
     return TRUE;
 }
 

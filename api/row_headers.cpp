@@ -12,8 +12,7 @@ extern "C" void WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width)
             return;
         // Every column, the field and the header band move with the strip.
         rec->rowHeaderWidth = width;
-        if (UpdateControl(rec))
-            RedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 
@@ -83,8 +82,8 @@ extern "C" void WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm)
         // shown, so a new height can move everything below the header band.
         if (!StoreCornerBitmap(rec, hbm))
             InvalidateCorner(rec);
-        else if (UpdateControl(rec))
-            RedrawAll(rec);
+        else
+            (void)RelayoutAndRedrawAll(rec);
     });
 }
 

@@ -51,8 +51,7 @@ void OnWindowPosChanged(ControlRecord* rec, const WINDOWPOS* pos)
         return;
     }
     rec->shown = 1;
-    if (UpdateControl(rec))
-        RedrawAll(rec);
+    (void)RelayoutAndRedrawAll(rec);
 }
 
 void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw)
@@ -76,8 +75,8 @@ void OnEnable(ControlRecord* rec)
 void OnSetRedraw(ControlRecord* rec, BOOL redraw)
 {
     rec->redraw = redraw ? 1 : 0;
-    if (redraw && UpdateControl(rec))
-        RedrawAll(rec);
+    if (redraw)
+        (void)RelayoutAndRedrawAll(rec);
 }
 
 namespace {

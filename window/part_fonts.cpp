@@ -12,14 +12,6 @@ void Measure(ControlRecord* rec, HFONT font, TEXTMETRICA* tm)
         ZeroMemory(tm, sizeof *tm);
 }
 
-bool Relayout(ControlRecord* rec, BOOL redraw)
-{
-    if (!UpdateControl(rec))
-        return false;
-    if (redraw)
-        RedrawAll(rec);
-    return true;
-}
 } // namespace
 
 bool SetControlFont(ControlRecord* rec, HFONT font, BOOL redraw)
@@ -38,7 +30,7 @@ bool SetControlFont(ControlRecord* rec, HFONT font, BOOL redraw)
         SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (rec->hwndDropDown)
         SendMessageA(rec->hwndDropDown, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return Relayout(rec, redraw);
+    return RelayoutAndRedrawAll(rec, redraw != FALSE);
 }
 
 bool SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw)
@@ -49,14 +41,14 @@ bool SetColHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw)
     TEXTMETRICA tm;
     if (rec->hwnd && MeasureFont(rec->hwnd, font ? font : rec->hfont, &tm))
         rec->tmColHeader = tm;
-    return Relayout(rec, redraw);
+    return RelayoutAndRedrawAll(rec, redraw != FALSE);
 }
 
 bool SetRowHeaderFont(ControlRecord* rec, HFONT font, BOOL redraw)
 {
     rec->hfontRowHeader = font;
     Measure(rec, font, &rec->tmRowHeader);
-    return Relayout(rec, redraw);
+    return RelayoutAndRedrawAll(rec, redraw != FALSE);
 }
 
 bool SetEditCtlFont(ControlRecord* rec, HFONT font, BOOL redraw)
@@ -65,5 +57,5 @@ bool SetEditCtlFont(ControlRecord* rec, HFONT font, BOOL redraw)
     Measure(rec, font, &rec->tmEditCtl);
     if (rec->hwndEdit)
         SendMessageA(rec->hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(font ? font : rec->hfont), FALSE);
-    return Relayout(rec, redraw);
+    return RelayoutAndRedrawAll(rec, redraw != FALSE);
 }

@@ -130,6 +130,15 @@ void RedrawAll(ControlRecord* rec)
     SyncEditText(rec);
 }
 
+bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw)
+{
+    if (!UpdateControl(rec))
+        return false;
+    if (redraw)
+        RedrawAll(rec);
+    return true;
+}
+
 namespace {
 void SetEditText(ControlRecord* rec, const char* text)
 {

@@ -37,6 +37,11 @@ void InvalidateListStrip(const ControlRecord* rec);
 // All three windows, then SyncEditText.
 void RedrawAll(ControlRecord* rec);
 
+// A change that moves everything: the layout first (it may notify the
+// parent, which may destroy the control), then, when redraw is asked for,
+// all three windows. False when the control did not survive.
+[[nodiscard]] bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw = true);
+
 // Refreshes the edit field's text from currentItem and invalidates the
 // field.
 void SyncEditText(ControlRecord* rec);
