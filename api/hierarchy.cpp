@@ -61,11 +61,11 @@ extern "C" int WINAPI Tarn_DeleteDependents(HWND hwnd, int index)
         if (!IsValidRow(rec, index))
             return -1;
         int repaintFrom = index;
-        const int currentBefore = rec->currentItem;
-        if (!DeleteDependentItems(rec, index, &repaintFrom))
+        bool currentCleared = false;
+        if (!DeleteDependentItems(rec, index, &repaintFrom, &currentCleared))
             return -1;
-        // The committed row may have been one of the dependents.
-        if (currentBefore >= 0 && rec->currentItem < 0 && !SelectCurrentItem(rec, -1, false))
+        // The committed row was one of the dependents: the edit field empties.
+        if (currentCleared && !SelectCurrentItem(rec, -1, false))
             return -1;
         InvalidateRows(rec, repaintFrom, true);
         const int count = rec->count;

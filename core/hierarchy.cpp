@@ -167,9 +167,11 @@ LevelChange StoreItemLevel(ControlRecord* rec, int index, int level)
     return change;
 }
 
-bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom)
+bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom, bool* currentCleared)
 {
     *repaintFrom = index;
+    if (currentCleared)
+        *currentCleared = false;
     // Held across the whole subtree so that no other thread ever sees it half
     // removed; the delete callback runs inside it, as always.
     ItemLock lock;
@@ -179,7 +181,10 @@ bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom)
     const int level = ItemLevel(self);
     while (index + 1 < rec->count && ItemLevel(rec->items[index + 1]) > level) {
         TarnItem* next = rec->items[index + 1];
-        if (!DeleteItem(rec, index + 1).survived)
+        const ItemDeletion deletion = DeleteItem(rec, index + 1);
+        if (currentCleared)
+            *currentCleared |= deletion.currentCleared;
+        if (!deletion.survived)
             return false;
         // The callback may have rearranged the store: follow the item, and
         // stop rather than spin when the dependent could not be removed.

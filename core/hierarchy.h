@@ -53,6 +53,7 @@ struct LevelChange {
 LevelChange StoreItemLevel(ControlRecord* rec, int index, int level);
 
 // Deletes the run of dependents of index, each reported to the delete
-// callback. *repaintFrom receives the first row whose look changed; false
+// callback. *repaintFrom receives the first row whose look changed,
+// *currentCleared whether the committed row was among those deleted; false
 // when the control was destroyed meanwhile.
-[[nodiscard]] bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom);
+[[nodiscard]] bool DeleteDependentItems(ControlRecord* rec, int index, int* repaintFrom, bool* currentCleared = nullptr);
