@@ -40,6 +40,10 @@ bool CreateEditField(ControlRecord* rec, bool* created)
         DestroyEditField(rec, rec->hwndEdit);
         if (rec->dead)
             return false;
+        // The old field's loss of focus notified the parent, which may have
+        // rebuilt the field itself (new columns): that field stands.
+        if (rec->hwndEdit)
+            return true;
     }
     SetWindowLongA(rec->hwnd, GWL_STYLE, GetWindowLongA(rec->hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
 

@@ -219,8 +219,16 @@ TEST_F(LifetimeTest, ColumnsReplacedWhileTheEditFieldTypes)
             Tarn_SetColumns(hwnd, 0, nullptr);
     });
     SendMessageA(old, WM_CHAR, 'x', 1);
-    ActOn(0, nullptr);
     EXPECT_TRUE(!IsWindow(old) && IsWindow(Tarn_GetHWNDEdit(hwnd)));
+    // Replaced again inside the notification the focused field's end raises:
+    // one field is left, the control's own.
+    SetFocus(Tarn_GetHWNDEdit(hwnd));
+    int losses = 0;
+    ActOn(TARNN_KILLFOCUS, [&](HWND) { losses++ ? void() : void(Tarn_SetColumns(hwnd, 0, nullptr)); });
+    Tarn_SetColumns(hwnd, 0, nullptr);
+    ActOn(0, nullptr);
+    HWND field = FindWindowExA(hwnd, nullptr, TARN32_EDIT_CLASS, nullptr);
+    EXPECT_TRUE(losses > 0 && field == Tarn_GetHWNDEdit(hwnd) && !FindWindowExA(hwnd, field, TARN32_EDIT_CLASS, nullptr));
     ExpectSentinelUntouched();
 }
 
