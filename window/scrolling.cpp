@@ -348,8 +348,8 @@ bool VScrollCommand(ControlRecord* rec, int code, int position)
 
 bool HScrollCommand(ControlRecord* rec, int code, int position)
 {
-    const int w = ItemAreaWidth(rec);
-    if (rec->horizontalExtent <= w)
+    const int w = ItemAreaWidth(rec), last = MaxHorizontalOffset(rec);
+    if (last == 0)
         return true;
     const int offset = rec->horizontalOffset;
     int next = offset;
@@ -361,11 +361,11 @@ bool HScrollCommand(ControlRecord* rec, int code, int position)
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: next = position; break;
     case SB_LEFT: next = 0; break;
-    case SB_RIGHT: next = rec->horizontalExtent - w; break;
+    case SB_RIGHT: next = last; break;
     case SB_ENDSCROLL: UpdateHScrollBar(rec); return true;
     default: return true;
     }
-    next = std::max(0, std::min(next, rec->horizontalExtent - w));
+    next = std::max(0, std::min(next, last));
     if (next == offset)
         return true;
     rec->scrollInProgress = 1;
