@@ -244,7 +244,8 @@ bool ResetItems(ControlRecord* rec)
     rec->topIndex = 0;
     rec->maxLevel = 0;
     rec->horizontalOffset = 0;
-    rec->overheadWidth = 0;
+    // overheadWidth is left to the layout, which tells the parent when the
+    // lower maxLevel changes it.
     return !rec->dead;
 }
 

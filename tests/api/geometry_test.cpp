@@ -62,6 +62,9 @@ TEST_F(GeometryTest, OverheadGrowsWithTheDeepestLevelZonesAndTreeLines)
     EXPECT_EQ((Tarn_SetShowTreeLines(h, TRUE), Tarn_GetOverheadWidth(h)), 3 * 20 + 20 + 7 + 2);
     Tarn_SetShowTreeLines(h, FALSE), Tarn_SetItemBitmap(h, -1, nullptr), Tarn_SetItemLabel(h, -1, nullptr);
     EXPECT_TRUE(!Tarn_GetShowBitmaps(h) && !Tarn_GetShowLabels(h) && Tarn_GetOverheadWidth(h) == indent);
+    // A reset takes the deepest level with it, and the parent is told.
+    ClearLog(), Tarn_ResetContent(h);
+    EXPECT_TRUE(Codes() == Ints{TARNN_OVERHEADCHANGE} && Tarn_GetOverheadWidth(h) == 0);
 }
 
 // Display order: column 2, column 0, column 1 (hidden), column 3. The first
