@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "layout/control_geometry.h"
+#include "core/hierarchy.h"
 #include "core/item_store.h"
 #include "core/lock.h"
 #include "layout/column_geometry.h"
@@ -27,13 +28,6 @@ int WalkRows(ControlRecord* rec, const RECT& area, Visit visit)
     return -1;
 }
 
-int RowLevel(ControlRecord* rec, int row)
-{
-    TarnItem* item = GetItem(rec, row);
-    const int level = item ? TARNIF_LEVEL(item->flags) : 0;
-    ReleaseItem(rec);
-    return level;
-}
 } // namespace
 
 void ItemAreaRect(const ControlRecord* rec, RECT* rc)
@@ -108,7 +102,7 @@ RECT* CellRect(ControlRecord* rec, int row, int column)
     RECT rowRect;
     if (ItemRect(rec, row, &rowRect) != 0)
         return nullptr;
-    const int level = RowLevel(rec, row);
+    const int level = LevelOf(rec, row);
     RECT& cell = rec->cellRect;
     cell.left = rec->rowHeaderWidth - rec->horizontalOffset + ColumnLeft(rec, rec->columns[column].position, level);
     cell.right = cell.left + CellWidth(rec, ListWidth(rec), column, level);
