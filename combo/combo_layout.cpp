@@ -15,6 +15,20 @@ int WindowHeightFor(HWND hwnd, int clientHeight)
     return rc.bottom - rc.top;
 }
 
+// Moves a child window only when its place changes: moving a window to
+// where it is still repaints it, and the layout runs after every change of
+// the rows. True when it moved.
+bool PlaceChild(HWND child, int x, int y, int width, int height)
+{
+    RECT now;
+    GetWindowRect(child, &now);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height)
+        return false;
+    MoveWindow(child, x, y, width, height, TRUE);
+    return true;
+}
+
 void PlaceEditField(ControlRecord* rec)
 {
     if (!rec->hwndEdit)
@@ -31,8 +45,8 @@ void PlaceEditField(ControlRecord* rec)
         height = rec->tmEditCtl.tmHeight;
         y = field.top + 2 + (std::max<int>(0, field.bottom - field.top - 4) - height) / 2;
     }
-    MoveWindow(rec->hwndEdit, x, y, width, height, TRUE);
-    InvalidateRect(rec->hwndEdit, nullptr, TRUE);
+    if (PlaceChild(rec->hwndEdit, x, y, width, height))
+        InvalidateRect(rec->hwndEdit, nullptr, TRUE);
 }
 
 bool LayoutDropDownType(ControlRecord* rec)
@@ -100,7 +114,7 @@ bool LayoutListBoxType(ControlRecord* rec)
         FieldRect(rec, &field);
         GetClientRect(rec->hwnd, &client);
         const int top = field.bottom + 4;
-        MoveWindow(rec->hwndDropDown, 0, top, client.right, std::max<int>(0, client.bottom - top), TRUE);
+        PlaceChild(rec->hwndDropDown, 0, top, client.right, std::max<int>(0, client.bottom - top));
     }
     PlaceEditField(rec);
     return true;

@@ -81,6 +81,10 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
 
     SelectGuard pen(dc, GetStockObject(BLACK_PEN));
     SelectGuard rowPen(drawDC, GetStockObject(BLACK_PEN));
+    // Selected once for the whole paint: the rows that use the control's
+    // font then find it in place.
+    SelectGuard font(dc, rec->hfont);
+    SelectGuard rowFont(drawDC, rec->hfont);
     const int listWidth = ListWidth(rec);
     const bool controlEnabled = IsWindowEnabled(rec->hwnd) != 0;
 

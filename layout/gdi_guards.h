@@ -49,7 +49,11 @@ using FontGuard = GdiObject<HFONT>;
 // Selects an object into a DC and puts the previous one back at scope end.
 class SelectGuard {
 public:
-    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
+    // Selecting what a DC already holds costs a font realisation or a
+    // brush lookup in the driver; rows and cells ask for the same font again
+    // and again, so an object already current is left alone (and not
+    // restored).
+    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj && !IsCurrent(dc, obj) ? SelectObject(dc, obj) : nullptr) {}
     ~SelectGuard()
     {
         if (dc_ && old_)
@@ -62,6 +66,13 @@ public:
     SelectGuard& operator=(SelectGuard&&) = delete;
 
 private:
+    static bool IsCurrent(HDC dc, HGDIOBJ obj)
+    {
+        const DWORD type = GetObjectType(obj);
+        return (type == OBJ_FONT || type == OBJ_PEN || type == OBJ_BRUSH || type == OBJ_BITMAP) &&
+               GetCurrentObject(dc, type) == obj;
+    }
+
     HDC dc_;
     HGDIOBJ old_;
 };

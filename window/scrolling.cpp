@@ -56,8 +56,38 @@ void UpdateBarWithoutScrollInfo(ControlRecord* rec, int bar, BOOL ControlRecord:
     SetScrollPos(list, bar, pos, TRUE);
 }
 
+// Marks one bar of the list for painting. The rectangle lies outside the
+// client area, in the frame, so no row is invalidated with it.
+void InvalidateBar(HWND list, int bar)
+{
+    RECT client;
+    GetClientRect(list, &client);
+    RECT rc = client;
+    if (bar == SB_VERT) {
+        rc.left = client.right;
+        rc.right = client.right + GetSystemMetrics(SM_CXVSCROLL);
+    } else {
+        rc.top = client.bottom;
+        rc.bottom = client.bottom + GetSystemMetrics(SM_CYHSCROLL);
+    }
+    RedrawWindow(list, &rc, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+}
+
+// A bar set with a redraw paints itself at once, which costs more than
+// adding a row: a loop of insertions would pay it per call. So the values
+// are set without drawing -- GetScrollInfo always reads the current range
+// and position -- and the bar is drawn once, when the list next paints.
+// Values the bar already has are not set again.
 void SetBar(ControlRecord* rec, int bar, int maxValue, UINT page, int pos)
 {
+    HWND list = rec->hwndDropDown;
+    const bool setRange = !rec->scrollInProgress;
+    SCROLLINFO now = {};
+    now.cbSize = sizeof now;
+    now.fMask = SIF_ALL;
+    if (rec->pfnGetScrollInfo && rec->pfnGetScrollInfo(list, bar, &now) && now.nPage == page &&
+        now.nPos == pos && (!setRange || (now.nMin == 0 && now.nMax == maxValue)))
+        return;
     SCROLLINFO si = {};
     si.cbSize = sizeof si;
     si.nMin = 0;
@@ -67,9 +97,10 @@ void SetBar(ControlRecord* rec, int bar, int maxValue, UINT page, int pos)
     si.fMask = SIF_PAGE | SIF_POS;
     if (DisableNoScroll(rec))
         si.fMask |= SIF_DISABLENOSCROLL;
-    if (!rec->scrollInProgress)
+    if (setRange)
         si.fMask |= SIF_RANGE;
-    rec->pfnSetScrollInfo(rec->hwndDropDown, bar, &si, TRUE);
+    rec->pfnSetScrollInfo(list, bar, &si, FALSE);
+    InvalidateBar(list, bar);
 }
 
 int ItemAreaWidth(const ControlRecord* rec)
