@@ -5,6 +5,8 @@
 // Each runs in a call frame, changes the store through the data routines of
 // core/ and then asks for the repaint, layout and notifications the change
 // needs.
+#include <algorithm>
+
 #include "api/call_frame.h"
 #include "core/hierarchy.h"
 #include "core/item_copy.h"
@@ -51,11 +53,18 @@ int DeleteRow(ControlRecord* rec, int index, bool report)
     // The parent may have changed the items while the list closed.
     if (!IsValidRow(rec, index))
         return -1;
-    const int parent = FindParent(rec, index);
+    // The rows from the deleted one move up. With tree lines, the line that
+    // ran down to it from its previous sibling, or from its parent when it
+    // was the only child, changes too.
+    int from = index;
+    if (rec->showTreeLines) {
+        const int sibling = PreviousSibling(rec, index);
+        const int parent = FindParent(rec, index);
+        from = sibling >= 0 ? sibling : parent >= 0 ? parent : index;
+    }
     if (!AfterDeletion(rec, DeleteItem(rec, index, report)))
         return -1;
-    // Dependents stay and move up under the parent, whose tree lines change.
-    InvalidateRows(rec, parent >= 0 && parent < rec->count ? parent : 0, true);
+    InvalidateRows(rec, std::min(from, rec->count - 1), true);
     const int count = rec->count;
     (void)UpdateControl(rec);
     return count;

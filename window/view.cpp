@@ -195,7 +195,9 @@ void SyncEditText(ControlRecord* rec)
 bool RepaintAfterInsert(ControlRecord* rec, int index)
 {
     if (Painting(rec)) {
-        const int sibling = PreviousSibling(rec, index);
+        // The rows from the new one move down; with tree lines, the line of
+        // its previous sibling now runs on to it.
+        const int sibling = rec->showTreeLines ? PreviousSibling(rec, index) : -1;
         InvalidateRows(rec, sibling >= 0 ? sibling : index, true);
     }
     return UpdateControl(rec);

@@ -3,6 +3,7 @@
 // window, and the scroll commands it receives with what they send.
 #include "support/control_fixture.h"
 
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -69,6 +70,29 @@ TEST_F(ScrollingTest, TopIndexScrollBarAndMakeRowVisible)
     EXPECT_EQ(VerticalBar(Tarn_GetHWNDDropDown(Create(TARNS_LISTBOX | WS_VSCROLL | TARNS_DISABLENOSCROLL, 1))), 2);
     HWND plain = ListOf(10, 4, 0);
     EXPECT_EQ((Tarn_SetTopIndex(plain, 5), VerticalBar(Tarn_GetHWNDDropDown(plain))), 0);
+}
+
+// A row change repaints only the rows it moves (none below the page), the
+// bar takes the new range at once, and the edit field, whose text and place
+// stay, is left alone.
+TEST_F(ScrollingTest, RowChangesRepaintOnlyTheRowsTheyMove)
+{
+    HWND h = ListOf(10, 4), list = Tarn_GetHWNDDropDown(h), edit = Tarn_GetHWNDEdit(h);
+    RECT row2;
+    Tarn_GetItemRect(h, 2, &row2);
+    const RECT fromRow2 = {row2.left, row2.top, Client(list).right, Client(list).bottom};
+    const std::pair<std::function<void()>, RECT> steps[] = {
+        {[&] { Tarn_AddString_A(h, "below"); }, RECT{}},
+        {[&] { Tarn_DeleteString(h, 9); }, RECT{}},
+        {[&] { Tarn_InsertString_A(h, 2, "inside"); }, fromRow2},
+        {[&] { Tarn_SetTopIndex(h, 1); }, RECT{}}};
+    for (const auto& [step, repainted] : steps) {
+        step();
+        EXPECT_EQ(UpdateRect(list), repainted);
+        EXPECT_EQ(UpdateRect(edit), RECT{});
+        EXPECT_EQ(Bar(list, SB_VERT).nMax, Tarn_GetCount(h) - 1);
+        ValidateAll(h);
+    }
 }
 
 // Each command to the list window moves the top or the offset and notifies
