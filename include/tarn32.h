@@ -503,7 +503,14 @@ typedef struct TarnDrawInfoCallbackInfo {
 
 /* --- Items --------------------------------------------------------------- */
 /* Text getters take no buffer size: size the buffer from the matching length
-   function + 1. Add/insert/delete/reset/copy/move close an open list with cancel. */
+   function + 1. Add/insert/delete/reset/copy/move close an open list with cancel.
+   With redraw on, a change of the rows invalidates only the rows it moves (a
+   row added below the visible page invalidates none) and sets the list
+   window's scroll bars at once without drawing them: GetScrollInfo on the
+   list window (Tarn_GetHWNDDropDown) always reads the current range and
+   position, and the bars are drawn once, when the list next paints (at the
+   next message loop turn, or at once with UpdateWindow). A loop of calls
+   therefore costs one repaint, not one per call. */
 TARN32_API int     WINAPI Tarn_GetCount(HWND hwnd);
 TARN32_API LCID    WINAPI Tarn_GetLocale(HWND hwnd);
 TARN32_API LCID    WINAPI Tarn_SetLocale(HWND hwnd, LCID locale);           /* previous locale */
