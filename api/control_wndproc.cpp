@@ -6,6 +6,7 @@
 #include "core/control_record.h"
 #include "layout/gdi_guards.h"
 #include "window/control_window.h"
+#include "window/print.h"
 #include "window/drop_close.h"
 #include "window/module.h"
 #include "window/notify.h"
@@ -91,9 +92,11 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return result;
         return OnGetTextLength(rec);
     case WM_PAINT:
-    case WM_PRINT:
         return PaintIntoDC(hwnd, reinterpret_cast<HDC>(wp),
                            [rec](HDC dc, const RECT* update) { (void)PaintControl(rec, dc, update); });
+    case WM_PRINT:
+        return PrintWindowParts(hwnd, reinterpret_cast<HDC>(wp), lp,
+                                [rec](HDC dc) { (void)PaintControl(rec, dc, nullptr); });
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

@@ -4,6 +4,7 @@
 #include "combo/list_paint.h"
 #include "layout/gdi_guards.h"
 #include "window/control_window.h"
+#include "window/print.h"
 #include "window/module.h"
 #include "window/tracking.h"
 
@@ -26,9 +27,11 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-    case WM_PRINT:
         return PaintIntoDC(list, reinterpret_cast<HDC>(wp),
                            [rec, list](HDC dc, const RECT* update) { (void)PaintList(rec, list, dc, update); });
+    case WM_PRINT:
+        return PrintWindowParts(list, reinterpret_cast<HDC>(wp), lp,
+                                [rec, list](HDC dc) { (void)PaintList(rec, list, dc, nullptr); });
     case WM_CONTEXTMENU:
         return SendMessageA(rec->hwnd, msg, wp, lp);
     case WM_CANCELMODE:

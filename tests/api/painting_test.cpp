@@ -1,7 +1,7 @@
 // Painting of whole controls, read back as pixels: the rows of the list with
 // the selection and the fill below the last row, the row-header strip, the
 // field and drop button of a drop-down, pixel scrolling that
-// must match a full repaint, and paints that must not leak a GDI object.
+// must match a full repaint and a print of the whole control, and paints that must not leak a GDI object.
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
@@ -99,6 +99,15 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
     printed.Print(list);
     EXPECT_EQ(screen.Differences(printed), 0);
     EXPECT_GT(printed.Count(client, kSelBack), 0) << "row 3 is still on screen, selected";
+    // Printing the control with its children puts the same list at its place.
+    const RECT at = ChildRect(list);
+    Dib whole(Client(h).right, Client(h).bottom);
+    SendMessageA(h, WM_PRINT, reinterpret_cast<WPARAM>(whole.dc()), PRF_CLIENT | PRF_CHILDREN);
+    int differences = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            differences += whole.At(at.left + x, at.top + y) != printed.At(x, y);
+    EXPECT_EQ(differences, 0);
 }
 
 // Every part that creates GDI objects: header, row headers, grid, tree lines,

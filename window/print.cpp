@@ -1,0 +1,31 @@
+#include "window/print.h"
+
+RECT InWindow(HWND hwnd, RECT rc)
+{
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    OffsetRect(&rc, -window.left, -window.top);
+    return rc;
+}
+
+RECT ClientInWindow(HWND hwnd)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return InWindow(hwnd, client);
+}
+
+void PrintChildren(HWND hwnd, HDC dc, LPARAM flags)
+{
+    HWND top = GetWindow(hwnd, GW_CHILD);
+    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child))
+            continue;
+        RECT rc;
+        GetWindowRect(child, &rc);
+        rc = InWindow(hwnd, rc);
+        OriginShift shift(dc, rc.left, rc.top);
+        SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~PRF_CHECKVISIBLE);
+    }
+}
