@@ -4,6 +4,7 @@
 #include "combo/list_paint.h"
 #include "layout/gdi_guards.h"
 #include "window/control_window.h"
+#include "window/list_frame.h"
 #include "window/print.h"
 #include "window/module.h"
 #include "window/tracking.h"
@@ -26,6 +27,14 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_NCPAINT:
+        OnListNcPaint(rec, list, reinterpret_cast<HRGN>(wp));
+        return 0;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        ForgetListFrame(rec);
+        return DefWindowProcA(list, msg, wp, lp);
     case WM_PAINT:
         return PaintIntoDC(list, reinterpret_cast<HDC>(wp),
                            [rec, list](HDC dc, const RECT* update) { (void)PaintList(rec, list, dc, update); });

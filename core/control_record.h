@@ -143,6 +143,18 @@ struct ControlRecord {
     int clientHeight;
     int ignoreMouseMoves;
 
+    // The list window's frame (its scroll bars) as the system last drew it,
+    // and everything its look depends on (see window/list_frame.cpp)
+    HBITMAP hbmListFrame;
+    struct ListFrameLook {
+        RECT window;
+        RECT client;
+        SCROLLINFO bars[2];
+        SCROLLBARINFO barStates[2];
+        COLORREF colors[4];
+        BOOL enabled;
+    } listFrameLook;
+
     // Edit synchronisation
     int editSyncDepth;
     int editTextLock;

@@ -9,6 +9,7 @@
 #include "window/control_window.h"
 #include "window/drop_close.h"
 #include "window/edit_field.h"
+#include "window/list_frame.h"
 #include "window/module.h"
 #include "window/tracking.h"
 #include "window/view.h"
@@ -145,6 +146,7 @@ void OnDestroy(ControlRecord* rec)
         DeleteObject(rec->hbmFontPrinter);
     if (rec->hbrEditBack)
         DeleteObject(rec->hbrEditBack);
+    ForgetListFrame(rec);
     rec->hbmFontTrueType = rec->hbmFontPrinter = nullptr;
     rec->hbrEditBack = nullptr;
     FreeColumns(rec);
