@@ -84,6 +84,24 @@ TEST_F(PaintingTest, DropDownListShowsFieldAndButton)
     EXPECT_TRUE(dib.Count(inner, kText) > 0 && dib.Count(inner, kSelBack) == 0);
 }
 
+// Every type shows the committed row in its field: the edit field of types 0
+// and 1 holds its text, types 2 and 3 paint the row there, alike.
+TEST_F(PaintingTest, EveryTypeShowsTheCommittedRowInItsField)
+{
+    Dib typeTwo(220, 40);
+    for (DWORD type : kAllTypes) {
+        HWND h = Painted(type, 2, {220, 40}), edit = Tarn_GetHWNDEdit(h);
+        Tarn_SetCurSel(h, 1), SetFocus(parent()), Pump();
+        Dib dib(220, 40);
+        RECT field = {};
+        dib.Print(h), Tarn_GetItemRect(h, -1, &field);
+        EXPECT_TRUE(edit ? WindowText(edit) == "Item 1" : dib.Count(field, kText) > 0) << "type " << type;
+        if (type == TARNS_DROPDOWNLIST)
+            typeTwo.Print(h);
+        EXPECT_TRUE(type != TARNS_DROPDOWNLISTFIXED || dib.Differences(typeTwo) == 0);
+    }
+}
+
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 {
     HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 30, {200, 200}), list = Tarn_GetHWNDDropDown(h);
