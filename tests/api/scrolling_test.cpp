@@ -15,11 +15,11 @@ SCROLLINFO Bar(HWND list, int bar)
 }
 
 // Hidden (0), shown (1) or shown disabled (2).
-int VerticalBar(HWND list)
+int VerticalBar(HWND list, LONG object = OBJID_VSCROLL)
 {
     SCROLLBARINFO info = {};
     info.cbSize = sizeof info;
-    GetScrollBarInfo(list, OBJID_VSCROLL, &info);
+    GetScrollBarInfo(list, object, &info);
     return info.rgstate[0] & STATE_SYSTEM_INVISIBLE ? 0 : info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE ? 2 : 1;
 }
 
@@ -69,6 +69,21 @@ TEST_F(ScrollingTest, TopIndexScrollBarAndMakeRowVisible)
     EXPECT_EQ(VerticalBar(Tarn_GetHWNDDropDown(Create(TARNS_LISTBOX | WS_VSCROLL | TARNS_DISABLENOSCROLL, 1))), 2);
     HWND plain = ListOf(10, 4, 0);
     EXPECT_EQ((Tarn_SetTopIndex(plain, 5), VerticalBar(Tarn_GetHWNDDropDown(plain))), 0);
+}
+
+// Only the bars asked for at creation ever exist: with few rows they are
+// hidden, or with disable-no-scroll (at creation or later) shown disabled.
+TEST_F(ScrollingTest, DisableNoScrollShowsOnlyTheBarsAskedFor)
+{
+    for (LONG bars : {0L, WS_VSCROLL, WS_HSCROLL, WS_VSCROLL | WS_HSCROLL})
+        for (int keep : {0, 1, 2}) {   // none, at creation, set afterwards
+            HWND h = Create(TARNS_LISTBOX | bars | (keep == 1 ? TARNS_DISABLENOSCROLL : 0), 2), list = Tarn_GetHWNDDropDown(h);
+            Tarn_SetDisableNoScroll(h, keep != 0);
+            const int shown = keep ? 2 : 0;
+            EXPECT_EQ(Ints({VerticalBar(list), VerticalBar(list, OBJID_HSCROLL)}),
+                      Ints({bars & WS_VSCROLL ? shown : 0, bars & WS_HSCROLL ? shown : 0})) << bars << " " << keep;
+            EXPECT_EQ(GetWindowLongA(list, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), keep ? bars : 0) << bars << " " << keep;
+        }
 }
 
 // Each command to the list window moves the top or the offset and notifies
