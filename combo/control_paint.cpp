@@ -151,7 +151,7 @@ bool PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
         RECT band;
         HeaderBandRect(rec, &band);
         DrawElement(canvas, band, [&](HDC dc) {
-            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, band.right - band.left);
+            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, HeaderColumnsWidth(rec));
         });
         if (rec->rowHeaderWidth != 0) {
             RECT corner = {client.left, client.top, client.left + rec->rowHeaderWidth, band.bottom};

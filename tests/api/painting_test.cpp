@@ -9,9 +9,17 @@ namespace {
 
 constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack = RGB(200, 0, 0),
                    kSelText = RGB(255, 255, 0), kHeaderBack = RGB(10, 160, 10), kRowHeaderBack = RGB(40, 40, 220),
-                   kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3);
+                   kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3),
+                   kHeaderText = RGB(0, 90, 0);
 
 int Area(const RECT& rc) { return (rc.right - rc.left) * (rc.bottom - rc.top); }
+// The right-most pixel column of rc holding colour c (rc.left - 1: none).
+int RightmostOf(const Dib& dib, const RECT& rc, COLORREF c)
+{
+    int x = rc.right;
+    while (--x >= rc.left && dib.Count({x, rc.top, x + 1, rc.bottom}, c) == 0) {}
+    return x;
+}
 
 class PaintingTest : public ControlTest {
 protected:
@@ -27,7 +35,8 @@ protected:
         for (auto [slot, color] : {std::make_pair(TARNCLR_BACKCOLOR, kBack), {TARNCLR_TEXTCOLOR, kText}, {TARNCLR_SELBACKCOLOR, kSelBack},
                                    {TARNCLR_SELTEXTCOLOR, kSelText}, {TARNCLR_COLHEADERBACKCOLOR, kHeaderBack},
                                    {TARNCLR_ROWHEADERBACKCOLOR, kRowHeaderBack}, {TARNCLR_DROPBUTTONFACECOLOR, kButtonFace},
-                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow}})
+                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow},
+                                   {TARNCLR_COLHEADERTEXTCOLOR, kHeaderText}})
             c[slot] = color;
         Tarn_SetCtlColors(h, reinterpret_cast<CtlColors*>(c));
         Pump();
@@ -100,6 +109,29 @@ TEST_F(PaintingTest, EveryTypeShowsTheCommittedRowInItsField)
             typeTwo.Print(h);
         EXPECT_TRUE(type != TARNS_DROPDOWNLISTFIXED || dib.Differences(typeTwo) == 0);
     }
+}
+
+// A right-aligned last column: its header text ends as far from its cells'
+// text with a vertical scroll bar beside the rows as without one.
+TEST_F(PaintingTest, LastHeaderEndsWithItsCellsBesideTheScrollBar)
+{
+    int offsets[2] = {};
+    for (int bar : {0, 1}) {
+        HWND h = Painted(TARNS_LISTBOX | (bar ? WS_VSCROLL : 0), 0, {200, 150}), list = Tarn_GetHWNDDropDown(h);
+        ColumnDef last = Column(60, TARNCF_RIGHT);
+        last.headerFormat = TARNHF_RIGHT, last.headerText = "Item 0";
+        SetColumns(h, {Column(40), last}), AddItems(h, 30), Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
+        Tarn_SetText_A(h, 0, 1, "Item 0");
+        Dib top(Client(h).right, Client(h).bottom), rows(Client(list).right, Client(list).bottom);
+        RECT band = {}, row = {};
+        top.Print(h), rows.Print(list), Tarn_GetHeaderRect(h, -1, &band), Tarn_GetItemRect(h, 0, &row);
+        const int header = RightmostOf(top, band, kHeaderText), cell = RightmostOf(rows, row, kText);
+        EXPECT_TRUE(header >= band.left && cell >= row.left && (Client(list).right < Client(h).right) == bar);
+        offsets[bar] = header - (ChildRect(list).left + cell);
+        const RECT aboveBar = {ChildRect(list).left + Client(list).right, band.top, band.right, band.bottom - 1};
+        EXPECT_EQ(top.Count(aboveBar, kHeaderBack), Area(aboveBar)) << "header face above the bar";
+    }
+    EXPECT_EQ(offsets[1], offsets[0]);
 }
 
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
