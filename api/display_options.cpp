@@ -3,7 +3,9 @@
 // Every setter normalises its argument, does nothing when the stored value
 // would not change, and otherwise asks for exactly the recomputation and the
 // repainting that its option affects. Repainting is skipped by the shared
-// routines while the control is hidden or redrawing is off.
+// routines while the control is hidden or redrawing is off; the whole-control
+// redraw is not, so it is asked for only while painting (turning redrawing
+// on lays out and repaints everything once).
 #include "api/call_frame.h"
 #include "window/view.h"
 
@@ -137,7 +139,7 @@ extern "C" void WINAPI Tarn_SetShowHeader(HWND hwnd, int mode)
         if (mode < TARN_HEADER_NONE || mode > TARN_HEADER_FLAT || mode == rec->showHeader)
             return;
         rec->showHeader = mode;
-        (void)RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 
@@ -158,7 +160,7 @@ extern "C" void WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode)
             return;
         rec->showRowHeader = mode;
         rec->rowHeaderWidth = width;
-        (void)RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 

@@ -1,6 +1,7 @@
 // Display options, row headers, the corner cell and the drop-down settings on
 // real control windows: what each setter stores, repaints and sends.
 #include "support/control_fixture.h"
+#include "support/dib.h"
 
 #include <algorithm>
 #include <cstring>
@@ -134,6 +135,37 @@ TEST_F(DisplayOptionsTest, StripCornerDropButtonAndDroppedSettingsByType)
         EXPECT_TRUE(corner(h) == RECT{} && HeaderBand(h) == RECT{});
     }
     DeleteObject(tall);
+}
+
+// With redrawing off the band and strip switches mark nothing (the layout is
+// still the old one); turning it on lays out and repaints everything, to the
+// same windows and pixels as a twin changed while painting.
+TEST_F(DisplayOptionsTest, BandAndStripSwitchesWaitForRedrawing)
+{
+    static const HFONT font = UnsmoothedGuiFont(2);
+    const std::function<void(HWND)> setters[] = {
+        [](HWND h) { Tarn_SetShowHeader(h, TARN_HEADER_FLAT); }, [](HWND h) { Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER); },
+        [](HWND h) { Tarn_SetRowHeaderStyle(h, TARNCF_RIGHT); }, [](HWND h) { Tarn_SetRowHeaderWidth(h, 40); },
+        [](HWND h) { Tarn_SetShowRowColHeaderButton(h, TRUE); }, [](HWND h) { Tarn_SetRowHeaderFont(h, font, TRUE); }};
+    auto parts = [](HWND h) { return std::vector<HWND>{h, Tarn_GetHWNDDropDown(h), Tarn_GetHWNDEdit(h)}; };
+    for (DWORD type : kAllTypes)
+        for (size_t i = 0; i < std::size(setters); ++i) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " setter " << i);
+            HWND h = Create(type, 5, {240, 200}), twin = Create(type, 5, {240, 200});
+            for (HWND w : {h, twin})
+                Tarn_SetShowHeader(w, TARN_HEADER_BUTTONS), Tarn_SetShowRowHeader(w, TARN_ROWHEADER_INDEX);
+            setters[i](twin), ValidateAll(h), SendMessageA(h, WM_SETREDRAW, FALSE, 0), setters[i](h);
+            for (HWND w : parts(h))
+                EXPECT_TRUE(!w || UpdateRect(w) == RECT{});
+            SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+            for (size_t p = 0; p < 3; ++p) {
+                Dib mine(240, 200), theirs(240, 200);
+                const HWND w = parts(h)[p], other = parts(twin)[p];
+                EXPECT_TRUE(!w || (UpdateRect(w) == Client(w) && ChildRect(w) == ChildRect(other))) << "part " << p;
+                EXPECT_EQ(w ? (mine.Print(w), theirs.Print(other), mine.Differences(theirs)) : 0, 0) << "part " << p;
+            }
+            DestroyWindow(h), DestroyWindow(twin);
+        }
 }
 
 } // namespace
