@@ -7,6 +7,7 @@
 // redraw is not, so it is asked for only while painting (turning redrawing
 // on lays out and repaints everything once).
 #include "api/call_frame.h"
+#include "columns/row_headers.h"
 #include "window/view.h"
 
 namespace {
@@ -153,9 +154,11 @@ extern "C" void WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode)
     WithControl(hwnd, [&](ControlRecord* rec) {
         if (mode < TARN_ROWHEADER_NONE || mode > TARN_ROWHEADER_NUMBERFLAT)
             return;
-        // Choosing a mode also chooses a strip wide enough for a few digits,
-        // replacing any width set before; a width of its own comes afterwards.
-        const int width = mode == TARN_ROWHEADER_NONE ? 0 : 4 * rec->avgCharWidth;
+        // Choosing a mode also chooses the strip's width, replacing any width
+        // set before, and keeps it fitting the row numbers as rows come and
+        // go; a width of its own comes afterwards.
+        const int width = AutoRowHeaderWidth(rec, mode);
+        rec->rowHeaderAutoWidth = TRUE;
         if (width == rec->rowHeaderWidth && mode == rec->showRowHeader)
             return;
         rec->showRowHeader = mode;

@@ -8,7 +8,10 @@
 extern "C" void WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width)
 {
     WithControl(hwnd, [&](ControlRecord* rec) {
-        if (width < 0 || width == rec->rowHeaderWidth)
+        if (width < 0)
+            return;
+        rec->rowHeaderAutoWidth = FALSE;
+        if (width == rec->rowHeaderWidth)
             return;
         // Every column, the field and the header band move with the strip;
         // with redrawing off they wait for it to resume.

@@ -10,7 +10,7 @@ namespace {
 constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack = RGB(200, 0, 0),
                    kSelText = RGB(255, 255, 0), kHeaderBack = RGB(10, 160, 10), kRowHeaderBack = RGB(40, 40, 220),
                    kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3),
-                   kHeaderText = RGB(0, 90, 0);
+                   kHeaderText = RGB(0, 90, 0), kRowHeaderText = RGB(255, 128, 0);
 
 int Area(const RECT& rc) { return (rc.right - rc.left) * (rc.bottom - rc.top); }
 // The right-most pixel column of rc holding colour c (rc.left - 1: none).
@@ -36,7 +36,7 @@ protected:
                                    {TARNCLR_SELTEXTCOLOR, kSelText}, {TARNCLR_COLHEADERBACKCOLOR, kHeaderBack},
                                    {TARNCLR_ROWHEADERBACKCOLOR, kRowHeaderBack}, {TARNCLR_DROPBUTTONFACECOLOR, kButtonFace},
                                    {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow},
-                                   {TARNCLR_COLHEADERTEXTCOLOR, kHeaderText}})
+                                   {TARNCLR_COLHEADERTEXTCOLOR, kHeaderText}, {TARNCLR_ROWHEADERTEXTCOLOR, kRowHeaderText}})
             c[slot] = color;
         Tarn_SetCtlColors(h, reinterpret_cast<CtlColors*>(c));
         Pump();
@@ -132,6 +132,22 @@ TEST_F(PaintingTest, LastHeaderEndsWithItsCellsBesideTheScrollBar)
         EXPECT_EQ(top.Count(aboveBar, kHeaderBack), Area(aboveBar)) << "header face above the bar";
     }
     EXPECT_EQ(offsets[1], offsets[0]);
+}
+
+// Row numbers of any length fit the strip the numbering mode chose: the last
+// of 100,000 rows shows every digit, as DrawText puts them out.
+TEST_F(PaintingTest, RowNumbersOfAnyLengthFitTheStrip)
+{
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 0, {200, 150}), list = Tarn_GetHWNDDropDown(h);
+    Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBERFLAT);
+    SendMessageA(h, WM_SETREDRAW, FALSE, 0), AddItems(h, 100000), SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+    Tarn_SetTopIndex(h, 99999), Pump();
+    Dib strip(Client(list).right, Client(list).bottom), number(Client(list).right, Client(list).bottom);
+    RECT header = {}, all = Client(list);
+    strip.Print(list), Tarn_GetRowHeaderRect(h, 99999, &header);
+    SelectObject(number.dc(), ControlFont(h)), SetTextColor(number.dc(), kRowHeaderText), SetBkMode(number.dc(), TRANSPARENT);
+    DrawTextA(number.dc(), "100000", -1, &all, DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(strip.Count(header, kRowHeaderText), number.Count(all, kRowHeaderText));
 }
 
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
