@@ -1,7 +1,6 @@
 // Display options, row headers, the corner cell and the drop-down settings on
 // real control windows: what each setter stores, repaints and sends.
 #include "support/control_fixture.h"
-#include "support/dib.h"
 
 #include <algorithm>
 #include <cstring>
@@ -38,7 +37,9 @@ class DisplayOptionsTest : public ControlTest {};
 // Each option with its value after creation, (argument, value stored) steps
 // from a control with a header band, a row-header strip and a grid, and what
 // a change repaints in the list and the control window. A step that leaves
-// the value as it was repaints and sends nothing.
+// the value as it was repaints and sends nothing. With redrawing off a change
+// marks nothing (the layout is still the old one); turning it on lays out and
+// repaints everything.
 TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
 {
     struct Option {
@@ -65,6 +66,8 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
         {"RowColBitmapStyle", Tarn_SetRowColBitmapStyle, Tarn_GetRowColBitmapStyle, {{7, 7}, {2, 2}}, None, CornerCell},
         {"RowHeaderWidth", Tarn_SetRowHeaderWidth, Tarn_GetRowHeaderWidth, {{30, 30}, {-5, 30}, {30, 30}, {0, 0}}, All, All},
         {"RowHeaderStyle", Tarn_SetRowHeaderStyle, Tarn_GetRowHeaderStyle, {{0x42, 0x42}, {1, 1}}, Strip, Field},
+        {"RowHeaderFont", [](HWND h, int on) { Tarn_SetRowHeaderFont(h, on ? ControlFont(h) : nullptr, TRUE); },
+         [](HWND h) { return int(Tarn_GetRowHeaderFont(h) != nullptr); }, {{0, 0}, {1, 1}}, All, All},
         {"TextColor", SetTextColor, [](HWND h) { return int(Colors(h).textColor); }, {{5, 5}}, All, All},
         {"ItemLines", Tarn_SetItemLines, [](HWND h) { return Tarn_GetItemLines(h); }, {{0, 1}, {3, 3}, {3, 3}, {1, 1}}, All, None},
     };
@@ -83,6 +86,10 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
                 EXPECT_TRUE(!list || UpdateRect(list) == AreaOf(h, list, changed ? o.list : None)) << "argument " << arg;
                 EXPECT_TRUE((!list && changed) || UpdateRect(h) == AreaOf(h, h, changed ? o.control : None)) << "argument " << arg;
             }
+            ValidateAll(h), SendMessageA(h, WM_SETREDRAW, FALSE, 0), o.set(h, o.steps[0].first);
+            EXPECT_TRUE(UpdateRect(h) == RECT{} && (!list || UpdateRect(list) == RECT{})) << "redrawing off";
+            SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+            EXPECT_TRUE(UpdateRect(h) == Client(h) && (!list || UpdateRect(list) == Client(list))) << "redrawing on";
             DestroyWindow(h);
         }
 }
@@ -135,37 +142,6 @@ TEST_F(DisplayOptionsTest, StripCornerDropButtonAndDroppedSettingsByType)
         EXPECT_TRUE(corner(h) == RECT{} && HeaderBand(h) == RECT{});
     }
     DeleteObject(tall);
-}
-
-// With redrawing off the band and strip switches mark nothing (the layout is
-// still the old one); turning it on lays out and repaints everything, to the
-// same windows and pixels as a twin changed while painting.
-TEST_F(DisplayOptionsTest, BandAndStripSwitchesWaitForRedrawing)
-{
-    static const HFONT font = UnsmoothedGuiFont(2);
-    const std::function<void(HWND)> setters[] = {
-        [](HWND h) { Tarn_SetShowHeader(h, TARN_HEADER_FLAT); }, [](HWND h) { Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER); },
-        [](HWND h) { Tarn_SetRowHeaderStyle(h, TARNCF_RIGHT); }, [](HWND h) { Tarn_SetRowHeaderWidth(h, 40); },
-        [](HWND h) { Tarn_SetShowRowColHeaderButton(h, TRUE); }, [](HWND h) { Tarn_SetRowHeaderFont(h, font, TRUE); }};
-    auto parts = [](HWND h) { return std::vector<HWND>{h, Tarn_GetHWNDDropDown(h), Tarn_GetHWNDEdit(h)}; };
-    for (DWORD type : kAllTypes)
-        for (size_t i = 0; i < std::size(setters); ++i) {
-            SCOPED_TRACE(testing::Message() << "type " << type << " setter " << i);
-            HWND h = Create(type, 5, {240, 200}), twin = Create(type, 5, {240, 200});
-            for (HWND w : {h, twin})
-                Tarn_SetShowHeader(w, TARN_HEADER_BUTTONS), Tarn_SetShowRowHeader(w, TARN_ROWHEADER_INDEX);
-            setters[i](twin), ValidateAll(h), SendMessageA(h, WM_SETREDRAW, FALSE, 0), setters[i](h);
-            for (HWND w : parts(h))
-                EXPECT_TRUE(!w || UpdateRect(w) == RECT{});
-            SendMessageA(h, WM_SETREDRAW, TRUE, 0);
-            for (size_t p = 0; p < 3; ++p) {
-                Dib mine(240, 200), theirs(240, 200);
-                const HWND w = parts(h)[p], other = parts(twin)[p];
-                EXPECT_TRUE(!w || (UpdateRect(w) == Client(w) && ChildRect(w) == ChildRect(other))) << "part " << p;
-                EXPECT_EQ(w ? (mine.Print(w), theirs.Print(other), mine.Differences(theirs)) : 0, 0) << "part " << p;
-            }
-            DestroyWindow(h), DestroyWindow(twin);
-        }
 }
 
 } // namespace
