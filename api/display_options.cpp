@@ -3,8 +3,11 @@
 // Every setter normalises its argument, does nothing when the stored value
 // would not change, and otherwise asks for exactly the recomputation and the
 // repainting that its option affects. Repainting is skipped by the shared
-// routines while the control is hidden or redrawing is off.
+// routines while the control is hidden or redrawing is off; the whole-control
+// redraw is not, so it is asked for only while painting (turning redrawing
+// on lays out and repaints everything once).
 #include "api/call_frame.h"
+#include "columns/row_headers.h"
 #include "window/view.h"
 
 namespace {
@@ -137,7 +140,7 @@ extern "C" void WINAPI Tarn_SetShowHeader(HWND hwnd, int mode)
         if (mode < TARN_HEADER_NONE || mode > TARN_HEADER_FLAT || mode == rec->showHeader)
             return;
         rec->showHeader = mode;
-        (void)RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 
@@ -151,14 +154,16 @@ extern "C" void WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode)
     WithControl(hwnd, [&](ControlRecord* rec) {
         if (mode < TARN_ROWHEADER_NONE || mode > TARN_ROWHEADER_NUMBERFLAT)
             return;
-        // Choosing a mode also chooses a strip wide enough for a few digits,
-        // replacing any width set before; a width of its own comes afterwards.
-        const int width = mode == TARN_ROWHEADER_NONE ? 0 : 4 * rec->avgCharWidth;
+        // Choosing a mode also chooses the strip's width, replacing any width
+        // set before, and keeps it fitting the row numbers as rows come and
+        // go; a width of its own comes afterwards.
+        const int width = AutoRowHeaderWidth(rec, mode);
+        rec->rowHeaderAutoWidth = TRUE;
         if (width == rec->rowHeaderWidth && mode == rec->showRowHeader)
             return;
         rec->showRowHeader = mode;
         rec->rowHeaderWidth = width;
-        (void)RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 

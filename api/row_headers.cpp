@@ -8,11 +8,15 @@
 extern "C" void WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width)
 {
     WithControl(hwnd, [&](ControlRecord* rec) {
-        if (width < 0 || width == rec->rowHeaderWidth)
+        if (width < 0)
             return;
-        // Every column, the field and the header band move with the strip.
+        rec->rowHeaderAutoWidth = FALSE;
+        if (width == rec->rowHeaderWidth)
+            return;
+        // Every column, the field and the header band move with the strip;
+        // with redrawing off they wait for it to resume.
         rec->rowHeaderWidth = width;
-        (void)RelayoutAndRedrawAll(rec);
+        (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 
@@ -26,8 +30,10 @@ extern "C" void WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style)
     WithControl(hwnd, [&](ControlRecord* rec) {
         rec->rowHeaderStyle = static_cast<int>(style);
         InvalidateListStrip(rec);
-        // The field shows the committed row with its own row header.
-        SyncEditText(rec);
+        // The field shows the committed row with its own row header; with
+        // redrawing off it waits, like the strip, for redrawing to resume.
+        if (Painting(rec))
+            SyncEditText(rec);
         (void)UpdateControl(rec);
     });
 }
@@ -39,7 +45,7 @@ extern "C" UINT WINAPI Tarn_GetRowHeaderStyle(HWND hwnd)
 
 extern "C" void WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw)
 {
-    WithControl(hwnd, [&](ControlRecord* rec) { (void)SetRowHeaderFont(rec, hfont, redraw); });
+    WithControl(hwnd, [&](ControlRecord* rec) { (void)SetRowHeaderFont(rec, hfont, redraw && Painting(rec)); });
 }
 
 extern "C" HFONT WINAPI Tarn_GetRowHeaderFont(HWND hwnd)
@@ -83,7 +89,7 @@ extern "C" void WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm)
         if (!StoreCornerBitmap(rec, hbm))
             InvalidateCorner(rec);
         else
-            (void)RelayoutAndRedrawAll(rec);
+            (void)RelayoutAndRedrawAll(rec, Painting(rec));
     });
 }
 

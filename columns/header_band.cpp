@@ -21,6 +21,17 @@ void BandExtent(const ControlRecord* rec, int* left, int* width)
 
 } // namespace
 
+int HeaderColumnsWidth(const ControlRecord* rec)
+{
+    int left, width;
+    BandExtent(rec, &left, &width);
+    // The list box's rows end at its list window's client edge, short of a
+    // vertical scroll bar, and the headers above them end there too. A
+    // drop-down type shows its row in the field, which ends with the band,
+    // whatever width a dropped list may have.
+    return rec->isListBox && rec->hwndDropDown ? ListWidth(rec) : width;
+}
+
 void HeaderBandRect(const ControlRecord* rec, RECT* rc)
 {
     SetRectEmpty(rc);
@@ -39,9 +50,7 @@ void HeaderRect(const ControlRecord* rec, int col, RECT* rc)
         return;
     int bandLeft, bandWidth;
     BandExtent(rec, &bandLeft, &bandWidth);
-    // The open-ended last column reaches the end of the band, not of the list
-    // window, which a dropped list may make wider or narrower.
     int left = bandLeft - rec->horizontalOffset + ColumnLeft(rec, rec->columns[col].position, -1);
-    int width = CellWidth(rec, bandWidth, col, -1);
+    int width = CellWidth(rec, HeaderColumnsWidth(rec), col, -1);
     SetRect(rc, left, 0, left + width, HeaderHeight(rec));
 }

@@ -8,6 +8,10 @@
 // when no header is shown.
 void HeaderBandRect(const ControlRecord* rec, RECT* rc);
 
+// The width the header cells are laid out in, as the rows below them are:
+// the open-ended last column ends where theirs does.
+int HeaderColumnsWidth(const ControlRecord* rec);
+
 // Header cell of column col (an index), scrolled by horizontalOffset; it may
 // lie partly or wholly outside the band. Empty for a bad column or when no
 // header is shown.

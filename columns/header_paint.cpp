@@ -124,19 +124,18 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const 
         DrawHeaderFrame(dc, frame, rec->showHeader == TARN_HEADER_BUTTONS && !pressed, highlight, shadow);
     }
 
-    if (!rec->openEnded) {
-        // The band beyond the last column is header face, underlined by the
-        // pen the paint handler selected, so the band reads as one bar.
-        const int last = rec->columns[LastVisiblePosition(rec)].columnAtPosition;
-        int end = origin + ColumnLeft(rec, LastVisiblePosition(rec), -1);
-        if (IsValidColumn(rec, last))
-            end += CellWidth(rec, visibleWidth, last, -1);
-        if (end < band.right + 1) {
-            const RECT rest = {end, band.top, band.right + 1, band.bottom - 1};
-            FillRect(dc, &rest, brush.get());
-            MoveToEx(dc, end, band.bottom - 1, nullptr);
-            LineTo(dc, band.right + 1, band.bottom - 1);
-        }
+    // The band beyond the last column (beside a closed column set, or above
+    // the list's scroll bar) is header face, underlined by the pen the paint
+    // handler selected, so the band reads as one bar.
+    const int last = rec->columns[LastVisiblePosition(rec)].columnAtPosition;
+    int end = origin + ColumnLeft(rec, LastVisiblePosition(rec), -1);
+    if (IsValidColumn(rec, last))
+        end += CellWidth(rec, visibleWidth, last, -1);
+    if (end < band.right + 1) {
+        const RECT rest = {end, band.top, band.right + 1, band.bottom - 1};
+        FillRect(dc, &rest, brush.get());
+        MoveToEx(dc, end, band.bottom - 1, nullptr);
+        LineTo(dc, band.right + 1, band.bottom - 1);
     }
 }
 

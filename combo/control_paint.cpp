@@ -65,7 +65,10 @@ bool PaintField(ControlRecord* rec, const Canvas& canvas, HDC work1, HDC work2, 
     RECT inner = field;
     InflateRect(&inner, 0, -2);
     RECT box = {client.left, field.top, client.left + rec->rowHeaderWidth, field.bottom};
-    const bool listOnly = ControlType(rec) == TARNS_DROPDOWNLIST;
+    // Both list-only types paint the committed row themselves; the others
+    // show it in their edit field.
+    const int type = ControlType(rec);
+    const bool listOnly = type == TARNS_DROPDOWNLIST || type == TARNS_DROPDOWNLISTFIXED;
     const bool enabled = IsWindowEnabled(rec->hwnd) != 0;
 
     if (rec->currentItem < 0) {
@@ -148,7 +151,7 @@ bool PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
         RECT band;
         HeaderBandRect(rec, &band);
         DrawElement(canvas, band, [&](HDC dc) {
-            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, band.right - band.left);
+            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, HeaderColumnsWidth(rec));
         });
         if (rec->rowHeaderWidth != 0) {
             RECT corner = {client.left, client.top, client.left + rec->rowHeaderWidth, band.bottom};

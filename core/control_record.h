@@ -91,6 +91,7 @@ struct ControlRecord {
     int dragOffsetY;
     RECT trackRect;
     int rowHeaderWidth;
+    BOOL rowHeaderAutoWidth;   // the width is the mode's choice, kept fitting the row numbers
     int showRowHeader;
     int rowHeaderStyle;
     char* rowColText;

@@ -6,6 +6,7 @@
 #include "window/scrolling.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "layout/column_geometry.h"
 #include "layout/row_geometry.h"
@@ -155,14 +156,17 @@ void UpdateHScrollBar(ControlRecord* rec)
 
 void ResetScrollBars(ControlRecord* rec, HWND list)
 {
-    SetScrollPos(list, SB_VERT, 0, FALSE);
-    SetScrollRange(list, SB_VERT, 0, 0, FALSE);
-    SetScrollPos(list, SB_HORZ, 0, FALSE);
-    SetScrollRange(list, SB_HORZ, 0, 0, FALSE);
-    if (DisableNoScroll(rec)) {
-        EnableScrollBar(list, SB_VERT, ESB_DISABLE_BOTH);
-        SetScrollRange(list, SB_VERT, 0, 1, FALSE);
-        SetScrollRange(list, SB_HORZ, 0, 1, FALSE);
+    // A range given to a bar makes the system add that bar to the window, so
+    // disable-no-scroll keeps only the bars the control was created with,
+    // disabled until there is something to scroll.
+    const std::pair<int, BOOL> bars[] = {{SB_VERT, rec->vScrollStyle}, {SB_HORZ, rec->hScrollStyle}};
+    for (auto [bar, asked] : bars) {
+        SetScrollPos(list, bar, 0, FALSE);
+        SetScrollRange(list, bar, 0, 0, FALSE);
+        if (asked && DisableNoScroll(rec)) {
+            SetScrollRange(list, bar, 0, 1, FALSE);
+            EnableScrollBar(list, bar, ESB_DISABLE_BOTH);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "columns/corner_cell.h"
 #include "columns/header_band.h"
+#include "columns/row_headers.h"
 #include "combo/combo_layout.h"
 #include "core/item_store.h"
 #include "layout/column_geometry.h"
@@ -35,6 +36,9 @@ bool UpdateControl(ControlRecord* rec)
         return !rec->dead;
     if (!UpdateOverheadWidth(rec))
         return false;
+    // A strip sized for the row numbers widens as they gain a digit.
+    if (FitRowHeaderWidth(rec))
+        RedrawAll(rec);
     // The layout can add or remove a scroll bar, which changes what the other
     // bar needs, so both are brought up to date before and after it.
     UpdateHScrollBar(rec);

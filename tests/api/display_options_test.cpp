@@ -37,7 +37,9 @@ class DisplayOptionsTest : public ControlTest {};
 // Each option with its value after creation, (argument, value stored) steps
 // from a control with a header band, a row-header strip and a grid, and what
 // a change repaints in the list and the control window. A step that leaves
-// the value as it was repaints and sends nothing.
+// the value as it was repaints and sends nothing. With redrawing off a change
+// marks nothing (the layout is still the old one); turning it on lays out and
+// repaints everything.
 TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
 {
     struct Option {
@@ -64,6 +66,8 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
         {"RowColBitmapStyle", Tarn_SetRowColBitmapStyle, Tarn_GetRowColBitmapStyle, {{7, 7}, {2, 2}}, None, CornerCell},
         {"RowHeaderWidth", Tarn_SetRowHeaderWidth, Tarn_GetRowHeaderWidth, {{30, 30}, {-5, 30}, {30, 30}, {0, 0}}, All, All},
         {"RowHeaderStyle", Tarn_SetRowHeaderStyle, Tarn_GetRowHeaderStyle, {{0x42, 0x42}, {1, 1}}, Strip, Field},
+        {"RowHeaderFont", [](HWND h, int on) { Tarn_SetRowHeaderFont(h, on ? ControlFont(h) : nullptr, TRUE); },
+         [](HWND h) { return int(Tarn_GetRowHeaderFont(h) != nullptr); }, {{0, 0}, {1, 1}}, All, All},
         {"TextColor", SetTextColor, [](HWND h) { return int(Colors(h).textColor); }, {{5, 5}}, All, All},
         {"ItemLines", Tarn_SetItemLines, [](HWND h) { return Tarn_GetItemLines(h); }, {{0, 1}, {3, 3}, {3, 3}, {1, 1}}, All, None},
     };
@@ -82,6 +86,10 @@ TEST_F(DisplayOptionsTest, EachSetterNormalisesRepaintsItsPartAndOnlyOnAChange)
                 EXPECT_TRUE(!list || UpdateRect(list) == AreaOf(h, list, changed ? o.list : None)) << "argument " << arg;
                 EXPECT_TRUE((!list && changed) || UpdateRect(h) == AreaOf(h, h, changed ? o.control : None)) << "argument " << arg;
             }
+            ValidateAll(h), SendMessageA(h, WM_SETREDRAW, FALSE, 0), o.set(h, o.steps[0].first);
+            EXPECT_TRUE(UpdateRect(h) == RECT{} && (!list || UpdateRect(list) == RECT{})) << "redrawing off";
+            SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+            EXPECT_TRUE(UpdateRect(h) == Client(h) && (!list || UpdateRect(list) == Client(list))) << "redrawing on";
             DestroyWindow(h);
         }
 }

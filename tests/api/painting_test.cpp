@@ -1,7 +1,8 @@
 // Painting of whole controls, read back as pixels: the rows of the list with
-// the selection and the fill below the last row, the row-header strip, the
-// field and drop button of a drop-down, pixel scrolling that
-// must match a full repaint and a print of the whole control, and paints that must not leak a GDI object.
+// the selection and the fill below the last row, the row-header strip and its
+// numbers, the field and drop button of every type, the header band over the
+// rows, pixel scrolling that must match a full repaint and a print of the
+// whole control, and paints that must not leak a GDI object.
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
@@ -9,7 +10,8 @@ namespace {
 
 constexpr COLORREF kBack = RGB(250, 250, 240), kText = RGB(0, 0, 128), kSelBack = RGB(200, 0, 0),
                    kSelText = RGB(255, 255, 0), kHeaderBack = RGB(10, 160, 10), kRowHeaderBack = RGB(40, 40, 220),
-                   kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3);
+                   kButtonFace = RGB(90, 200, 200), kArrow = RGB(120, 0, 120), kUnpainted = RGB(1, 2, 3),
+                   kHeaderText = RGB(0, 90, 0), kRowHeaderText = RGB(255, 128, 0);
 
 int Area(const RECT& rc) { return (rc.right - rc.left) * (rc.bottom - rc.top); }
 
@@ -27,7 +29,8 @@ protected:
         for (auto [slot, color] : {std::make_pair(TARNCLR_BACKCOLOR, kBack), {TARNCLR_TEXTCOLOR, kText}, {TARNCLR_SELBACKCOLOR, kSelBack},
                                    {TARNCLR_SELTEXTCOLOR, kSelText}, {TARNCLR_COLHEADERBACKCOLOR, kHeaderBack},
                                    {TARNCLR_ROWHEADERBACKCOLOR, kRowHeaderBack}, {TARNCLR_DROPBUTTONFACECOLOR, kButtonFace},
-                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow}})
+                                   {TARNCLR_DROPBUTTONARROWCOLOR, kArrow}, {TARNCLR_DROPBUTTONDISABLEDARROWCOLOR, kArrow},
+                                   {TARNCLR_COLHEADERTEXTCOLOR, kHeaderText}, {TARNCLR_ROWHEADERTEXTCOLOR, kRowHeaderText}})
             c[slot] = color;
         Tarn_SetCtlColors(h, reinterpret_cast<CtlColors*>(c));
         Pump();
@@ -63,25 +66,67 @@ TEST_F(PaintingTest, ListRowsShowTextSelectionAndTheFillBelow)
 }
 
 // (The header band's colours: the header painter's test.)
-TEST_F(PaintingTest, DropDownListShowsFieldAndButton)
+// Both list-only types paint the field and drop button alike: filled with
+// the selection colour while focused without a current row, then a current
+// row in the row's colours without the focus. Types 0 and 1 show the row in
+// their edit field.
+TEST_F(PaintingTest, FieldShowsTheCommittedRowInEveryType)
 {
-    HWND h = Painted(TARNS_DROPDOWNLIST, 2, {220, 40});
-    Dib dib(Client(h).right, Client(h).bottom);
-    RECT button = {}, field = {};
-    Tarn_GetDropDownButtonRect(h, &button), Tarn_GetItemRect(h, -1, &field);
-    // No current row: the field is filled with the selection colour while the
-    // control has the focus.
-    SetFocus(h), Pump();
-    ASSERT_TRUE(!IsRectEmpty(&button) && GetFocus() == h);
-    dib.Print(h);
-    const RECT inner = {field.left, field.top + 2, button.left, field.bottom - 2};
-    EXPECT_GT(dib.Count(inner, kSelBack), Area(inner) / 2);
-    EXPECT_TRUE(dib.Count(button, kButtonFace) > 0 && dib.Count(button, kArrow) > 0);
-    // A current row is painted into the field in the row's colours; without
-    // the focus, without the selection colour.
-    Tarn_SetCurSel(h, 1), SetFocus(parent()), Pump();
-    dib.Print(h);
-    EXPECT_TRUE(dib.Count(inner, kText) > 0 && dib.Count(inner, kSelBack) == 0);
+    Dib dibs[4] = {{220, 40}, {220, 40}, {220, 40}, {220, 40}};
+    for (DWORD type : kAllTypes) {
+        HWND h = Painted(type, 2, {220, 40}), edit = Tarn_GetHWNDEdit(h);
+        RECT button = {}, field = {};
+        Tarn_GetDropDownButtonRect(h, &button), Tarn_GetItemRect(h, -1, &field);
+        const RECT inner = {field.left, field.top + 2, button.left, field.bottom - 2};
+        Dib& dib = dibs[type];
+        SetFocus(h), Pump(), dib.Print(h);
+        EXPECT_TRUE(edit || (GetFocus() == h && dib.Count(inner, kSelBack) > Area(inner) / 2 && dib.Count(button, kArrow) > 0 &&
+                             dib.Count(button, kButtonFace) > 0)) << "type " << type;
+        Tarn_SetCurSel(h, 1), SetFocus(parent()), Pump(), dib.Print(h);
+        EXPECT_TRUE(edit ? WindowText(edit) == "Item 1" : dib.Count(inner, kText) > 0 && dib.Count(inner, kSelBack) == 0) << "type " << type;
+    }
+    EXPECT_EQ(dibs[TARNS_DROPDOWNLISTFIXED].Differences(dibs[TARNS_DROPDOWNLIST]), 0);
+}
+
+// A right-aligned last column: its header text ends as far from its cells'
+// text with a vertical scroll bar beside the rows as without one, and the
+// band above the bar is header face.
+TEST_F(PaintingTest, LastHeaderEndsWithItsCellsBesideTheScrollBar)
+{
+    auto rightmost = [](const Dib& d, RECT rc, COLORREF c) {
+        while (--rc.right >= rc.left && !d.Count({rc.right, rc.top, rc.right + 1, rc.bottom}, c)) {}
+        return rc.right;
+    };
+    int offsets[2] = {};
+    for (int bar : {0, 1}) {
+        HWND h = Painted(TARNS_LISTBOX | (bar ? WS_VSCROLL : 0), 0, {200, 150}), list = Tarn_GetHWNDDropDown(h);
+        ColumnDef last = Column(60, TARNCF_RIGHT);
+        last.headerFormat = TARNHF_RIGHT, last.headerText = "Item 0";
+        SetColumns(h, {Column(40), last}), AddItems(h, 30), Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS), Tarn_SetText_A(h, 0, 1, "Item 0");
+        Dib top(Client(h).right, Client(h).bottom), rows(Client(list).right, Client(list).bottom);
+        RECT band = {}, row = {};
+        top.Print(h), rows.Print(list), Tarn_GetHeaderRect(h, -1, &band), Tarn_GetItemRect(h, 0, &row);
+        const int header = rightmost(top, band, kHeaderText), cell = ChildRect(list).left + rightmost(rows, row, kText);
+        const RECT aboveBar = {ChildRect(list).left + Client(list).right, band.top, band.right, band.bottom - 1};
+        EXPECT_TRUE(header >= band.left && cell >= row.left && (Area(aboveBar) > 0) == bar && top.Count(aboveBar, kHeaderBack) == Area(aboveBar));
+        offsets[bar] = header - cell;
+    }
+    EXPECT_EQ(offsets[1], offsets[0]);
+}
+
+// Row numbers of any length fit the strip the numbering mode chose: the last
+// of 100,000 rows shows every digit, as DrawText puts them out.
+TEST_F(PaintingTest, RowNumbersOfAnyLengthFitTheStrip)
+{
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 0, {200, 150}), list = Tarn_GetHWNDDropDown(h);
+    Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBERFLAT), SendMessageA(h, WM_SETREDRAW, FALSE, 0), AddItems(h, 100000);
+    SendMessageA(h, WM_SETREDRAW, TRUE, 0), Tarn_SetTopIndex(h, 99999), Pump();
+    Dib strip(Client(list).right, Client(list).bottom), number(Client(list).right, Client(list).bottom);
+    RECT header = {}, all = Client(list);
+    strip.Print(list), Tarn_GetRowHeaderRect(h, 99999, &header);
+    SelectObject(number.dc(), ControlFont(h)), SetTextColor(number.dc(), kRowHeaderText), SetBkMode(number.dc(), TRANSPARENT);
+    DrawTextA(number.dc(), "100000", -1, &all, DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(strip.Count(header, kRowHeaderText), number.Count(all, kRowHeaderText));
 }
 
 TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)

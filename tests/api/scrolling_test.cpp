@@ -16,11 +16,11 @@ SCROLLINFO Bar(HWND list, int bar)
 }
 
 // Hidden (0), shown (1) or shown disabled (2).
-int VerticalBar(HWND list)
+int BarState(HWND list, LONG object = OBJID_VSCROLL)
 {
     SCROLLBARINFO info = {};
     info.cbSize = sizeof info;
-    GetScrollBarInfo(list, OBJID_VSCROLL, &info);
+    GetScrollBarInfo(list, object, &info);
     return info.rgstate[0] & STATE_SYSTEM_INVISIBLE ? 0 : info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE ? 2 : 1;
 }
 
@@ -57,19 +57,30 @@ TEST_F(ScrollingTest, TopIndexScrollBarAndMakeRowVisible)
         EXPECT_EQ((Tarn_MakeRowVisible(h, row), Tarn_GetTopIndex(h)), top) << "row " << row;
     EXPECT_EQ(Codes(), Ints(2, TARNN_TOPINDEXCHANGE));
     // The bar shows the rows; with too few rows it goes away, or with
-    // disable-no-scroll (also given at creation) stays disabled; without
-    // WS_VSCROLL it is never shown.
+    // disable-no-scroll stays disabled; without WS_VSCROLL it is never shown.
     Tarn_SetTopIndex(h, 3);
     const SCROLLINFO si = Bar(list, SB_VERT);
     EXPECT_EQ(std::make_tuple(si.nMin, si.nMax, si.nPage, si.nPos), std::make_tuple(0, 9, 4u, 3));
     Tarn_ResetContent(h), Tarn_AddString_A(h, "only");
-    EXPECT_EQ(VerticalBar(list), 0);
+    EXPECT_EQ(BarState(list), 0);
     Tarn_SetDisableNoScroll(h, 5);
-    EXPECT_EQ(VerticalBar(list) * 10 + Tarn_GetDisableNoScroll(h), 21);
-    EXPECT_EQ((AddItems(h, 9), VerticalBar(list)), 1);
-    EXPECT_EQ(VerticalBar(Tarn_GetHWNDDropDown(Create(TARNS_LISTBOX | WS_VSCROLL | TARNS_DISABLENOSCROLL, 1))), 2);
+    EXPECT_EQ(BarState(list) * 10 + Tarn_GetDisableNoScroll(h), 21);
+    EXPECT_EQ((AddItems(h, 9), BarState(list)), 1);
     HWND plain = ListOf(10, 4, 0);
-    EXPECT_EQ((Tarn_SetTopIndex(plain, 5), VerticalBar(Tarn_GetHWNDDropDown(plain))), 0);
+    EXPECT_EQ((Tarn_SetTopIndex(plain, 5), BarState(Tarn_GetHWNDDropDown(plain))), 0);
+}
+
+// Only the bars asked for at creation ever exist: with few rows they are
+// hidden, or with disable-no-scroll (at creation or later) shown disabled.
+TEST_F(ScrollingTest, DisableNoScrollShowsOnlyTheBarsAskedFor)
+{
+    for (LONG bars : {0L, WS_VSCROLL, WS_HSCROLL, WS_VSCROLL | WS_HSCROLL})
+        for (int keep : {0, 1, 2}) {   // none, at creation, set afterwards
+            HWND h = Create(TARNS_LISTBOX | bars | (keep == 1 ? TARNS_DISABLENOSCROLL : 0), 2), list = Tarn_GetHWNDDropDown(h);
+            Tarn_SetDisableNoScroll(h, keep != 0);
+            EXPECT_EQ(Ints({BarState(list), BarState(list, OBJID_HSCROLL)}),
+                      Ints({bars & WS_VSCROLL && keep ? 2 : 0, bars & WS_HSCROLL && keep ? 2 : 0})) << bars << " " << keep;
+        }
 }
 
 // A row change repaints only the rows it moves (none below the page), the
