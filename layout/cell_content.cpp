@@ -36,31 +36,6 @@ int AlignedLeft(const RECT& r, UINT align, int half, int space, int tw, int extr
     }
 }
 
-// A single line that is taller than its box would otherwise spill over the
-// rows above; it is clipped to the box like every other text.
-void DrawCentredLine(HDC dc, const char* text, int length, RECT box, UINT format)
-{
-    RECT measure = box;
-    DrawTextA(dc, text, length, &measure, format | DT_CALCRECT);
-    const int textHeight = measure.bottom - measure.top;
-    const int offset = ((box.bottom - box.top) - textHeight) / 2;
-    RECT textRect = box;
-    textRect.top += offset;
-    if (offset >= 0) {
-        DrawTextA(dc, text, length, &textRect, format);
-        return;
-    }
-    RegionGuard saved(CreateRectRgn(0, 0, 0, 0));
-    if (!saved) {
-        DrawTextA(dc, text, length, &textRect, format);
-        return;
-    }
-    const int hadClip = GetClipRgn(dc, saved.get());
-    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-    DrawTextA(dc, text, length, &textRect, format);
-    SelectClipRgn(dc, hadClip == 1 ? saved.get() : nullptr);
-}
-
 } // namespace
 
 void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c)
@@ -84,33 +59,28 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
 
     const UINT align = c.format & TARNCF_ALIGNMASK;
     const bool wraps = (c.format & TARNCF_WORDWRAP) != 0;
-    UINT format = wraps ? DT_WORDBREAK : DT_SINGLELINE;
+    UINT format = (wraps ? DT_WORDBREAK : DT_SINGLELINE) | DT_VCENTER;
     if (align == TARNCF_CENTER)
         format |= DT_CENTER;
     else if (align == TARNCF_RIGHT)
         format |= DT_RIGHT;
+    // A wrapping text always shows where it is cut; a single line only when
+    // the control is asked to.
+    if (wraps || rec->showTruncated)
+        format |= DT_END_ELLIPSIS;
 
     // Room for the text: half a character at either side, and with a bitmap
     // beside it the bitmap and another half character between the two.
     const int space = hasBitmap ? width - (3 * a) / 2 - W : width - a;
 
+    // The text is measured once, in the room it has; the box it is drawn in
+    // is only as wide as its widest line, so that a bitmap can follow it.
+    const TextOutput out = GdiTextOutput();
+    TextBlock block = {0, 0, 0};
     int tw = 0;
     if (hasText) {
-        // A wrapping text is measured in the room it has; a single line is
-        // measured at its full length and cut to the room afterwards.
-        int measured = 0;
-        if (wraps) {
-            RECT measure = {0, 0, std::max(space, 0), 0};
-            DrawTextA(dc, c.text, length, &measure, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
-            measured = measure.right - measure.left;
-        } else {
-            // One line without prefixes measures as its plain extent; this is
-            // the cheapest call that gives it.
-            SIZE size = {0, 0};
-            GetTextExtentPoint32A(dc, c.text, length, &size);
-            measured = size.cx;
-        }
-        tw = std::max(0, std::min(measured, space));
+        block = MeasureText(out, dc, c.text, length, std::max(space, 0), format, rec->itemLines);
+        tw = std::max(0, std::min(block.width, space));
     }
 
     int textX = 0;
@@ -140,13 +110,7 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
         if (text != TARN_COLOR_NONE)
             SetTextColor(dc, text);
         RECT box = {c.pressedOffset + textX, r.top, c.pressedOffset + textX + tw, r.bottom};
-        if (wraps)
-            DrawTextWrapped(dc, c.text, length, &box, format | DT_NOPREFIX | DT_WORDBREAK | DT_VCENTER,
-                            rec->itemLines);
-        else if (rec->showTruncated)
-            DrawTextWrapped(dc, c.text, length, &box, format | DT_NOPREFIX | DT_VCENTER, rec->itemLines);
-        else
-            DrawCentredLine(dc, c.text, length, box, format | DT_NOPREFIX);
+        DrawTextBlock(out, dc, c.text, length, box, format, block);
     }
 
     if (hasBitmap) {

@@ -209,4 +209,25 @@ TEST_F(ItemPaintTest, CellContentIsPlacedByAlignmentAndBitmapStyle)
     }
 }
 
+// An ampersand is a character like any other: a wrapping cell draws "A&B" as
+// wide as its extent and pixel for pixel as a single-line cell does.
+TEST_F(ItemPaintTest, AnAmpersandIsDrawnAsItselfInEveryCell)
+{
+    BrushGuard back(CreateSolidBrush(C(TARNCLR_BACKCOLOR)));
+    const COLORREF box = RGB(255, 255, 0);   // the selected background behind the text
+    SIZE extent = {};
+    SelectGuard font(w1(), font_.get());
+    ASSERT_TRUE(GetTextExtentPoint32A(w1(), "A&B", 3, &extent));
+    Dib single(kListWidth + 20, 240);
+    for (UINT format : {0u, UINT(TARNCF_WORDWRAP)}) {
+        const CellContent c = {{20, 10, 220, 40}, "A&B", format, nullptr, 0, 0, 0, 0, back.get(), C(TARNCLR_BACKCOLOR),
+                               C(TARNCLR_TEXTCOLOR), box, TARN_COLOR_NONE, font_.get(), TRUE};
+        Dib& target = format ? dib_ : single;
+        Restoring(target.dc(), [&] { DrawCellContent(&rec_, target.dc(), w1(), w2(), c); });
+    }
+    const RECT text = BoundsOf(dib_, {0, 0, 320, 60}, box);
+    EXPECT_EQ(text.right - text.left, extent.cx);
+    EXPECT_EQ(dib_.Differences(single), 0);
+}
+
 } // namespace
