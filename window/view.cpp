@@ -122,7 +122,8 @@ void InvalidateListStrip(const ControlRecord* rec)
 
 void RedrawAll(ControlRecord* rec)
 {
-    if (rec->dead)
+    // With redrawing off nothing is marked: turning it on repaints it all.
+    if (rec->dead || !rec->redraw)
         return;
     const UINT flags = RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME;
     if (rec->hwnd)
@@ -187,7 +188,7 @@ void SyncEditText(ControlRecord* rec)
     ++rec->editSyncDepth;
     if (rec->hwndEdit && rec->editTextLock == 0)
         ShowCurrentItem(rec);
-    if (rec->hwnd) {
+    if (rec->hwnd && rec->redraw) {
         RECT field;
         FieldRect(rec, &field);
         field.left = 0;
