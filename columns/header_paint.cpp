@@ -54,7 +54,7 @@ CellContent HeaderContent(const RECT& rc, HBRUSH brush, COLORREF back, COLORREF 
 {
     CellContent c = {};
     c.rect = rc;
-    c.backBrush = brush;
+    c.fillBack = brush != nullptr;
     c.backColor = back;
     c.textColor = text;
     c.selBackColor = TARN_COLOR_NONE;

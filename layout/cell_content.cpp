@@ -41,8 +41,8 @@ int AlignedLeft(const RECT& r, UINT align, int half, int space, int tw, int extr
 void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c)
 {
     const RECT& r = c.rect;
-    if (c.backBrush)
-        FillRect(dc, &r, c.backBrush);
+    if (c.fillBack)
+        FillSolid(dc, r, c.backColor);
 
     DcColorsGuard colors(dc);
     SelectGuard selectFont(dc, c.font);

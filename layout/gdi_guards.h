@@ -170,6 +170,15 @@ private:
     int saved_;
 };
 
+// Fills rc with one colour without making a brush: an opaque text output of
+// no characters paints just its rectangle in the background colour.
+inline void FillSolid(HDC dc, const RECT& rc, COLORREF color)
+{
+    const COLORREF old = SetBkColor(dc, color);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    SetBkColor(dc, old);
+}
+
 // A bitmap compatible with dc in planes and colour depth.
 inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
 {

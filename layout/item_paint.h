@@ -17,8 +17,8 @@ struct CellContent {
     int bitmapHeight;
     int bitmapStyle;        // 0 left of the text, 1 alone, 2 right of it
     int pressedOffset;      // pixels the text and bitmap move right
-    HBRUSH backBrush;       // fills the rectangle
-    COLORREF backColor;     // transparent parts of the bitmap
+    bool fillBack;          // fill the rectangle with backColor first
+    COLORREF backColor;     // the fill, and the transparent parts of the bitmap
     COLORREF textColor;
     COLORREF selBackColor;  // behind the text; -1 = leave the DC's colour
     COLORREF selTextColor;  // -1 = textColor

@@ -32,12 +32,11 @@ bool ControlDrawsEnabled(const ControlRecord* rec)
     return !rec->hwnd || IsWindowEnabled(rec->hwnd);
 }
 
-void FillWith(HDC dc, HBRUSH brush, int left, int top, int right, int bottom)
+void FillWith(HDC dc, COLORREF color, int left, int top, int right, int bottom)
 {
-    if (!brush || right <= left || bottom <= top)
+    if (right <= left || bottom <= top)
         return;
-    RECT rc = {left, top, right, bottom};
-    FillRect(dc, &rc, brush);
+    FillSolid(dc, RECT{left, top, right, bottom}, color);
 }
 
 // The size a label or item bitmap is drawn at. With fixed row heights every
@@ -134,8 +133,6 @@ int PaintCell(const RowPaint& row, int column, int position, const ColorPair& ro
     sel.back = ResolveColor(InheritColor(sel.back, rowSel.back));
     sel.text = ResolveColor(InheritColor(sel.text, rowSel.text));
 
-    BrushGuard backBrush(CreateSolidBrush(plain.back));
-
     CellContent content = {};
     content.rect = cell;
     content.text = row.item && row.item->texts ? row.item->texts[column] : nullptr;
@@ -158,7 +155,7 @@ int PaintCell(const RowPaint& row, int column, int position, const ColorPair& ro
             }
         }
     }
-    content.backBrush = backBrush.get();
+    content.fillBack = true;
     content.backColor = plain.back;
     content.textColor = plain.text;
     content.selBackColor = sel.back;
@@ -266,11 +263,10 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
     const int height = bottom - top;
 
     SelectGuard selectFont(dc, font);
-    BrushGuard rowBrush(CreateSolidBrush(rowPair.back));
 
     // The indentation zone: gap, label, tree indentation, item bitmap.
     const int overhead = LevelOverhead(rec, level);
-    FillWith(dc, rowBrush.get(), shifted.left, top, shifted.left + overhead, bottom);
+    FillWith(dc, rowPair.back, shifted.left, top, shifted.left + overhead, bottom);
     const int gap = rec->showLabels || rec->showTreeLines || rec->showBitmaps ? 2 : 0;
     const int labelLeft = shifted.left + gap;
     const int labelWidth = rec->showLabels ? rec->bmLabel.bmWidth : 0;
@@ -335,7 +331,7 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
             end = shifted.left + ColumnLeft(rec, last, -1) +
                   CellWidth(rec, listWidth, rec->columns[last].columnAtPosition, -1);
         }
-        FillWith(dc, rowBrush.get(), end, top, rowRect.right + 1, bottom);
+        FillWith(dc, rowPair.back, end, top, rowRect.right + 1, bottom);
     }
 
     if (rec->show3D) {

@@ -164,7 +164,6 @@ TEST_F(ItemPaintTest, TreeLinesBranchToEachRowAndRunOnForAncestorsWithLaterSibli
 TEST_F(ItemPaintTest, CellContentIsPlacedByAlignmentAndBitmapStyle)
 {
     BitmapGuard bmp(MakeBitmap(12, 10, kInk));
-    BrushGuard back(CreateSolidBrush(C(TARNCLR_BACKCOLOR)));
     const int a = rec_.avgCharWidth, half = a / 2;
     const RECT r = {20, 10, 220, 10 + rec_.tmFont.tmHeight + 9};
     const RECT room = {r.left + half, r.top, r.right - half, r.bottom};
@@ -172,7 +171,7 @@ TEST_F(ItemPaintTest, CellContentIsPlacedByAlignmentAndBitmapStyle)
     // The boxes of the text (its background) and of the bitmap (style -1: none).
     auto draw = [&](const char* s, UINT format, int style, int offset = 0, RECT rc = {}) {
         const CellContent c = {rc.right ? rc : r, s, format, style >= 0 ? bmp.get() : nullptr, 12, 10,
-                               std::max(style, 0), offset, back.get(), C(TARNCLR_BACKCOLOR), C(TARNCLR_TEXTCOLOR),
+                               std::max(style, 0), offset, true, C(TARNCLR_BACKCOLOR), C(TARNCLR_TEXTCOLOR),
                                box, TARN_COLOR_NONE, font_.get(), TRUE};
         dib_.Fill(kUntouched);
         Restoring(dib_.dc(), [&] { DrawCellContent(&rec_, dib_.dc(), w1(), w2(), c); });
@@ -213,14 +212,13 @@ TEST_F(ItemPaintTest, CellContentIsPlacedByAlignmentAndBitmapStyle)
 // wide as its extent and pixel for pixel as a single-line cell does.
 TEST_F(ItemPaintTest, AnAmpersandIsDrawnAsItselfInEveryCell)
 {
-    BrushGuard back(CreateSolidBrush(C(TARNCLR_BACKCOLOR)));
     const COLORREF box = RGB(255, 255, 0);   // the selected background behind the text
     SIZE extent = {};
     SelectGuard font(w1(), font_.get());
     ASSERT_TRUE(GetTextExtentPoint32A(w1(), "A&B", 3, &extent));
     Dib single(kListWidth + 20, 240);
     for (UINT format : {0u, UINT(TARNCF_WORDWRAP)}) {
-        const CellContent c = {{20, 10, 220, 40}, "A&B", format, nullptr, 0, 0, 0, 0, back.get(), C(TARNCLR_BACKCOLOR),
+        const CellContent c = {{20, 10, 220, 40}, "A&B", format, nullptr, 0, 0, 0, 0, true, C(TARNCLR_BACKCOLOR),
                                C(TARNCLR_TEXTCOLOR), box, TARN_COLOR_NONE, font_.get(), TRUE};
         Dib& target = format ? dib_ : single;
         Restoring(target.dc(), [&] { DrawCellContent(&rec_, target.dc(), w1(), w2(), c); });
