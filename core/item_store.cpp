@@ -8,6 +8,7 @@
 // changed and the caller repaints once the lock is released.
 #include "core/item_store.h"
 
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -31,6 +32,20 @@ bool ReportDeletion(ControlRecord* rec, HWND hwnd, TarnItem* item, int index)
         rec->deleteCallback(hwnd, index, item->itemData, rec->deleteUserData);
     }
     return !rec->dead;
+}
+
+// Gives the pointer array room for entries (at least count) pointers;
+// false, changing nothing, when memory runs out.
+bool ResizeItemArray(ControlRecord* rec, size_t entries)
+{
+    auto* items = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
+    if (!items)
+        return false;
+    const size_t count = static_cast<size_t>(rec->count);
+    memset(items + count, 0, (entries - count) * sizeof(TarnItem*));
+    rec->items = items;
+    rec->freeSlots = static_cast<int>(entries - count);
+    return true;
 }
 
 } // namespace
@@ -128,23 +143,18 @@ int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char*
     ItemLock lock;
     if (index < 0 || index > rec->count)
         index = rec->count;
-    if (!rec->items) {
-        rec->items = static_cast<TarnItem**>(calloc(kItemArrayStep, sizeof(TarnItem*)));
-        if (!rec->items) {
+    if (rec->freeSlots < 1) {
+        // Growing by a share of the size keeps the copying of a long fill
+        // proportional to its rows; a fixed step made it quadratic.
+        const size_t entries = static_cast<size_t>(rec->count) + rec->freeSlots;
+        const size_t limit = INT_MAX / sizeof(TarnItem*);
+        size_t grown = entries < kItemArrayMinimum ? kItemArrayMinimum : entries + entries / 2;
+        if (grown > limit)
+            grown = limit;
+        if (grown <= entries || !ResizeItemArray(rec, grown)) {
             FreeItem(item, columns);
             return -1;
         }
-        rec->freeSlots = kItemArrayStep;
-    } else if (rec->freeSlots < 1) {
-        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
-        TarnItem** grown = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
-        if (!grown) {
-            FreeItem(item, columns);
-            return -1;
-        }
-        memset(grown + rec->count, 0, kItemArrayStep * sizeof(TarnItem*));
-        rec->items = grown;
-        rec->freeSlots = kItemArrayStep;
     }
 
     if (rec->curSel >= 0 && index <= rec->curSel)
@@ -195,17 +205,18 @@ ItemDeletion DeleteItem(ControlRecord* rec, int index, bool report)
     FreeItem(item, rec->columnCount);
     result.removed = true;
 
+    // The array shrinks only well below the size it would grow at, to one
+    // and a half times the rows, so that rows coming and going around any
+    // count never move it back and forth. A failed shrink keeps the larger
+    // array.
+    const int entries = rec->count + rec->freeSlots;
     if (rec->count == 0) {
         free(rec->items);
         rec->items = nullptr;
         rec->freeSlots = 0;
-    } else if (rec->freeSlots > kItemArrayShrinkAbove) {
-        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
-        TarnItem** shrunk = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
-        if (shrunk) {   // a failed shrink just keeps the larger array
-            rec->items = shrunk;
-            rec->freeSlots = kItemArrayStep;
-        }
+    } else if (entries > kItemArrayMinimum && rec->count < entries / 4) {
+        const int shrunk = rec->count + rec->count / 2;
+        (void)ResizeItemArray(rec, shrunk > kItemArrayMinimum ? shrunk : kItemArrayMinimum);
     }
     return result;
 }

@@ -4,10 +4,10 @@
 
 #include "core/control_record.h"
 
-// Growth step of the pointer array, and the free-entry count above which a
-// deletion shrinks it back.
-constexpr int kItemArrayStep = 500;
-constexpr int kItemArrayShrinkAbove = 1000;
+// Entries of a new pointer array. It grows by half its size when full, and
+// shrinks to one and a half times the rows when they fill less than a
+// quarter of it.
+constexpr int kItemArrayMinimum = 16;
 
 // Every item access is GetItem ... ReleaseItem; in virtual mode the record is
 // lent by the application between the two.
