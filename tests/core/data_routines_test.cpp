@@ -91,6 +91,24 @@ TEST_F(DataTest, RowsKeepTheirRecordsWhileThePointerArrayGrowsAndShrinks)
     }
 }
 
+// Texts of many lengths replace each other in random order, some taken from
+// another cell of the same row, and rows move (a copy, then the original
+// deleted): every cell reads back what it was given last.
+TEST_F(DataTest, ReplacedTextsReadBackIntactAlsoInMovedRows)
+{
+    Fill(4);
+    std::vector<std::vector<string>> want = {{"a", "", ""}, {"b", "", ""}, {"c", "", ""}, {"d", "", ""}};   // "": no text
+    for (unsigned step = 0, h; step < 4000; ++step) {
+        const int r = (h = step * 2654435761u) >> 9 & 3, c = (h >> 12) % 3, length = (h >> 16) % 14;
+        const char* text = length < 2 ? nullptr : length < 5 ? rec_.items[r]->texts[(h >> 24) % 3] : "ABCDEFGHIJKLM" + 13 - length;
+        ASSERT_TRUE((want[r][c] = text ? text : "", StoreCellText(&rec_, r, c, text)));
+        if (LevelChange level; step % 100 == 0 && CopyItemData(&rec_, r, 4, &level) == 4 && DeleteItem(&rec_, r).removed)
+            want.push_back(want[r]), want.erase(want.begin() + r);
+        for (int i = 0; i < 12; ++i)
+            ASSERT_EQ(rec_.items[i / 3]->texts[i % 3] ? rec_.items[i / 3]->texts[i % 3] : "", want[i / 3][i % 3]) << step;
+    }
+}
+
 // The delete callback logs index and text of each report; what its first
 // report does to the store is g_action's.
 ControlRecord* g_rec;
