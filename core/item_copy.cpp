@@ -14,58 +14,45 @@ namespace {
 // record provided at least these.
 constexpr size_t kRowFormatBytes = offsetof(RowFormat, bitmapStyle) + sizeof(SHORT);
 
-// Everything an item owns, as separate heap blocks.
-struct ItemContents {
-    char** texts = nullptr;
-    char* rowText = nullptr;
-    RowFormat* rowInfo = nullptr;
-    CellFormat* cellInfo = nullptr;
-};
-
-void FreeContents(ItemContents* contents, int columnCount)
+// A new item with copies of everything the source owns, its texts packed
+// into a pool sized for all of them; NULL when memory runs out.
+TarnItem* CloneItem(const TarnItem* source, int columnCount)
 {
-    if (contents->texts) {
-        for (int i = 0; i < columnCount; ++i)
-            free(contents->texts[i]);
-        free(contents->texts);
-    }
-    free(contents->rowText);
-    free(contents->rowInfo);
-    free(contents->cellInfo);
-    *contents = ItemContents();
-}
-
-bool CloneContents(const TarnItem* source, int columnCount, ItemContents* out)
-{
-    out->texts = static_cast<char**>(calloc(columnCount, sizeof(char*)));
-    if (!out->texts)
-        return false;
+    size_t textBytes = 0;
+    for (int i = 0; i < columnCount; ++i)
+        textBytes += source->texts[i] ? strlen(source->texts[i]) + 1 : 0;
+    TarnItem* copy = CreateItem(columnCount, textBytes);
+    if (!copy)
+        return nullptr;
     bool ok = true;
-    for (int i = 0; ok && i < columnCount; ++i) {
-        const char* text = source->texts ? source->texts[i] : nullptr;
-        out->texts[i] = DuplicateText(text);
-        ok = !text || out->texts[i];
-    }
+    for (int i = 0; ok && i < columnCount; ++i)
+        ok = StoreItemText(copy, columnCount, i, source->texts[i]);
     if (ok && source->rowText) {
-        out->rowText = DuplicateText(source->rowText);
-        ok = out->rowText != nullptr;
+        copy->rowText = DuplicateText(source->rowText);
+        ok = copy->rowText != nullptr;
     }
     if (ok && source->rowInfo) {
-        out->rowInfo = static_cast<RowFormat*>(calloc(1, sizeof(RowFormat)));
-        ok = out->rowInfo != nullptr;
+        copy->rowInfo = static_cast<RowFormat*>(calloc(1, sizeof(RowFormat)));
+        ok = copy->rowInfo != nullptr;
         if (ok)
-            memcpy(out->rowInfo, source->rowInfo, kRowFormatBytes);
+            memcpy(copy->rowInfo, source->rowInfo, kRowFormatBytes);
     }
     if (ok && source->cellInfo) {
         size_t bytes = static_cast<size_t>(columnCount) * sizeof(CellFormat);
-        out->cellInfo = static_cast<CellFormat*>(malloc(bytes));
-        ok = out->cellInfo != nullptr;
+        copy->cellInfo = static_cast<CellFormat*>(malloc(bytes));
+        ok = copy->cellInfo != nullptr;
         if (ok)
-            memcpy(out->cellInfo, source->cellInfo, bytes);
+            memcpy(copy->cellInfo, source->cellInfo, bytes);
     }
-    if (!ok)
-        FreeContents(out, columnCount);
-    return ok;
+    if (!ok) {
+        FreeItem(copy, columnCount);
+        return nullptr;
+    }
+    copy->hbmLabel = source->hbmLabel;
+    copy->hbmBitmap = source->hbmBitmap;
+    copy->itemData = source->itemData;
+    copy->flags = source->flags & TARNIF_ENABLED;
+    return copy;
 }
 
 } // namespace
@@ -79,28 +66,14 @@ int CopyItemData(ControlRecord* rec, int source, int destination, LevelChange* l
     // The source record stays where it is in memory while the insertion
     // shifts indices, so a copy to a place before it reads it unchanged.
     const TarnItem* src = rec->items[source];
-    const int columns = rec->columnCount > 0 ? rec->columnCount : 1;
-    ItemContents contents;
-    if (!CloneContents(src, columns, &contents))
+    TarnItem* copy = CloneItem(src, StoredColumns(rec));
+    if (!copy)
         return -1;
-
-    TarnItem plain = {};
-    plain.hbmLabel = src->hbmLabel;
-    plain.hbmBitmap = src->hbmBitmap;
-    plain.flags = src->flags & TARNIF_ENABLED;
     if (destination < 0 || destination >= rec->count)
         destination = rec->count;
-    const int index = InsertItem(rec, &plain, destination, nullptr, src->itemData);
-    if (index < 0) {
-        FreeContents(&contents, columns);
+    const int index = InsertCreatedItem(rec, copy, destination);
+    if (index < 0)
         return -1;
-    }
-    TarnItem* copy = rec->items[index];
-    free(copy->texts);   // the new item's own array is still empty
-    copy->texts = contents.texts;
-    copy->rowText = contents.rowText;
-    copy->rowInfo = contents.rowInfo;
-    copy->cellInfo = contents.cellInfo;
     // Through the level setter, so that maxLevel follows the copy.
     *level = StoreItemLevel(rec, index, ItemLevel(src));
     return index;

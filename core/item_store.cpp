@@ -1,13 +1,15 @@
 // The item store: creation, access, insertion and removal of item records.
 //
-// Items are individually allocated records reached through one pointer array
-// (items, count used entries followed by freeSlots spare ones). Insertion and
-// deletion move pointers only, so an item pointer stays valid while other
-// items come and go. The array, count and freeSlots change only under the
+// Items are individually allocated records, each one block with its short
+// texts, reached through one pointer array (items, count used entries
+// followed by freeSlots spare ones). Insertion and deletion move pointers
+// only, so an item pointer stays valid while other items come and go. The array, count and freeSlots change only under the
 // item lock. Nothing here paints or notifies: the operations report what
 // changed and the caller repaints once the lock is released.
 #include "core/item_store.h"
 
+#include <limits.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -33,6 +35,127 @@ bool ReportDeletion(ControlRecord* rec, HWND hwnd, TarnItem* item, int index)
     return !rec->dead;
 }
 
+// Rows typically carry a handful of short texts. With a block for the record,
+// one for its texts array and one per text, a row of five made seven
+// allocations and spent more on heap bookkeeping than on text, so an item is
+// one block instead:
+//
+//   TarnItem | char* texts[columns] | TextPool | pool bytes
+//
+// item->texts points at the array right behind the record (the public
+// record cannot grow a field for it, and the array's length is fixed: stored
+// items never change their column count). A text lives in the pool when it
+// fits, else in a block of its own; which of the two a text pointer is, its
+// address tells, so nothing more is recorded per text. The pool is filled
+// from the front (used); a replaced text leaves a hole behind that a
+// compaction recovers when the room is needed. The holes are counted, so
+// that a text that cannot fit even then goes to a block of its own without
+// a look at every column (rows may be wide).
+struct TextPool {
+    uint16_t capacity;
+    uint16_t used;
+    uint16_t holes;   // bytes below used that no text holds
+};
+
+// The pool stays small: texts long enough to fill it pay little for a block
+// of their own, and a pool larger than this would mostly waste room in rows
+// whose other cells stay short or empty. The floor leaves a little room for
+// the texts that follow an empty first one.
+constexpr size_t kPoolCapacityLimit = 1024;
+constexpr size_t kPoolCapacityFloor = 16;
+
+TextPool* PoolOf(TarnItem* item, int columnCount)
+{
+    return reinterpret_cast<TextPool*>(item->texts + columnCount);
+}
+
+char* PoolBytes(TextPool* pool) { return reinterpret_cast<char*>(pool + 1); }
+
+bool InPool(TextPool* pool, const char* text)
+{
+    const uintptr_t at = reinterpret_cast<uintptr_t>(text), first = reinterpret_cast<uintptr_t>(PoolBytes(pool));
+    return at >= first && at - first < pool->capacity;
+}
+
+size_t TextBytes(const char* text) { return strlen(text) + 1; }
+
+// Gives up a text's room: its block, or in the pool the front's claim on it
+// when it is the last text there (so that texts set one after the other and
+// replaced in the same order reuse the room without a compaction), else a
+// hole.
+void ReleaseText(TextPool* pool, char* text)
+{
+    if (!text)
+        return;
+    if (!InPool(pool, text)) {
+        free(text);
+        return;
+    }
+    const size_t offset = static_cast<size_t>(text - PoolBytes(pool)), bytes = TextBytes(text);
+    if (offset + bytes == pool->used)
+        pool->used = static_cast<uint16_t>(offset);
+    else
+        pool->holes = static_cast<uint16_t>(pool->holes + bytes);
+}
+
+// Packs the pool texts of every column but column to the front of the pool,
+// followed by text (which may itself be one of them), and makes that the
+// text of column. False, changing nothing, when it all does not fit.
+bool CompactWith(TarnItem* item, int columnCount, int column, const char* text, size_t textBytes)
+{
+    TextPool* pool = PoolOf(item, columnCount);
+    size_t live = 0;
+    for (int i = 0; i < columnCount; ++i)
+        if (i != column && InPool(pool, item->texts[i]))
+            live += TextBytes(item->texts[i]);
+    if (live + textBytes > pool->capacity)
+        return false;
+    // Through a scratch copy, so that no text is overwritten before it is
+    // read, whatever the order of the texts in the pool.
+    char scratch[kPoolCapacityLimit];
+    size_t at = 0;
+    for (int i = 0; i < columnCount; ++i)
+        if (i != column && InPool(pool, item->texts[i])) {
+            const size_t bytes = TextBytes(item->texts[i]);
+            memcpy(scratch + at, item->texts[i], bytes);
+            item->texts[i] = PoolBytes(pool) + at;   // read again only after the copy back
+            at += bytes;
+        }
+    memcpy(scratch + at, text, textBytes);
+    memcpy(PoolBytes(pool), scratch, at + textBytes);
+    item->texts[column] = PoolBytes(pool) + at;
+    pool->used = static_cast<uint16_t>(at + textBytes);
+    pool->holes = 0;
+    return true;
+}
+
+// Pool room for a new row: as many texts as long as its first one, since
+// rows are mostly filled column by column with texts alike. A first text
+// too long for any pool says nothing about the others.
+size_t PoolBytesFor(const char* first, int columnCount)
+{
+    const size_t bytes = first ? TextBytes(first) : 1;
+    if (bytes > kPoolCapacityLimit)
+        return kPoolCapacityFloor;
+    if (bytes > kPoolCapacityLimit / static_cast<size_t>(columnCount))
+        return kPoolCapacityLimit;
+    return bytes * columnCount > kPoolCapacityFloor ? bytes * columnCount : kPoolCapacityFloor;
+}
+
+// Gives the pointer array room for entries (at least count) pointers;
+// false, changing nothing, when memory runs out.
+bool ResizeItemArray(ControlRecord* rec, size_t entries)
+{
+    auto* items = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
+    if (!items)
+        return false;
+    const size_t count = static_cast<size_t>(rec->count);
+    memset(items + count, 0, (entries - count) * sizeof(TarnItem*));
+    rec->items = items;
+    rec->freeSlots = static_cast<int>(entries - count);
+    return true;
+}
+
 } // namespace
 
 char* DuplicateText(const char* text)
@@ -46,15 +169,80 @@ char* DuplicateText(const char* text)
     return copy;
 }
 
+TarnItem* CreateItem(int columnCount, size_t poolBytes)
+{
+    if (columnCount < 1)
+        columnCount = 1;
+    if (poolBytes > kPoolCapacityLimit)
+        poolBytes = kPoolCapacityLimit;
+    const size_t bytes = sizeof(TarnItem) + static_cast<size_t>(columnCount) * sizeof(char*) + sizeof(TextPool) + poolBytes;
+    TarnItem* item = static_cast<TarnItem*>(calloc(1, bytes));
+    if (!item)
+        return nullptr;
+    item->texts = reinterpret_cast<char**>(item + 1);
+    PoolOf(item, columnCount)->capacity = static_cast<uint16_t>(poolBytes);
+    return item;
+}
+
+bool StoreItemText(TarnItem* item, int columnCount, int column, const char* text)
+{
+    if (columnCount < 1)
+        columnCount = 1;
+    TextPool* pool = PoolOf(item, columnCount);
+    char* const old = item->texts[column];
+    if (!text) {
+        ReleaseText(pool, old);
+        item->texts[column] = nullptr;
+        return true;
+    }
+    // text may be one of the item's own texts, old itself too: every path
+    // reads it before the room it lies in is given up or overwritten.
+    char* const start = PoolBytes(pool);
+    const bool oldInPool = InPool(pool, old);
+    const size_t bytes = TextBytes(text), oldBytes = oldInPool ? TextBytes(old) : 0;
+    const bool oldIsLast = oldInPool && old + oldBytes == start + pool->used;
+    char* at = nullptr;
+    if (oldInPool && (bytes <= oldBytes || (oldIsLast && bytes <= pool->capacity - static_cast<size_t>(old - start))))
+        at = old;   // its own room, or that and the free room after it
+    else if (bytes <= static_cast<size_t>(pool->capacity - pool->used))
+        at = start + pool->used;
+    if (at) {
+        memmove(at, text, bytes);
+        if (at != old) {
+            pool->used = static_cast<uint16_t>(pool->used + bytes);
+            ReleaseText(pool, old);
+        } else if (oldIsLast) {
+            pool->used = static_cast<uint16_t>(old - start + bytes);
+        } else {
+            pool->holes = static_cast<uint16_t>(pool->holes + oldBytes - bytes);
+        }
+        item->texts[column] = at;
+        return true;
+    }
+    const size_t live = pool->used - pool->holes - oldBytes;
+    if (live + bytes <= pool->capacity && CompactWith(item, columnCount, column, text, bytes)) {
+        if (!oldInPool)
+            free(old);
+        return true;
+    }
+    char* copy = DuplicateText(text);
+    if (!copy)
+        return false;
+    ReleaseText(pool, old);
+    item->texts[column] = copy;
+    return true;
+}
+
 void FreeItem(TarnItem* item, int columnCount)
 {
     if (!item)
         return;
-    if (item->texts) {
-        for (int i = 0; i < columnCount; ++i)
+    if (columnCount < 1)
+        columnCount = 1;
+    TextPool* pool = PoolOf(item, columnCount);
+    for (int i = 0; i < columnCount; ++i)
+        if (!InPool(pool, item->texts[i]))
             free(item->texts[i]);
-        free(item->texts);
-    }
     free(item->rowText);
     free(item->cellInfo);
     free(item->rowInfo);
@@ -100,7 +288,8 @@ int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char*
     // leaves the control exactly as it was.
     if (rec->releasingItems)
         return -1;
-    TarnItem* item = static_cast<TarnItem*>(calloc(1, sizeof(TarnItem)));
+    const int columns = StoredColumns(rec);
+    TarnItem* item = CreateItem(columns, PoolBytesFor(text, columns));
     if (!item)
         return -1;
     // Plain fields only: the owned blocks of a template are never shared.
@@ -110,41 +299,34 @@ int InsertItem(ControlRecord* rec, const TarnItem* templ, int index, const char*
         item->flags = templ->flags & (TARNIF_ENABLED | TARNIF_LEVELMASK);
     }
     item->itemData = itemData;
-
-    int columns = rec->columnCount > 0 ? rec->columnCount : 1;
-    item->texts = static_cast<char**>(calloc(columns, sizeof(char*)));
-    if (!item->texts) {
-        FreeItem(item, 0);
+    if (!StoreItemText(item, columns, 0, text)) {
+        FreeItem(item, columns);
         return -1;
     }
-    if (text) {
-        item->texts[0] = DuplicateText(text);
-        if (!item->texts[0]) {
-            FreeItem(item, columns);
-            return -1;
-        }
-    }
+    return InsertCreatedItem(rec, item, index);
+}
 
+int InsertCreatedItem(ControlRecord* rec, TarnItem* item, int index)
+{
     ItemLock lock;
+    if (rec->releasingItems) {
+        FreeItem(item, StoredColumns(rec));
+        return -1;
+    }
     if (index < 0 || index > rec->count)
         index = rec->count;
-    if (!rec->items) {
-        rec->items = static_cast<TarnItem**>(calloc(kItemArrayStep, sizeof(TarnItem*)));
-        if (!rec->items) {
-            FreeItem(item, columns);
+    if (rec->freeSlots < 1) {
+        // Growing by a share of the size keeps the copying of a long fill
+        // proportional to its rows; a fixed step made it quadratic.
+        const size_t entries = static_cast<size_t>(rec->count) + rec->freeSlots;
+        const size_t limit = INT_MAX / sizeof(TarnItem*);
+        size_t grown = entries < kItemArrayMinimum ? kItemArrayMinimum : entries + entries / 2;
+        if (grown > limit)
+            grown = limit;
+        if (grown <= entries || !ResizeItemArray(rec, grown)) {
+            FreeItem(item, StoredColumns(rec));
             return -1;
         }
-        rec->freeSlots = kItemArrayStep;
-    } else if (rec->freeSlots < 1) {
-        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
-        TarnItem** grown = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
-        if (!grown) {
-            FreeItem(item, columns);
-            return -1;
-        }
-        memset(grown + rec->count, 0, kItemArrayStep * sizeof(TarnItem*));
-        rec->items = grown;
-        rec->freeSlots = kItemArrayStep;
     }
 
     if (rec->curSel >= 0 && index <= rec->curSel)
@@ -192,20 +374,21 @@ ItemDeletion DeleteItem(ControlRecord* rec, int index, bool report)
     ++rec->freeSlots;
     memmove(rec->items + index, rec->items + index + 1, static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
     rec->items[rec->count] = nullptr;
-    FreeItem(item, rec->columnCount);
+    FreeItem(item, StoredColumns(rec));
     result.removed = true;
 
+    // The array shrinks only well below the size it would grow at, to one
+    // and a half times the rows, so that rows coming and going around any
+    // count never move it back and forth. A failed shrink keeps the larger
+    // array.
+    const int entries = rec->count + rec->freeSlots;
     if (rec->count == 0) {
         free(rec->items);
         rec->items = nullptr;
         rec->freeSlots = 0;
-    } else if (rec->freeSlots > kItemArrayShrinkAbove) {
-        size_t entries = static_cast<size_t>(rec->count) + kItemArrayStep;
-        TarnItem** shrunk = static_cast<TarnItem**>(realloc(rec->items, entries * sizeof(TarnItem*)));
-        if (shrunk) {   // a failed shrink just keeps the larger array
-            rec->items = shrunk;
-            rec->freeSlots = kItemArrayStep;
-        }
+    } else if (entries > kItemArrayMinimum && rec->count < entries / 4) {
+        const int shrunk = rec->count + rec->count / 2;
+        (void)ResizeItemArray(rec, shrunk > kItemArrayMinimum ? shrunk : kItemArrayMinimum);
     }
     return result;
 }
@@ -222,7 +405,7 @@ bool ResetItems(ControlRecord* rec)
         // destroyed the window, so it can still tell which control it hears
         // from; the text arrays were sized by the column count of now.
         HWND hwnd = rec->hwnd;
-        const int columns = rec->columnCount;
+        const int columns = StoredColumns(rec);
         rec->releasingItems = 1;
         // Every row is reported before any is freed. Rows a deletion in
         // progress has reported already carry the mark and are skipped. The

@@ -42,18 +42,15 @@ bool ReadCellText(ControlRecord* rec, int row, int column, char* buffer, int* le
 
 bool StoreCellText(ControlRecord* rec, int row, int column, const char* text)
 {
-    char* copy;
-    if (IsVirtual(rec) || !CopyForStore(text, &copy))
+    if (IsVirtual(rec))
         return false;
     ItemLock lock;
-    TarnItem* item = IsValidRow(rec, row) && IsValidColumn(rec, column) ? GetItem(rec, row) : nullptr;
-    const bool stored = item && item->texts;
-    if (stored) {
-        free(item->texts[column]);
-        item->texts[column] = copy;
-    } else {
-        free(copy);
-    }
+    if (!IsValidRow(rec, row) || !IsValidColumn(rec, column))
+        return false;
+    // No copy is made ahead: the item's pool may take the text without an
+    // allocation, and a failed one leaves the old text in place.
+    TarnItem* item = GetItem(rec, row);
+    const bool stored = item && StoreItemText(item, StoredColumns(rec), column, text);
     ReleaseItem(rec);
     return stored;
 }
