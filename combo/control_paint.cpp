@@ -135,10 +135,11 @@ bool PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
     // The buffer covers the update rectangle only; its origin is moved so
     // that everything is drawn in client coordinates.
     MemoryDC buffer(target);
-    BitmapGuard bitmap(buffer ? CreateBitmapLike(target, update.right - update.left, update.bottom - update.top)
-                              : nullptr);
+    const HBITMAP bitmap = buffer ? KeptBitmapLike(&rec->hbmControlBuffer, target, update.right - update.left,
+                                                   update.bottom - update.top)
+                                  : nullptr;
     const bool direct = !bitmap;
-    SelectGuard bufferBitmap(buffer.get(), bitmap.get());
+    SelectGuard bufferBitmap(buffer.get(), bitmap);
     if (!direct)
         SetViewportOrgEx(buffer.get(), -update.left, -update.top, nullptr);
     const Canvas canvas = {direct ? target : buffer.get(), direct, update};

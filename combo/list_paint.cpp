@@ -73,10 +73,10 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     const int areaWidth = std::max<int>(0, area.right - area.left);
 
     MemoryDC rowDC(dc);
-    BitmapGuard rowBitmap(rowDC ? CreateBitmapLike(dc, std::max(rec->rowHeaderWidth, areaWidth),
-                                                   TallestVisibleRow(rec, area.bottom - area.top))
-                                : nullptr);
-    SelectGuard rowSelect(rowDC.get(), rowBitmap.get());
+    const HBITMAP rowBitmap = rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
+                                                     TallestVisibleRow(rec, area.bottom - area.top))
+                                    : nullptr;
+    SelectGuard rowSelect(rowDC.get(), rowBitmap);
     HDC drawDC = rowBitmap ? rowDC.get() : nullptr;
 
     SelectGuard pen(dc, GetStockObject(BLACK_PEN));

@@ -144,9 +144,16 @@ struct ControlRecord {
     int clientHeight;
     int ignoreMouseMoves;
 
+    // Off-screen bitmaps kept between paints: one row of the list, and the
+    // control's header band and field
+    HBITMAP hbmRowBuffer;
+    HBITMAP hbmControlBuffer;
+
     // The list window's frame (its scroll bars) as the system last drew it,
     // and everything its look depends on (see window/list_frame.cpp)
-    HBITMAP hbmListFrame;
+    HBITMAP hbmListFrame;       // the strip right of the client area, corner included
+    HBITMAP hbmListFrameBottom; // the strip below it
+    BOOL listFrameKept;         // the strips show listFrameLook
     struct ListFrameLook {
         RECT window;
         RECT client;

@@ -187,6 +187,32 @@ inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
     return CreateCompatibleBitmap(dc, width, height);
 }
 
+// Bits per pixel of what CreateCompatibleBitmap makes for dc.
+inline int CompatibleDepth(HDC dc)
+{
+    BITMAP bm;
+    if (GetObjectType(dc) == OBJ_MEMDC && GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm))
+        return bm.bmBitsPixel * bm.bmPlanes;
+    return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+}
+
+// An off-screen bitmap for painting into dc, at least width x height, kept
+// in *slot between paints and made anew only when it is too small or of
+// another colour depth: a new bitmap's pixels are fresh memory pages, which
+// cost more to map and first touch than drawing a page of rows. The owner
+// deletes *slot when it goes.
+inline HBITMAP KeptBitmapLike(HBITMAP* slot, HDC dc, int width, int height)
+{
+    BITMAP bm;
+    if (*slot && GetObjectA(*slot, sizeof bm, &bm) && bm.bmWidth >= width && bm.bmHeight >= height &&
+        bm.bmBitsPixel * bm.bmPlanes == CompatibleDepth(dc))
+        return *slot;
+    if (*slot)
+        DeleteObject(*slot);
+    *slot = CreateBitmapLike(dc, width, height);
+    return *slot;
+}
+
 // WM_PAINT and WM_PRINT share one paint routine: with a DC in wParam it
 // paints the whole client area into that DC (update NULL), without one it
 // paints the invalid rectangle between BeginPaint and EndPaint.

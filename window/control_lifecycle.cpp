@@ -146,7 +146,12 @@ void OnDestroy(ControlRecord* rec)
         DeleteObject(rec->hbmFontPrinter);
     if (rec->hbrEditBack)
         DeleteObject(rec->hbrEditBack);
-    ForgetListFrame(rec);
+    FreeListFrame(rec);
+    if (rec->hbmRowBuffer)
+        DeleteObject(rec->hbmRowBuffer);
+    if (rec->hbmControlBuffer)
+        DeleteObject(rec->hbmControlBuffer);
+    rec->hbmRowBuffer = rec->hbmControlBuffer = nullptr;
     rec->hbmFontTrueType = rec->hbmFontPrinter = nullptr;
     rec->hbrEditBack = nullptr;
     FreeColumns(rec);

@@ -15,6 +15,9 @@
 
 #include <string.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "layout/gdi_guards.h"
 
 namespace {
@@ -52,17 +55,21 @@ bool DescribeFrame(HWND list, Look* look)
     return true;
 }
 
-// The frame in window coordinates: the window less its client area.
-RegionGuard FrameRegion(const Look& look)
+// The frame's two strips in window coordinates: right of the client area
+// (with the corner below it) and below it. Either may be empty.
+struct Strips {
+    RECT right;
+    RECT bottom;
+};
+
+Strips FrameStrips(const Look& look)
 {
-    const RECT& w = look.window;
-    RegionGuard frame(CreateRectRgn(0, 0, w.right - w.left, w.bottom - w.top));
-    RegionGuard client(CreateRectRgn(look.client.left - w.left, look.client.top - w.top, look.client.right - w.left,
-                                     look.client.bottom - w.top));
-    if (frame && client)
-        CombineRgn(frame.get(), frame.get(), client.get(), RGN_DIFF);
-    return frame;
+    const int width = look.window.right - look.window.left, height = look.window.bottom - look.window.top;
+    const int clientRight = look.client.right - look.window.left, clientBottom = look.client.bottom - look.window.top;
+    return {{clientRight, 0, width, height}, {0, clientBottom, clientRight, height}};
 }
+
+bool IsEmpty(const RECT& rc) { return rc.right <= rc.left || rc.bottom <= rc.top; }
 
 // The message's region (screen coordinates; 1 for the whole window) moved
 // to window coordinates, NULL for the whole window.
@@ -76,11 +83,12 @@ RegionGuard UpdateRegion(HRGN region, const Look& look)
     return copy;
 }
 
-// Whether all of `inner` lies inside `outer`.
-bool Covers(HRGN outer, HRGN inner)
+// Whether all of rc lies inside region.
+bool Covers(HRGN region, const RECT& rc)
 {
+    RegionGuard part(CreateRectRgnIndirect(&rc));
     RegionGuard rest(CreateRectRgn(0, 0, 0, 0));
-    return rest && CombineRgn(rest.get(), inner, outer, RGN_DIFF) == NULLREGION;
+    return part && rest && CombineRgn(rest.get(), part.get(), region, RGN_DIFF) == NULLREGION;
 }
 
 void PutBack(ControlRecord* rec, HWND list, HRGN region, const Look& look)
@@ -89,58 +97,70 @@ void PutBack(ControlRecord* rec, HWND list, HRGN region, const Look& look)
     MemoryDC image(dc.get());
     if (!dc || !image)
         return;
-    RegionGuard clip = FrameRegion(look);
     RegionGuard update = UpdateRegion(region, look);
-    if (clip && update)
-        CombineRgn(clip.get(), clip.get(), update.get(), RGN_AND);
-    if (clip)
-        ExtSelectClipRgn(dc.get(), clip.get(), RGN_AND);
-    SelectGuard select(image.get(), rec->hbmListFrame);
-    BitBlt(dc.get(), 0, 0, look.window.right - look.window.left, look.window.bottom - look.window.top, image.get(), 0,
-           0, SRCCOPY);
+    if (update)
+        ExtSelectClipRgn(dc.get(), update.get(), RGN_AND);
+    const Strips strips = FrameStrips(look);
+    const std::pair<const RECT&, HBITMAP> parts[] = {{strips.right, rec->hbmListFrame},
+                                                     {strips.bottom, rec->hbmListFrameBottom}};
+    for (const auto& [rc, bitmap] : parts) {
+        if (IsEmpty(rc) || !bitmap)
+            continue;
+        SelectGuard select(image.get(), bitmap);
+        BitBlt(dc.get(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, image.get(), 0, 0, SRCCOPY);
+    }
 }
 
 // Keeps the frame just drawn, when all of it was drawn and all of it shows.
 void Keep(ControlRecord* rec, HWND list, HRGN region, const Look& look)
 {
-    const int width = look.window.right - look.window.left, height = look.window.bottom - look.window.top;
-    RegionGuard frame = FrameRegion(look);
+    const Strips strips = FrameStrips(look);
     RegionGuard update = UpdateRegion(region, look);
     WindowDC dc(list, true);
     RegionGuard visible(CreateRectRgn(0, 0, 0, 0));
-    if (!frame || !dc || !visible || (update && !Covers(update.get(), frame.get())) ||
-        GetRandomRgn(dc.get(), visible.get(), SYSRGN) != 1)
-        return;
+    if (!dc || !visible || GetRandomRgn(dc.get(), visible.get(), SYSRGN) != 1)
+        return ForgetListFrame(rec);
     // The visible region comes in screen coordinates.
     OffsetRgn(visible.get(), -look.window.left, -look.window.top);
-    if (!Covers(visible.get(), frame.get()))
-        return;
-    BitmapGuard bitmap(CreateBitmapLike(dc.get(), width, height));
     MemoryDC image(dc.get());
-    if (!bitmap || !image)
-        return;
-    {
-        SelectGuard select(image.get(), bitmap.get());
-        BitBlt(image.get(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    const std::pair<const RECT&, HBITMAP*> parts[] = {{strips.right, &rec->hbmListFrame},
+                                                      {strips.bottom, &rec->hbmListFrameBottom}};
+    for (const auto& [rc, slot] : parts) {
+        if (IsEmpty(rc))
+            continue;
+        if (!image || (update && !Covers(update.get(), rc)) || !Covers(visible.get(), rc))
+            return ForgetListFrame(rec);
+        const HBITMAP bitmap = KeptBitmapLike(slot, dc.get(), rc.right - rc.left, rc.bottom - rc.top);
+        if (!bitmap)
+            return ForgetListFrame(rec);
+        SelectGuard select(image.get(), bitmap);
+        BitBlt(image.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, dc.get(), rc.left, rc.top, SRCCOPY);
     }
-    ForgetListFrame(rec);
-    rec->hbmListFrame = bitmap.release();
     rec->listFrameLook = look;
+    rec->listFrameKept = 1;
 }
 } // namespace
 
 void ForgetListFrame(ControlRecord* rec)
 {
-    if (rec->hbmListFrame)
-        DeleteObject(rec->hbmListFrame);
-    rec->hbmListFrame = nullptr;
+    rec->listFrameKept = 0;
+}
+
+void FreeListFrame(ControlRecord* rec)
+{
+    for (HBITMAP* slot : {&rec->hbmListFrame, &rec->hbmListFrameBottom}) {
+        if (*slot)
+            DeleteObject(*slot);
+        *slot = nullptr;
+    }
+    rec->listFrameKept = 0;
 }
 
 void OnListNcPaint(ControlRecord* rec, HWND list, HRGN region)
 {
     Look look;
     const bool describable = DescribeFrame(list, &look);
-    if (describable && rec->hbmListFrame && memcmp(&look, &rec->listFrameLook, sizeof look) == 0) {
+    if (describable && rec->listFrameKept && memcmp(&look, &rec->listFrameLook, sizeof look) == 0) {
         PutBack(rec, list, region, look);
         return;
     }

@@ -8,3 +8,5 @@
 void OnListNcPaint(ControlRecord* rec, HWND list, HRGN region);
 // The system's look changed (theme, colours, metrics): draw afresh.
 void ForgetListFrame(ControlRecord* rec);
+// Frees the kept strips (the control goes).
+void FreeListFrame(ControlRecord* rec);
