@@ -3,6 +3,8 @@
 // numbers, the field and drop button of every type, the header band over the
 // rows, pixel scrolling that must match a full repaint and a print of the
 // whole control, and paints that must not leak a GDI object.
+#include <memory>
+
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
@@ -153,6 +155,31 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
         for (int x = 0; x < client.right; ++x)
             differences += whole.At(at.left + x, at.top + y) != printed.At(x, y);
     EXPECT_EQ(differences, 0);
+}
+
+// The list's scroll bar is put back from an image only while nothing about
+// it changed: after the thumb moves, the bar shows the new place, and a full
+// repaint shows what the system last drew.
+TEST_F(PaintingTest, AScrollBarRepaintedAsAWholeShowsItsCurrentThumb)
+{
+    HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 60, {200, 200}), list = Tarn_GetHWNDDropDown(h);
+    SetCursorPos(0, 0);   // hot parts are never kept
+    RECT window, client = Client(list);
+    GetWindowRect(list, &window);
+    const int w = window.right - window.left - client.right, height = window.bottom - window.top;
+    auto bar = [&](int top) {
+        Tarn_SetTopIndex(h, top);
+        RedrawWindow(parent(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        auto shot = std::make_unique<Dib>(w, height);
+        HDC dc = GetWindowDC(list);
+        BitBlt(shot->dc(), 0, 0, w, height, dc, client.right, 0, SRCCOPY);
+        ReleaseDC(list, dc);
+        return shot;
+    };
+    const auto atTop = bar(0), down = bar(30), again = bar(30), back = bar(0);
+    EXPECT_GT(atTop->Differences(*down), 0) << "the thumb moved";
+    EXPECT_EQ(down->Differences(*again), 0);
+    EXPECT_EQ(back->Differences(*atTop), 0);
 }
 
 // Every part that creates GDI objects: header, row headers, grid, tree lines,
