@@ -27,7 +27,7 @@ bool Meets(const RECT& a, const RECT& b)
 // and copied, or directly with a clip region. draw returns false when the
 // control died; nothing is copied then.
 template <typename Draw>
-bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, Draw draw)
+bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, bool clipped, Draw draw)
 {
     if (!Meets(rc, update))
         return true;
@@ -38,6 +38,8 @@ bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, Draw
         BitBlt(target, rc.left, rc.top, width, height, rowDC, 0, 0, SRCCOPY);
         return true;
     }
+    if (clipped)
+        return draw(target, rc);
     RECT clip;
     IntersectRect(&clip, &rc, &update);
     ClipGuard guard(target, clip);
@@ -72,12 +74,21 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     area.left += rec->rowHeaderWidth;
     const int areaWidth = std::max<int>(0, area.right - area.left);
 
+    // On the screen a row is drawn off-screen and copied, so that it does not
+    // flicker. A memory DC (WM_PRINT) shows nothing meanwhile and is drawn on
+    // directly; without a row-header strip, which a row scrolled sideways
+    // would draw over, one clip to the list keeps every row in place.
+    const bool onScreen = GetObjectType(dc) != OBJ_MEMDC;
+    const bool oneClip = !onScreen && rec->rowHeaderWidth == 0;
     MemoryDC rowDC(dc);
-    const HBITMAP rowBitmap = rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
+    const HBITMAP rowBitmap = onScreen && rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
                                                      TallestVisibleRow(rec, area.bottom - area.top))
                                     : nullptr;
     SelectGuard rowSelect(rowDC.get(), rowBitmap);
     HDC drawDC = rowBitmap ? rowDC.get() : nullptr;
+    RECT printed;
+    IntersectRect(&printed, &update, &client);
+    ClipGuard printClip(oneClip ? dc : nullptr, printed);
 
     SelectGuard pen(dc, GetStockObject(BLACK_PEN));
     SelectGuard rowPen(drawDC, GetStockObject(BLACK_PEN));
@@ -101,12 +112,12 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
             // rows (tree lines), after which a lent virtual item is gone.
             TarnItem* item = GetItem(rec, row);
             if (paintHeader) {
-                DrawRowPart(dc, drawDC, headerRect, update, [&](HDC target, const RECT& rc) {
+                DrawRowPart(dc, drawDC, headerRect, update, oneClip, [&](HDC target, const RECT& rc) {
                     PaintRowHeader(rec, target, work1.get(), work2.get(), item, row, rc, false, controlEnabled);
                     return true;
                 });
             }
-            if (paintRow && !DrawRowPart(dc, drawDC, rowRect, update, [&](HDC target, const RECT& rc) {
+            if (paintRow && !DrawRowPart(dc, drawDC, rowRect, update, oneClip, [&](HDC target, const RECT& rc) {
                     BOOL enabled = TRUE;
                     return PaintRow(rec, false, listWidth, target, work1.get(), work2.get(), item, row, rc, &enabled);
                 }))
