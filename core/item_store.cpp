@@ -129,17 +129,20 @@ bool CompactWith(TarnItem* item, int columnCount, int column, const char* text, 
     return true;
 }
 
-// Pool room for a new row: as many texts as long as its first one, since
-// rows are mostly filled column by column with texts alike. A first text
-// too long for any pool says nothing about the others.
+// Pool room for a new row: as many texts as long as its first one and a
+// quarter more, since rows are mostly filled column by column with texts
+// alike, and a name in the first column is often a little shorter than the
+// values beside it. A first text too long for any pool says nothing about
+// the others.
 size_t PoolBytesFor(const char* first, int columnCount)
 {
     const size_t bytes = first ? TextBytes(first) : 1;
     if (bytes > kPoolCapacityLimit)
         return kPoolCapacityFloor;
-    if (bytes > kPoolCapacityLimit / static_cast<size_t>(columnCount))
+    const size_t wanted = bytes * static_cast<size_t>(columnCount) * 5 / 4;
+    if (wanted > kPoolCapacityLimit)
         return kPoolCapacityLimit;
-    return bytes * columnCount > kPoolCapacityFloor ? bytes * columnCount : kPoolCapacityFloor;
+    return wanted > kPoolCapacityFloor ? wanted : kPoolCapacityFloor;
 }
 
 // Gives the pointer array room for entries (at least count) pointers;
