@@ -153,7 +153,7 @@ struct ControlRecord {
     // and everything its look depends on (see window/list_frame.cpp)
     HBITMAP hbmListFrame;       // the strip right of the client area, corner included
     HBITMAP hbmListFrameBottom; // the strip below it
-    BOOL listFrameKept;         // the strips show listFrameLook
+    BOOL listFrameKept;         // the strips show listFrameLook (else it is the last look drawn)
     struct ListFrameLook {
         RECT window;
         RECT client;

@@ -165,8 +165,13 @@ void OnListNcPaint(ControlRecord* rec, HWND list, HRGN region)
         return;
     }
     DefWindowProcA(list, WM_NCPAINT, reinterpret_cast<WPARAM>(region), 0);
-    if (describable)
+    // A look is kept the second time the system draws it: bars that change
+    // with every paint (scrolling page by page) never pay for the copy.
+    if (describable && memcmp(&look, &rec->listFrameLook, sizeof look) == 0) {
         Keep(rec, list, region, look);
-    else
-        ForgetListFrame(rec);
+        return;
+    }
+    ForgetListFrame(rec);
+    if (describable)
+        rec->listFrameLook = look;
 }

@@ -176,9 +176,9 @@ TEST_F(PaintingTest, AScrollBarRepaintedAsAWholeShowsItsCurrentThumb)
         ReleaseDC(list, dc);
         return shot;
     };
-    const auto atTop = bar(0), down = bar(30), again = bar(30), back = bar(0);
+    const auto atTop = bar(0), down = bar(30), again = bar(30), kept = bar(30), back = bar(0);
     EXPECT_GT(atTop->Differences(*down), 0) << "the thumb moved";
-    EXPECT_EQ(down->Differences(*again), 0);
+    EXPECT_EQ(down->Differences(*again) + down->Differences(*kept), 0);
     EXPECT_EQ(back->Differences(*atTop), 0);
 }
 
