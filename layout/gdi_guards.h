@@ -187,13 +187,17 @@ inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
     return CreateCompatibleBitmap(dc, width, height);
 }
 
-// Bits per pixel of what CreateCompatibleBitmap makes for dc.
+// Bits per pixel of what CreateCompatibleBitmap makes for a memory DC (the
+// bitmap it holds decides), 0 for any other DC. Asking a screen DC for its
+// depth goes to the window server twice on some systems, which cost more
+// than the bitmap saves; a bitmap of another depth would only be converted
+// by the copy.
 inline int CompatibleDepth(HDC dc)
 {
     BITMAP bm;
     if (GetObjectType(dc) == OBJ_MEMDC && GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm))
         return bm.bmBitsPixel * bm.bmPlanes;
-    return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    return 0;
 }
 
 // An off-screen bitmap for painting into dc, at least width x height, kept
@@ -204,9 +208,11 @@ inline int CompatibleDepth(HDC dc)
 inline HBITMAP KeptBitmapLike(HBITMAP* slot, HDC dc, int width, int height)
 {
     BITMAP bm;
-    if (*slot && GetObjectA(*slot, sizeof bm, &bm) && bm.bmWidth >= width && bm.bmHeight >= height &&
-        bm.bmBitsPixel * bm.bmPlanes == CompatibleDepth(dc))
-        return *slot;
+    if (*slot && GetObjectA(*slot, sizeof bm, &bm) && bm.bmWidth >= width && bm.bmHeight >= height) {
+        const int depth = CompatibleDepth(dc);
+        if (depth == 0 || depth == bm.bmBitsPixel * bm.bmPlanes)
+            return *slot;
+    }
     if (*slot)
         DeleteObject(*slot);
     *slot = CreateBitmapLike(dc, width, height);
