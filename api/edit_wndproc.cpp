@@ -61,9 +61,9 @@ extern "C" LRESULT CALLBACK TCtl_WndProc(HWND edit, UINT msg, WPARAM wp, LPARAM 
         DetachEditField(edit, rec);
         return CallEdit(edit, msg, wp, lp);
     }
-    EnterEditProc(edit);
+    EnterEditProc(rec, edit);
     const LRESULT result = Dispatch(rec, edit, msg, wp, lp);
-    if (LeaveEditProc(edit))
+    if (LeaveEditProc(rec, edit))
         DestroyWindow(edit);
     return result;
 }

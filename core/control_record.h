@@ -163,6 +163,12 @@ struct ControlRecord {
         BOOL enabled;
     } listFrameLook;
 
+    // How deep each edit field's procedure is running (window/edit_field.cpp)
+    struct EditRun {
+        HWND edit;
+        int depth;
+    } editRuns[4];
+
     // Edit synchronisation
     int editSyncDepth;
     int editTextLock;

@@ -14,6 +14,25 @@ int EditLongOffset(EditFieldLong which)
     return g_editExtraOffset + static_cast<int>(which * sizeof(LONG_PTR));
 }
 
+// The depth of a field's procedure is counted in the record: setting a
+// window long is a round trip to the window server on some systems, and the
+// procedure runs for every message the field gets. A field that finds no
+// free entry (fields replaced inside their own notifications over and over)
+// counts in its window long instead. edit NULL finds a free entry.
+ControlRecord::EditRun* FindRun(ControlRecord* rec, HWND edit)
+{
+    for (ControlRecord::EditRun& run : rec->editRuns)
+        if (run.edit == edit && (edit || run.depth == 0))
+            return &run;
+    return nullptr;
+}
+
+LONG_PTR EditDepth(ControlRecord* rec, HWND edit)
+{
+    const ControlRecord::EditRun* run = FindRun(rec, edit);
+    return (run ? run->depth : 0) + GetWindowLongPtrA(edit, EditLongOffset(kEditDepth));
+}
+
 bool IsForwardedKey(WPARAM key)
 {
     switch (key) {
@@ -76,7 +95,7 @@ void DestroyEditField(ControlRecord* rec, HWND edit)
 {
     if (rec->hwndEdit == edit)
         rec->hwndEdit = nullptr;
-    if (GetWindowLongPtrA(edit, EditLongOffset(kEditDepth)) == 0) {
+    if (EditDepth(rec, edit) == 0) {
         DestroyWindow(edit);
         return;
     }
@@ -85,18 +104,30 @@ void DestroyEditField(ControlRecord* rec, HWND edit)
     SetParent(edit, HWND_MESSAGE);
 }
 
-void EnterEditProc(HWND edit)
+void EnterEditProc(ControlRecord* rec, HWND edit)
 {
+    ControlRecord::EditRun* run = FindRun(rec, edit);
+    if (!run)
+        run = FindRun(rec, nullptr);
+    if (run) {
+        run->edit = edit;
+        ++run->depth;
+        return;
+    }
     const int offset = EditLongOffset(kEditDepth);
     SetWindowLongPtrA(edit, offset, GetWindowLongPtrA(edit, offset) + 1);
 }
 
-bool LeaveEditProc(HWND edit)
+bool LeaveEditProc(ControlRecord* rec, HWND edit)
 {
-    const int offset = EditLongOffset(kEditDepth);
-    const LONG_PTR depth = GetWindowLongPtrA(edit, offset) - 1;
-    SetWindowLongPtrA(edit, offset, depth);
-    return depth == 0 && GetWindowLongPtrA(edit, EditLongOffset(kEditRetired)) != 0;
+    if (ControlRecord::EditRun* run = FindRun(rec, edit)) {
+        if (--run->depth == 0)
+            run->edit = nullptr;
+    } else {
+        const int offset = EditLongOffset(kEditDepth);
+        SetWindowLongPtrA(edit, offset, GetWindowLongPtrA(edit, offset) - 1);
+    }
+    return EditDepth(rec, edit) == 0 && GetWindowLongPtrA(edit, EditLongOffset(kEditRetired)) != 0;
 }
 
 char* CopyEditText(HWND edit)

@@ -13,8 +13,8 @@
 [[nodiscard]] bool CreateEditField(ControlRecord* rec, bool* created);
 
 // The superclass's own window longs, after EDIT's: the control's record, how
-// deep the field's procedure is running, and whether the field is to be
-// destroyed once it returns.
+// deep the field's procedure is running when the record has no room to
+// count it, and whether the field is to be destroyed once it returns.
 enum EditFieldLong { kEditRecord, kEditDepth, kEditRetired, kEditFieldLongs };
 
 // Destroys an edit field, or, while its procedure is still running (the
@@ -25,8 +25,8 @@ enum EditFieldLong { kEditRecord, kEditDepth, kEditRetired, kEditFieldLongs };
 void DestroyEditField(ControlRecord* rec, HWND edit);
 // Around every call of the field's procedure; LeaveEditProc says whether the
 // field is now to be destroyed.
-void EnterEditProc(HWND edit);
-bool LeaveEditProc(HWND edit);
+void EnterEditProc(ControlRecord* rec, HWND edit);
+bool LeaveEditProc(ControlRecord* rec, HWND edit);
 
 // The whole text of the edit field as a heap copy the caller frees; NULL
 // when memory runs out.
