@@ -41,9 +41,6 @@ int AlignedLeft(const RECT& r, UINT align, int half, int space, int tw, int extr
 void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c)
 {
     const RECT& r = c.rect;
-    if (c.fillBack)
-        FillSolid(dc, r, c.backColor);
-
     DcColorsGuard colors(dc);
     SelectGuard selectFont(dc, c.font);
 
@@ -83,6 +80,15 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
         tw = std::max(0, std::min(block.width, space));
     }
 
+    // The common cell -- one line that fits, no bitmap, the text on the
+    // cell's own background -- is filled and written by one output; every
+    // output costs a clip against the DC's region.
+    const COLORREF textBack = c.selBackColor != TARN_COLOR_NONE ? c.selBackColor : GetBkColor(dc);
+    const bool oneOutput = c.fillBack && hasText && !hasBitmap && block.lineHeight == 0 && block.width <= tw &&
+                           textBack == c.backColor;
+    if (c.fillBack && !oneOutput)
+        FillSolid(dc, r, c.backColor);
+
     int textX = 0;
     int bitmapX = 0;
     if (!hasBitmap) {
@@ -110,7 +116,7 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
         if (text != TARN_COLOR_NONE)
             SetTextColor(dc, text);
         RECT box = {c.pressedOffset + textX, r.top, c.pressedOffset + textX + tw, r.bottom};
-        DrawTextBlock(out, dc, c.text, length, box, format, block);
+        DrawTextBlock(out, dc, c.text, length, box, format, block, oneOutput ? &r : nullptr);
     }
 
     if (hasBitmap) {

@@ -300,7 +300,7 @@ TextBlock MeasureText(const TextOutput& out, HDC dc, const char* text, int lengt
 }
 
 void DrawTextBlock(const TextOutput& out, HDC dc, const char* text, int length, const RECT& rect, UINT format,
-                   const TextBlock& block)
+                   const TextBlock& block, const RECT* fill)
 {
     if (length < 1 || !text)
         return;
@@ -320,7 +320,10 @@ void DrawTextBlock(const TextOutput& out, HDC dc, const char* text, int length, 
     const bool realign = saved != 0 && saved != GDI_ERROR;
     if (realign)
         out.setTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    if (block.lineHeight > 0)
+    if (fill && block.lineHeight == 0 && block.width <= rect.right - rect.left)
+        out.textOut(dc, AlignedX(pen, block.width), work.top, ETO_OPAQUE | ETO_CLIPPED, fill, text,
+                    static_cast<UINT>(length), nullptr);
+    else if (block.lineHeight > 0)
         DrawLines(pen, text, length, work, block.lineHeight, (format & DT_WORDBREAK) != 0);
     else
         DrawLine(pen, text, length, block.width, work.top, work.bottom, false);

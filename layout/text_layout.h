@@ -40,8 +40,13 @@ TextBlock MeasureText(const TextOutput& out, HDC dc, const char* text, int lengt
 // Draws a text measured by MeasureText with the same format into `rect`,
 // clipped to it; `rect` may be narrower than the width it was measured for
 // when it still holds block.width.
+//
+// `fill` (optional) is a rectangle around `rect` to paint in the DC's
+// background colour by the same output, for a single line that fits whole
+// (block.lineHeight 0, block.width within `rect`): the line is then clipped
+// to `fill` instead, which it does not reach beyond.
 void DrawTextBlock(const TextOutput& out, HDC dc, const char* text, int length, const RECT& rect, UINT format,
-                   const TextBlock& block);
+                   const TextBlock& block, const RECT* fill = nullptr);
 
 // Lays out and draws `length` bytes of `text` (need not be terminated) in
 // `rect`, or with DT_CALCRECT measures them into `rect` (bottom, and for
