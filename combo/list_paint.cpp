@@ -75,13 +75,12 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     const int areaWidth = std::max<int>(0, area.right - area.left);
 
     // On the screen a row is drawn off-screen and copied, so that it does not
-    // flicker. A memory DC (WM_PRINT) shows nothing meanwhile and is drawn on
-    // directly; without a row-header strip, which a row scrolled sideways
-    // would draw over, one clip to the list keeps every row in place.
-    const bool onScreen = GetObjectType(dc) != OBJ_MEMDC;
-    const bool oneClip = !onScreen && rec->rowHeaderWidth == 0;
-    MemoryDC rowDC(dc);
-    const HBITMAP rowBitmap = onScreen && rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
+    // flicker; the copy also keeps a row scrolled sideways off the row-header
+    // strip. A memory DC (WM_PRINT) shows nothing meanwhile, so a list without
+    // the strip is drawn on it directly, with one clip to the list.
+    const bool oneClip = GetObjectType(dc) == OBJ_MEMDC && rec->rowHeaderWidth == 0;
+    MemoryDC rowDC(dc, !oneClip);
+    const HBITMAP rowBitmap = rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
                                                      TallestVisibleRow(rec, area.bottom - area.top))
                                     : nullptr;
     SelectGuard rowSelect(rowDC.get(), rowBitmap);

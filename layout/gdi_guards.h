@@ -101,7 +101,8 @@ private:
 // A memory DC from CreateCompatibleDC, deleted with DeleteDC.
 class MemoryDC {
 public:
-    explicit MemoryDC(HDC reference) : dc_(CreateCompatibleDC(reference)) {}
+    // make false: an empty owner, for a DC needed only on some paths.
+    explicit MemoryDC(HDC reference, bool make = true) : dc_(make ? CreateCompatibleDC(reference) : nullptr) {}
     ~MemoryDC()
     {
         if (dc_)
