@@ -74,7 +74,7 @@ COLORREF DisabledHeaderTextColor(COLORREF disabled)
     return resolved == RGB(0xC0, 0xC0, 0xC0) ? RGB(0x80, 0x80, 0x80) : RGB(0xC0, 0xC0, 0xC0);
 }
 
-void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const RECT& band, int visibleWidth)
+void PaintColumnHeaders(ControlRecord* rec, HDC dc, WorkDCs& work, const RECT& band, int visibleWidth)
 {
     if (!rec->columns || rec->columnCount < 1)
         return;
@@ -118,7 +118,7 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const 
         c.bitmapHeight = rec->bmColumn.bmHeight;
         c.bitmapStyle = def.headerBitmapStyle;
         c.pressedOffset = pressed ? 1 : 0;
-        DrawCellContent(rec, dc, work1, work2, c);
+        DrawCellContent(rec, dc, work, c);
 
         const RECT frame = {x, band.top, right, band.bottom - 1};
         DrawHeaderFrame(dc, frame, rec->showHeader == TARN_HEADER_BUTTONS && !pressed, highlight, shadow);
@@ -139,7 +139,7 @@ void PaintColumnHeaders(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const 
     }
 }
 
-void PaintCorner(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const RECT& rc)
+void PaintCorner(ControlRecord* rec, HDC dc, WorkDCs& work, const RECT& rc)
 {
     const COLORREF back = TableColor(rec, TARNCLR_ROWCOLHEADERBACKCOLOR);
     BrushGuard brush(CreateSolidBrush(back));
@@ -162,7 +162,7 @@ void PaintCorner(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const RECT& r
     c.bitmapHeight = rec->bmRowCol.bmHeight;
     c.bitmapStyle = rec->rowColBitmapStyle;
     c.pressedOffset = rec->rowColHeaderButton ? 1 : 0;
-    DrawCellContent(rec, dc, work1, work2, c);
+    DrawCellContent(rec, dc, work, c);
 
     const RECT frame = {rc.left, rc.top, rc.right - 1, rc.bottom - 1};
     DrawHeaderFrame(dc, frame, rec->showRowColHeaderButton && !rec->rowColHeaderButton,
@@ -213,7 +213,7 @@ void RowBitmapSize(const ControlRecord* rec, HBITMAP hbm, int* width, int* heigh
 
 } // namespace
 
-void PaintRowHeader(ControlRecord* rec, HDC dc, HDC work1, HDC work2, TarnItem* item, int row, const RECT& rc,
+void PaintRowHeader(ControlRecord* rec, HDC dc, WorkDCs& work, TarnItem* item, int row, const RECT& rc,
                     bool fieldRow, bool enabled)
 {
     const bool selected = IsRowSelected(rec, fieldRow, row);
@@ -254,7 +254,7 @@ void PaintRowHeader(ControlRecord* rec, HDC dc, HDC work1, HDC work2, TarnItem* 
         RowBitmapSize(rec, format->hbm, &c.bitmapWidth, &c.bitmapHeight);
     }
     c.pressedOffset = pressed ? 1 : 0;
-    DrawCellContent(rec, dc, work1, work2, c);
+    DrawCellContent(rec, dc, work, c);
 
     const RECT frame = {rc.left, rc.top, rc.right - 1, rc.bottom - 1};
     DrawHeaderFrame(dc, frame, !FlatRowHeaders(rec) && !pressed, TableColor(rec, TARNCLR_ROWHEADERHIGHLIGHTCOLOR),

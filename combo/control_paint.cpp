@@ -58,7 +58,7 @@ void FillColor(HDC dc, const RECT& rc, COLORREF color)
 
 // The field with its row header; false when the draw-info callback
 // destroyed the control.
-bool PaintField(ControlRecord* rec, const Canvas& canvas, HDC work1, HDC work2, const RECT& client)
+bool PaintField(ControlRecord* rec, const Canvas& canvas, WorkDCs& work, const RECT& client)
 {
     RECT field;
     FieldRect(rec, &field);
@@ -93,7 +93,7 @@ bool PaintField(ControlRecord* rec, const Canvas& canvas, HDC work1, HDC work2, 
         DrawElement(canvas, inner, [&](HDC dc) {
             TarnItem* item = GetItem(rec, rec->currentItem);
             BOOL rowEnabled = TRUE;
-            alive = PaintRow(rec, true, width, dc, work1, work2, item, rec->currentItem, inner, &rowEnabled);
+            alive = PaintRow(rec, true, width, dc, work, item, rec->currentItem, inner, &rowEnabled);
             ReleaseItem(rec);
         });
         if (!alive)
@@ -102,7 +102,7 @@ bool PaintField(ControlRecord* rec, const Canvas& canvas, HDC work1, HDC work2, 
     if (rec->rowHeaderWidth != 0) {
         DrawElement(canvas, box, [&](HDC dc) {
             TarnItem* item = GetItem(rec, rec->currentItem);
-            PaintRowHeader(rec, dc, work1, work2, item, rec->currentItem, box, true, enabled);
+            PaintRowHeader(rec, dc, work, item, rec->currentItem, box, true, enabled);
             ReleaseItem(rec);
         });
     }
@@ -128,8 +128,8 @@ bool PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
         return true;
 
     RenewEditBackBrush(rec);
-    MemoryDC work1(target), work2(target);
-    if (!work1 || !work2 || !rec->hbrEditBack)
+    WorkDCs work(target);
+    if (!rec->hbrEditBack)
         return true;
 
     // The buffer covers the update rectangle only; its origin is moved so
@@ -152,14 +152,14 @@ bool PaintControl(ControlRecord* rec, HDC target, const RECT* updateRect)
         RECT band;
         HeaderBandRect(rec, &band);
         DrawElement(canvas, band, [&](HDC dc) {
-            PaintColumnHeaders(rec, dc, work1.get(), work2.get(), band, HeaderColumnsWidth(rec));
+            PaintColumnHeaders(rec, dc, work, band, HeaderColumnsWidth(rec));
         });
         if (rec->rowHeaderWidth != 0) {
             RECT corner = {client.left, client.top, client.left + rec->rowHeaderWidth, band.bottom};
-            DrawElement(canvas, corner, [&](HDC dc) { PaintCorner(rec, dc, work1.get(), work2.get(), corner); });
+            DrawElement(canvas, corner, [&](HDC dc) { PaintCorner(rec, dc, work, corner); });
         }
     }
-    if (!PaintField(rec, canvas, work1.get(), work2.get(), client))
+    if (!PaintField(rec, canvas, work, client))
         return false;
 
     if (!rec->isListBox) {

@@ -66,8 +66,8 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     const RECT update = updateRect ? *updateRect : client;
 
     RenewEditBackBrush(rec);
-    MemoryDC work1(dc), work2(dc);
-    if (!work1 || !work2 || !rec->hbrEditBack)
+    WorkDCs work(dc);
+    if (!rec->hbrEditBack)
         return true;
 
     RECT area = client;
@@ -112,13 +112,13 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
             TarnItem* item = GetItem(rec, row);
             if (paintHeader) {
                 DrawRowPart(dc, drawDC, headerRect, update, oneClip, [&](HDC target, const RECT& rc) {
-                    PaintRowHeader(rec, target, work1.get(), work2.get(), item, row, rc, false, controlEnabled);
+                    PaintRowHeader(rec, target, work, item, row, rc, false, controlEnabled);
                     return true;
                 });
             }
             if (paintRow && !DrawRowPart(dc, drawDC, rowRect, update, oneClip, [&](HDC target, const RECT& rc) {
                     BOOL enabled = TRUE;
-                    return PaintRow(rec, false, listWidth, target, work1.get(), work2.get(), item, row, rc, &enabled);
+                    return PaintRow(rec, false, listWidth, target, work, item, row, rc, &enabled);
                 }))
                 return false;
             ReleaseItem(rec);

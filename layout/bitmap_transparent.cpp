@@ -32,10 +32,13 @@ void BlitMaskWithColor(HDC target, int x, int y, int width, int height, HDC mask
 
 } // namespace
 
-void DrawBitmapTransparent(HDC work1, HDC work2, HDC target, HBITMAP bmp, int srcX, int width, int x, int y,
+void DrawBitmapTransparent(WorkDCs& work, HDC target, HBITMAP bmp, int srcX, int width, int x, int y,
                            int height, COLORREF back, bool enabled)
 {
-    if (!work1 || !work2 || !target || !bmp || width < 1 || height < 1)
+    if (!target || !bmp || width < 1 || height < 1)
+        return;
+    HDC work1 = work.first(), work2 = work.second();
+    if (!work1 || !work2)
         return;
 
     SelectGuard selectSource(work1, bmp);

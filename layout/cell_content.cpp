@@ -38,7 +38,7 @@ int AlignedLeft(const RECT& r, UINT align, int half, int space, int tw, int extr
 
 } // namespace
 
-void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c)
+void DrawCellContent(ControlRecord* rec, HDC dc, WorkDCs& work, const CellContent& c)
 {
     const RECT& r = c.rect;
     DcColorsGuard colors(dc);
@@ -121,7 +121,7 @@ void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const Cel
 
     if (hasBitmap) {
         const int y = r.top + std::max(0, (height - c.bitmapHeight) / 2);
-        DrawBitmapTransparent(work1, work2, dc, c.bitmap, 0, W, c.pressedOffset + bitmapX, y, c.bitmapHeight,
+        DrawBitmapTransparent(work, dc, c.bitmap, 0, W, c.pressedOffset + bitmapX, y, c.bitmapHeight,
                               c.backColor, c.enabled != FALSE);
     }
 }

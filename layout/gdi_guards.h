@@ -117,6 +117,34 @@ private:
     HDC dc_;
 };
 
+// The two memory DCs that drawing a bitmap works with, made when first asked
+// for: most paints draw no bitmap, and making a DC costs as much as drawing a
+// few rows.
+class WorkDCs {
+public:
+    explicit WorkDCs(HDC reference) : reference_(reference) {}
+    ~WorkDCs()
+    {
+        for (HDC dc : dcs_)
+            if (dc)
+                DeleteDC(dc);
+    }
+    WorkDCs(const WorkDCs&) = delete;
+    WorkDCs& operator=(const WorkDCs&) = delete;
+    HDC first() { return Get(0); }
+    HDC second() { return Get(1); }
+
+private:
+    HDC Get(int i)
+    {
+        if (!dcs_[i])
+            dcs_[i] = CreateCompatibleDC(reference_);
+        return dcs_[i];
+    }
+    HDC reference_;
+    HDC dcs_[2] = {nullptr, nullptr};
+};
+
 // Measures a font's metrics through a window DC; false when no DC could be had.
 inline bool MeasureFont(HWND hwnd, HFONT font, TEXTMETRICA* tm)
 {

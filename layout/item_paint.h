@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/control_record.h"
+#include "layout/gdi_guards.h"
 
 // One text and one bitmap placed inside a rectangle: the interior of a cell,
 // of a column header, of a row header or of the corner cell.
@@ -27,13 +28,13 @@ struct CellContent {
 };
 
 // Puts text and bitmap into c.rect as the column format and bitmap style ask.
-// work1 and work2 are memory DCs for the bitmap work.
-void DrawCellContent(ControlRecord* rec, HDC dc, HDC work1, HDC work2, const CellContent& c);
+// work holds the memory DCs for the bitmap work.
+void DrawCellContent(ControlRecord* rec, HDC dc, WorkDCs& work, const CellContent& c);
 
 // Copies width x height pixels of bmp, starting at (srcX, 0), to (x, y) of
 // target; pixels of the colour at (srcX, 0) become back. Not enabled: the
 // opaque pixels become an embossed grey shape.
-void DrawBitmapTransparent(HDC work1, HDC work2, HDC target, HBITMAP bmp, int srcX, int width, int x, int y,
+void DrawBitmapTransparent(WorkDCs& work, HDC target, HBITMAP bmp, int srcX, int width, int x, int y,
                            int height, COLORREF back, bool enabled);
 
 // A 1-pixel grid line: vertGridColor when w is 1, else horzGridColor.
@@ -60,7 +61,7 @@ bool IsRowSelected(const ControlRecord* rec, bool fieldMode, int row);
 // application by the time PaintRow returns; fetch the row again before using
 // it (or use it before calling PaintRow). The callback may also destroy the
 // control: PaintRow then stops and returns false.
-[[nodiscard]] bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2,
+[[nodiscard]] bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, WorkDCs& work,
                             TarnItem* item, int row, const RECT& rowRect, BOOL* enabled);
 
 // Makes the control's background brush afresh from backColor (the only GDI

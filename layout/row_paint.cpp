@@ -70,8 +70,7 @@ int IndentStep(const ControlRecord* rec)
 struct RowPaint {
     ControlRecord* rec;
     HDC dc;
-    HDC work1;
-    HDC work2;
+    WorkDCs* work;
     const TarnItem* item;
     int level;
     int listWidth;
@@ -161,7 +160,7 @@ int PaintCell(const RowPaint& row, int column, int position, const ColorPair& ro
     content.selBackColor = sel.back;
     content.selTextColor = sel.text;
     content.enabled = row.enabled;
-    DrawCellContent(rec, row.dc, row.work1, row.work2, content);
+    DrawCellContent(rec, row.dc, *row.work, content);
 
     // A single open-ended column has nothing to separate.
     const bool vertical = rec->gridStyle == TARN_GRID_VERTICAL || rec->gridStyle == TARN_GRID_BOTH;
@@ -184,7 +183,7 @@ bool IsRowSelected(const ControlRecord* rec, bool fieldMode, int row)
     return focus && (focus == rec->hwnd || focus == rec->hwndEdit);
 }
 
-bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC work1, HDC work2, TarnItem* item,
+bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, WorkDCs& work, TarnItem* item,
               int row, const RECT& rowRect, BOOL* enabled)
 {
     const bool controlEnabled = ControlDrawsEnabled(rec);
@@ -277,14 +276,14 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
     int w;
     int h;
     if (rec->showLabels && ZoneBitmapSize(rec, info.hbmLabel, rec->bmLabel, &w, &h))
-        DrawBitmapTransparent(work1, work2, dc, info.hbmLabel, 0, w, labelLeft + (labelWidth - w) / 2,
+        DrawBitmapTransparent(work, dc, info.hbmLabel, 0, w, labelLeft + (labelWidth - w) / 2,
                               top + (height - h) / 2, h, rowPair.back, controlEnabled);
 
     if (rec->showTreeLines)
         DrawTreeLines(rec, dc, plan, treeLeft, step, shifted, controlEnabled);
 
     if (rec->showBitmaps && ZoneBitmapSize(rec, info.hbmBitmap, rec->bmItemBitmap, &w, &h))
-        DrawBitmapTransparent(work1, work2, dc, info.hbmBitmap, 0, w,
+        DrawBitmapTransparent(work, dc, info.hbmBitmap, 0, w,
                               bitmapLeft + (rec->bmItemBitmap.bmWidth - w) / 2, top + (height - h) / 2, h,
                               rowPair.back, info.enabled != FALSE);
 
@@ -300,8 +299,7 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, HDC wor
         RowPaint paint;
         paint.rec = rec;
         paint.dc = dc;
-        paint.work1 = work1;
-        paint.work2 = work2;
+        paint.work = &work;
         paint.item = item;
         paint.level = level;
         paint.listWidth = listWidth;

@@ -52,7 +52,7 @@ TEST_F(HeaderPaintTest, ColumnHeadersFramePressAndGreyAndTheBandBeyondIsFilled)
     for (const auto& c : cases) {
         rec_.showHeader = c.mode, rec_.headerButton = c.button;
         rec_.openEnded = c.openEnded, rec_.horizontalOffset = c.offset;
-        auto d = Painted([&](HDC dc) { PaintColumnHeaders(&rec_, dc, w1(), w2(), band, 300); }, 440);
+        auto d = Painted([&](HDC dc) { PaintColumnHeaders(&rec_, dc, work(), band, 300); }, 440);
         for (int col = 0; col < 3; ++col) {
             SCOPED_TRACE(testing::Message() << "mode " << c.mode << " button " << c.button << " col " << col);
             const int x = band.left - c.offset + col * 100;
@@ -106,7 +106,7 @@ TEST_F(HeaderPaintTest, RowHeaderTextsColoursPressAndFramesFollowModeStyleAndSel
         rec_.items[0]->rowInfo = c.ownColours ? own : nullptr;
         rec_.items[0]->rowText = c.ownText ? const_cast<char*>("7") : nullptr;
         // The header of row c.row, showing the stored row 0.
-        auto d = Painted([&](HDC dc) { PaintRowHeader(&rec_, dc, w1(), w2(), rec_.items[0], c.row, kCell, false, c.enabled); });
+        auto d = Painted([&](HDC dc) { PaintRowHeader(&rec_, dc, work(), rec_.items[0], c.row, kCell, false, c.enabled); });
         const RECT box = BoundsOf(*d, kInside, c.text);
         unpressed = unpressed.left < 0 ? box : unpressed;
         inked = inked ? inked : d->Count(kInside, c.text);

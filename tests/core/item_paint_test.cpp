@@ -45,7 +45,7 @@ protected:
     void Paint(int row)
     {
         Restoring(dib_.dc(), [&] {
-            (void)PaintRow(&rec_, false, kListWidth, dib_.dc(), w1(), w2(), GetItem(&rec_, row), row, RowRect(row), &on_);
+            (void)PaintRow(&rec_, false, kListWidth, dib_.dc(), work(), GetItem(&rec_, row), row, RowRect(row), &on_);
         });
         ReleaseItem(&rec_);
     }
@@ -174,7 +174,7 @@ TEST_F(ItemPaintTest, CellContentIsPlacedByAlignmentAndBitmapStyle)
                                std::max(style, 0), offset, true, C(TARNCLR_BACKCOLOR), C(TARNCLR_TEXTCOLOR),
                                box, TARN_COLOR_NONE, font_.get(), TRUE};
         dib_.Fill(kUntouched);
-        Restoring(dib_.dc(), [&] { DrawCellContent(&rec_, dib_.dc(), w1(), w2(), c); });
+        Restoring(dib_.dc(), [&] { DrawCellContent(&rec_, dib_.dc(), work(), c); });
         return std::make_pair(BoundsOf(dib_, {0, 0, 320, 60}, box), BoundsOf(dib_, {0, 0, 320, 60}, kInk));
     };
     // Whether in lies in the middle of out, across or up and down; rounding
@@ -214,14 +214,14 @@ TEST_F(ItemPaintTest, AnAmpersandIsDrawnAsItselfInEveryCell)
 {
     const COLORREF box = RGB(255, 255, 0);   // the selected background behind the text
     SIZE extent = {};
-    SelectGuard font(w1(), font_.get());
-    ASSERT_TRUE(GetTextExtentPoint32A(w1(), "A&B", 3, &extent));
+    SelectGuard font(measure_.get(), font_.get());
+    ASSERT_TRUE(GetTextExtentPoint32A(measure_.get(), "A&B", 3, &extent));
     Dib single(kListWidth + 20, 240);
     for (UINT format : {0u, UINT(TARNCF_WORDWRAP)}) {
         const CellContent c = {{20, 10, 220, 40}, "A&B", format, nullptr, 0, 0, 0, 0, true, C(TARNCLR_BACKCOLOR),
                                C(TARNCLR_TEXTCOLOR), box, TARN_COLOR_NONE, font_.get(), TRUE};
         Dib& target = format ? dib_ : single;
-        Restoring(target.dc(), [&] { DrawCellContent(&rec_, target.dc(), w1(), w2(), c); });
+        Restoring(target.dc(), [&] { DrawCellContent(&rec_, target.dc(), work(), c); });
     }
     const RECT text = BoundsOf(dib_, {0, 0, 320, 60}, box);
     EXPECT_EQ(text.right - text.left, extent.cx);

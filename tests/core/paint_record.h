@@ -19,8 +19,8 @@ protected:
     {
         InitPlainRecord(&rec_, columns);
         font_.reset(UnsmoothedGuiFont());
-        SelectGuard select(w1(), font_.get());
-        ASSERT_TRUE(font_ && w2() && GetTextMetricsA(w1(), &rec_.tmFont));
+        SelectGuard select(measure_.get(), font_.get());
+        ASSERT_TRUE(font_ && GetTextMetricsA(measure_.get(), &rec_.tmFont));
         rec_.hfont = font_.get();
         rec_.avgCharWidth = rec_.tmFont.tmAveCharWidth, rec_.maxCharWidth = rec_.tmFont.tmMaxCharWidth;
         for (int i = 0; i < TARNCLR_COUNT; ++i)   // distinct, and none of them a grey
@@ -32,8 +32,7 @@ protected:
         FreePlainRecord(&rec_);
     }
     COLORREF C(int slot) const { return rec_.colors[slot]; }
-    HDC w1() const { return work1_.get(); }
-    HDC w2() const { return work2_.get(); }
+    WorkDCs& work() { return work_; }
 
     // Runs paint on dc, which must come back with the colours, background
     // mode, font, pen and brush it had.
@@ -51,7 +50,8 @@ protected:
 
     ControlRecord rec_;
     FontGuard font_;
-    MemoryDC work1_{nullptr}, work2_{nullptr};
+    MemoryDC measure_{nullptr};
+    WorkDCs work_{nullptr};
 };
 
 // A 1-pixel frame on rc judged at the middle of each side: raised has the
