@@ -52,6 +52,7 @@ struct ControlRecord {
     BOOL vScrollShown;
     BOOL hScrollShown;
     BOOL scrollInProgress;
+    int barsMarked;         // bars marked for painting since the list last painted its frame (1 vertical, 2 horizontal)
     decltype(&SetScrollInfo) pfnSetScrollInfo;
     decltype(&GetScrollInfo) pfnGetScrollInfo;
 

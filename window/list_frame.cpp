@@ -158,6 +158,7 @@ void FreeListFrame(ControlRecord* rec)
 
 void OnListNcPaint(ControlRecord* rec, HWND list, HRGN region)
 {
+    rec->barsMarked = 0;
     Look look;
     const bool describable = DescribeFrame(list, &look);
     if (describable && rec->listFrameKept && memcmp(&look, &rec->listFrameLook, sizeof look) == 0) {

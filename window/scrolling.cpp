@@ -58,9 +58,15 @@ void UpdateBarWithoutScrollInfo(ControlRecord* rec, int bar, BOOL ControlRecord:
 }
 
 // Marks one bar of the list for painting. The rectangle lies outside the
-// client area, in the frame, so no row is invalidated with it.
-void InvalidateBar(HWND list, int bar)
+// client area, in the frame, so no row is invalidated with it. A bar marked
+// since the list last painted its frame is not marked again: a loop of
+// insertions would otherwise ask the window server once per row.
+void InvalidateBar(ControlRecord* rec, HWND list, int bar)
 {
+    const int mark = bar == SB_VERT ? 1 : 2;
+    if (rec->barsMarked & mark)
+        return;
+    rec->barsMarked |= mark;
     RECT client;
     GetClientRect(list, &client);
     RECT rc = client;
@@ -101,7 +107,7 @@ void SetBar(ControlRecord* rec, int bar, int maxValue, UINT page, int pos)
     if (setRange)
         si.fMask |= SIF_RANGE;
     rec->pfnSetScrollInfo(list, bar, &si, FALSE);
-    InvalidateBar(list, bar);
+    InvalidateBar(rec, list, bar);
 }
 
 int ItemAreaWidth(const ControlRecord* rec)

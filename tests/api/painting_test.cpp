@@ -159,7 +159,8 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
 
 // The list's scroll bar is put back from an image only while nothing about
 // it changed: after the thumb moves, the bar shows the new place, and a full
-// repaint shows what the system last drew.
+// repaint shows what the system last drew. Rows added between paints show
+// in the bar at the next paint, as a fresh draw shows them.
 TEST_F(PaintingTest, AScrollBarRepaintedAsAWholeShowsItsCurrentThumb)
 {
     HWND h = Painted(TARNS_LISTBOX | WS_VSCROLL, 60, {200, 200}), list = Tarn_GetHWNDDropDown(h);
@@ -167,19 +168,26 @@ TEST_F(PaintingTest, AScrollBarRepaintedAsAWholeShowsItsCurrentThumb)
     RECT window, client = Client(list);
     GetWindowRect(list, &window);
     const int w = window.right - window.left - client.right, height = window.bottom - window.top;
-    auto bar = [&](int top) {
-        Tarn_SetTopIndex(h, top);
-        RedrawWindow(parent(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        auto shot = std::make_unique<Dib>(w, height);
+    auto shot = [&](UINT redraw) {
+        RedrawWindow(parent(), nullptr, nullptr, redraw);
+        auto image = std::make_unique<Dib>(w, height);
         HDC dc = GetWindowDC(list);
-        BitBlt(shot->dc(), 0, 0, w, height, dc, client.right, 0, SRCCOPY);
+        BitBlt(image->dc(), 0, 0, w, height, dc, client.right, 0, SRCCOPY);
         ReleaseDC(list, dc);
-        return shot;
+        return image;
     };
+    const UINT whole = RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+    auto bar = [&](int top) { return Tarn_SetTopIndex(h, top), shot(whole); };
     const auto atTop = bar(0), down = bar(30), again = bar(30), kept = bar(30), back = bar(0);
     EXPECT_GT(atTop->Differences(*down), 0) << "the thumb moved";
     EXPECT_EQ(down->Differences(*again) + down->Differences(*kept), 0);
     EXPECT_EQ(back->Differences(*atTop), 0);
+    for (int i = 0; i < 2; ++i)
+        AddItems(h, 60), Pump();
+    const auto grown = shot(RDW_UPDATENOW);
+    SendMessageA(list, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(grown->Differences(*shot(whole)), 0);
+    EXPECT_GT(grown->Differences(*back), 0);
 }
 
 // Every part that creates GDI objects: header, row headers, grid, tree lines,
