@@ -52,7 +52,7 @@ struct ControlRecord {
     BOOL vScrollShown;
     BOOL hScrollShown;
     BOOL scrollInProgress;
-    int barsMarked;         // bars marked for painting since the list last painted its frame (1 vertical, 2 horizontal)
+    BOOL barsMarked;        // the list's frame is marked for painting and not yet painted
     decltype(&SetScrollInfo) pfnSetScrollInfo;
     decltype(&GetScrollInfo) pfnGetScrollInfo;
 

@@ -36,6 +36,11 @@ bool DescribeFrame(HWND list, Look* look)
     GetWindowRect(list, &look->window);
     GetClientRect(list, &look->client);
     MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&look->client), 2);
+    // The strips are taken right of and below the client area: a bar on the
+    // left or a mirrored layout is left to the system.
+    if (look->client.left != look->window.left || look->client.top != look->window.top ||
+        (exStyle & (WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL)))
+        return false;
     POINT cursor;
     if (GetCapture() == list ||
         (GetCursorPos(&cursor) && PtInRect(&look->window, cursor) && !PtInRect(&look->client, cursor)))

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "layout/column_geometry.h"
+#include "layout/gdi_guards.h"
 #include "layout/row_geometry.h"
 #include "window/drop_close.h"
 #include "window/notify.h"
@@ -57,27 +58,25 @@ void UpdateBarWithoutScrollInfo(ControlRecord* rec, int bar, BOOL ControlRecord:
     SetScrollPos(list, bar, pos, TRUE);
 }
 
-// Marks one bar of the list for painting. The rectangle lies outside the
-// client area, in the frame, so no row is invalidated with it. A bar marked
-// since the list last painted its frame is not marked again: a loop of
-// insertions would otherwise ask the window server once per row.
-void InvalidateBar(ControlRecord* rec, HWND list, int bar)
+// Marks the list's frame -- its scroll bars, wherever they are -- for
+// painting: the window less its client area, so no row is invalidated with
+// it. Bars marked since the list last painted its frame are not marked
+// again: a loop of insertions would otherwise ask the window server once per
+// row.
+void InvalidateBars(ControlRecord* rec, HWND list)
 {
-    const int mark = bar == SB_VERT ? 1 : 2;
-    if (rec->barsMarked & mark)
+    if (rec->barsMarked)
         return;
-    rec->barsMarked |= mark;
-    RECT client;
+    rec->barsMarked = 1;
+    RECT window, client;
+    GetWindowRect(list, &window);
+    MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&window), 2);
     GetClientRect(list, &client);
-    RECT rc = client;
-    if (bar == SB_VERT) {
-        rc.left = client.right;
-        rc.right = client.right + GetSystemMetrics(SM_CXVSCROLL);
-    } else {
-        rc.top = client.bottom;
-        rc.bottom = client.bottom + GetSystemMetrics(SM_CYHSCROLL);
-    }
-    RedrawWindow(list, &rc, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+    RegionGuard frame(CreateRectRgn(std::min(window.left, window.right), window.top,
+                                    std::max(window.left, window.right), window.bottom));
+    RegionGuard inside(CreateRectRgnIndirect(&client));
+    if (frame && inside && CombineRgn(frame.get(), frame.get(), inside.get(), RGN_DIFF) != ERROR)
+        RedrawWindow(list, nullptr, frame.get(), RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
 }
 
 // A bar set with a redraw paints itself at once, which costs more than
@@ -107,7 +106,7 @@ void SetBar(ControlRecord* rec, int bar, int maxValue, UINT page, int pos)
     if (setRange)
         si.fMask |= SIF_RANGE;
     rec->pfnSetScrollInfo(list, bar, &si, FALSE);
-    InvalidateBar(rec, list, bar);
+    InvalidateBars(rec, list);
 }
 
 int ItemAreaWidth(const ControlRecord* rec)
