@@ -96,7 +96,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
                            [rec](HDC dc, const RECT* update) { (void)PaintControl(rec, dc, update); });
     case WM_PRINT:
         return PrintWindowParts(hwnd, reinterpret_cast<HDC>(wp), lp,
-                                [rec](HDC dc) { (void)PaintControl(rec, dc, nullptr); });
+                                [rec](HDC dc) { return PaintControl(rec, dc, nullptr); });
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

@@ -3,9 +3,8 @@
 // Every setter normalises its argument, does nothing when the stored value
 // would not change, and otherwise asks for exactly the recomputation and the
 // repainting that its option affects. Repainting is skipped by the shared
-// routines while the control is hidden or redrawing is off; the whole-control
-// redraw is not, so it is asked for only while painting (turning redrawing
-// on lays out and repaints everything once).
+// routines while the control is hidden or redrawing is off (turning
+// redrawing on lays out and repaints everything once).
 #include "api/call_frame.h"
 #include "columns/row_headers.h"
 #include "window/view.h"
@@ -140,7 +139,7 @@ extern "C" void WINAPI Tarn_SetShowHeader(HWND hwnd, int mode)
         if (mode < TARN_HEADER_NONE || mode > TARN_HEADER_FLAT || mode == rec->showHeader)
             return;
         rec->showHeader = mode;
-        (void)RelayoutAndRedrawAll(rec, Painting(rec));
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 
@@ -163,7 +162,7 @@ extern "C" void WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode)
             return;
         rec->showRowHeader = mode;
         rec->rowHeaderWidth = width;
-        (void)RelayoutAndRedrawAll(rec, Painting(rec));
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 

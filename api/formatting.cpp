@@ -57,10 +57,8 @@ extern "C" void WINAPI Tarn_SetCtlColors(HWND hwnd, const CtlColors* colors)
             return;
         SetCtlColors(rec, colors);
         // Every part of the control draws from the table; the background
-        // brush is made afresh from entry 0 when each window repaints, and
-        // with redrawing off when it resumes.
-        if (Painting(rec))
-            RedrawAll(rec);
+        // brush is made afresh from entry 0 when each window repaints.
+        RedrawAll(rec);
     });
 }
 

@@ -40,7 +40,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
                            [rec, list](HDC dc, const RECT* update) { (void)PaintList(rec, list, dc, update); });
     case WM_PRINT:
         return PrintWindowParts(list, reinterpret_cast<HDC>(wp), lp,
-                                [rec, list](HDC dc) { (void)PaintList(rec, list, dc, nullptr); });
+                                [rec, list](HDC dc) { return PaintList(rec, list, dc, nullptr); });
     case WM_CONTEXTMENU:
         return SendMessageA(rec->hwnd, msg, wp, lp);
     case WM_CANCELMODE:

@@ -13,10 +13,9 @@ extern "C" void WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width)
         rec->rowHeaderAutoWidth = FALSE;
         if (width == rec->rowHeaderWidth)
             return;
-        // Every column, the field and the header band move with the strip;
-        // with redrawing off they wait for it to resume.
+        // Every column, the field and the header band move with the strip.
         rec->rowHeaderWidth = width;
-        (void)RelayoutAndRedrawAll(rec, Painting(rec));
+        (void)RelayoutAndRedrawAll(rec);
     });
 }
 
@@ -30,10 +29,8 @@ extern "C" void WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style)
     WithControl(hwnd, [&](ControlRecord* rec) {
         rec->rowHeaderStyle = static_cast<int>(style);
         InvalidateListStrip(rec);
-        // The field shows the committed row with its own row header; with
-        // redrawing off it waits, like the strip, for redrawing to resume.
-        if (Painting(rec))
-            SyncEditText(rec);
+        // The field shows the committed row with its own row header.
+        SyncEditText(rec);
         (void)UpdateControl(rec);
     });
 }
@@ -45,7 +42,7 @@ extern "C" UINT WINAPI Tarn_GetRowHeaderStyle(HWND hwnd)
 
 extern "C" void WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw)
 {
-    WithControl(hwnd, [&](ControlRecord* rec) { (void)SetRowHeaderFont(rec, hfont, redraw && Painting(rec)); });
+    WithControl(hwnd, [&](ControlRecord* rec) { (void)SetRowHeaderFont(rec, hfont, redraw); });
 }
 
 extern "C" HFONT WINAPI Tarn_GetRowHeaderFont(HWND hwnd)
@@ -89,7 +86,7 @@ extern "C" void WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm)
         if (!StoreCornerBitmap(rec, hbm))
             InvalidateCorner(rec);
         else
-            (void)RelayoutAndRedrawAll(rec, Painting(rec));
+            (void)RelayoutAndRedrawAll(rec);
     });
 }
 

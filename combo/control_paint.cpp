@@ -49,12 +49,6 @@ void DrawElement(const Canvas& canvas, const RECT& element, Draw draw)
     draw(canvas.dc);
 }
 
-void FillColor(HDC dc, const RECT& rc, COLORREF color)
-{
-    BrushGuard brush(CreateSolidBrush(ResolveColor(color)));
-    if (brush)
-        FillRect(dc, &rc, brush.get());
-}
 
 // The field with its row header; false when the draw-info callback
 // destroyed the control.
@@ -75,12 +69,12 @@ bool PaintField(ControlRecord* rec, const Canvas& canvas, WorkDCs& work, const R
         if (listOnly) {
             const bool focused = GetFocus() == rec->hwnd;
             DrawElement(canvas, inner, [&](HDC dc) {
-                FillColor(dc, inner, rec->colors[focused ? TARNCLR_SELBACKCOLOR : TARNCLR_BACKCOLOR]);
+                FillSolid(dc, inner, ResolveColor(rec->colors[focused ? TARNCLR_SELBACKCOLOR : TARNCLR_BACKCOLOR]));
             });
         }
         if (rec->rowHeaderWidth != 0) {
             DrawElement(canvas, box, [&](HDC dc) {
-                FillColor(dc, box, rec->colors[TARNCLR_ROWHEADERBACKCOLOR]);
+                FillSolid(dc, box, ResolveColor(rec->colors[TARNCLR_ROWHEADERBACKCOLOR]));
                 MoveToEx(dc, box.right - 1, box.top, nullptr);
                 LineTo(dc, box.right - 1, box.bottom);
             });

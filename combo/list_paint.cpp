@@ -24,10 +24,12 @@ bool Meets(const RECT& a, const RECT& b)
 }
 
 // Draws one element of rc (list coordinates): into the row bitmap at (0, 0)
-// and copied, or directly with a clip region. draw returns false when the
-// control died; nothing is copied then.
+// and copied, or straight onto the target -- as it is when the whole paint
+// is clipped to the list already (preClipped), else clipped to where the
+// element meets the update area. draw returns false when the control died;
+// nothing is copied then.
 template <typename Draw>
-bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, bool clipped, Draw draw)
+bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, bool preClipped, Draw draw)
 {
     if (!Meets(rc, update))
         return true;
@@ -38,7 +40,7 @@ bool DrawRowPart(HDC target, HDC rowDC, const RECT& rc, const RECT& update, bool
         BitBlt(target, rc.left, rc.top, width, height, rowDC, 0, 0, SRCCOPY);
         return true;
     }
-    if (clipped)
+    if (preClipped)
         return draw(target, rc);
     RECT clip;
     IntersectRect(&clip, &rc, &update);

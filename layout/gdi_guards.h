@@ -178,42 +178,47 @@ private:
     int mode_;
 };
 
-// Limits drawing on dc to rc until the end of its scope (the DC's earlier
-// clipping and selections come back with it).
-class ClipGuard {
+// Puts the whole state of a DC (selections, colours, clipping, origin) back
+// as it was at the end of its scope; a NULL DC is allowed and holds nothing.
+class SavedDC {
 public:
-    ClipGuard(HDC dc, const RECT& rc) : dc_(dc), saved_(SaveDC(dc))
-    {
-        IntersectClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
-    }
-    ~ClipGuard()
+    explicit SavedDC(HDC dc) : dc_(dc), saved_(dc ? SaveDC(dc) : 0) {}
+    ~SavedDC()
     {
         if (saved_)
             RestoreDC(dc_, saved_);
     }
-    ClipGuard(const ClipGuard&) = delete;
-    ClipGuard& operator=(const ClipGuard&) = delete;
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
 
 private:
     HDC dc_;
     int saved_;
 };
 
+// Limits drawing on dc to rc until the end of its scope (the DC's earlier
+// clipping and selections come back with it); a NULL DC is left alone.
+class ClipGuard {
+public:
+    ClipGuard(HDC dc, const RECT& rc) : saved_(dc)
+    {
+        if (dc)
+            IntersectClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+    }
+
+private:
+    SavedDC saved_;
+};
+
 // Fills rc with one colour without making a brush: an opaque text output of
 // no characters paints just its rectangle in the background colour.
 inline void FillSolid(HDC dc, const RECT& rc, COLORREF color)
 {
+    if (rc.right <= rc.left || rc.bottom <= rc.top)
+        return;
     const COLORREF old = SetBkColor(dc, color);
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
     SetBkColor(dc, old);
-}
-
-// A bitmap compatible with dc in planes and colour depth.
-inline HBITMAP CreateBitmapLike(HDC dc, int width, int height)
-{
-    if (width < 1 || height < 1)
-        return nullptr;
-    return CreateCompatibleBitmap(dc, width, height);
 }
 
 // Bits per pixel of what CreateCompatibleBitmap makes for a memory DC (the
@@ -244,7 +249,7 @@ inline HBITMAP KeptBitmapLike(HBITMAP* slot, HDC dc, int width, int height)
     }
     if (*slot)
         DeleteObject(*slot);
-    *slot = CreateBitmapLike(dc, width, height);
+    *slot = width >= 1 && height >= 1 ? CreateCompatibleBitmap(dc, width, height) : nullptr;
     return *slot;
 }
 

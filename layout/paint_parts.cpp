@@ -15,26 +15,15 @@ COLORREF TableColor(const ControlRecord* rec, int index)
     return ResolveColor(rec->colors[index]);
 }
 
-void FillColor(HDC dc, int left, int top, int right, int bottom, COLORREF c)
-{
-    if (right <= left || bottom <= top)
-        return;
-    BrushGuard brush(CreateSolidBrush(c));
-    if (!brush)
-        return;
-    RECT rc = {left, top, right, bottom};
-    FillRect(dc, &rc, brush.get());
-}
-
 // A 1-pixel frame just inside (left, top, right, bottom): the top line and
 // left column in light, then the bottom line and right column in dark, so
 // the dark side owns the two corners where they meet.
 void Frame(HDC dc, int left, int top, int right, int bottom, COLORREF light, COLORREF dark)
 {
-    FillColor(dc, left, top, right, top + 1, light);
-    FillColor(dc, left, top, left + 1, bottom, light);
-    FillColor(dc, left, bottom - 1, right, bottom, dark);
-    FillColor(dc, right - 1, top, right, bottom, dark);
+    FillSolid(dc, RECT{left, top, right, top + 1}, light);
+    FillSolid(dc, RECT{left, top, left + 1, bottom}, light);
+    FillSolid(dc, RECT{left, bottom - 1, right, bottom}, dark);
+    FillSolid(dc, RECT{right - 1, top, right, bottom}, dark);
 }
 
 bool ControlDrawsEnabled(const ControlRecord* rec)
@@ -47,7 +36,7 @@ bool ControlDrawsEnabled(const ControlRecord* rec)
 void DrawGridLine(ControlRecord* rec, HDC dc, int x, int y, int w, int h)
 {
     const int index = w == 1 ? TARNCLR_VERTGRIDCOLOR : TARNCLR_HORZGRIDCOLOR;
-    FillColor(dc, x, y, x + w, y + h, TableColor(rec, index));
+    FillSolid(dc, RECT{x, y, x + w, y + h}, TableColor(rec, index));
 }
 
 void DrawFrame3D(ControlRecord* rec, HDC dc, int left, int top, int right, int bottom, bool raised)
@@ -78,7 +67,7 @@ void DrawDropButton(ControlRecord* rec, HDC dc, const RECT& rc)
 
     RECT inner = rc;
     InflateRect(&inner, -2, -2);
-    FillColor(dc, inner.left, inner.top, inner.right, inner.bottom, TableColor(rec, TARNCLR_DROPBUTTONFACECOLOR));
+    FillSolid(dc, inner, TableColor(rec, TARNCLR_DROPBUTTONFACECOLOR));
 
     // The arrow: a triangle pointing down, centred vertically, moved one
     // pixel right and down while the button is held.
@@ -133,7 +122,7 @@ void DrawListBoxSeparator(ControlRecord* rec, HDC dc)
         lines[3] = GetSysColor(COLOR_3DDKSHADOW);
     }
     for (int i = 0; i < 4; ++i)
-        FillColor(dc, 0, field.bottom + i, width, field.bottom + i + 1, lines[i]);
+        FillSolid(dc, RECT{0, field.bottom + i, width, field.bottom + i + 1}, lines[i]);
 }
 
 HBRUSH RenewEditBackBrush(ControlRecord* rec)

@@ -32,13 +32,6 @@ bool ControlDrawsEnabled(const ControlRecord* rec)
     return !rec->hwnd || IsWindowEnabled(rec->hwnd);
 }
 
-void FillWith(HDC dc, COLORREF color, int left, int top, int right, int bottom)
-{
-    if (right <= left || bottom <= top)
-        return;
-    FillSolid(dc, RECT{left, top, right, bottom}, color);
-}
-
 // The size a label or item bitmap is drawn at. With fixed row heights every
 // bitmap of a kind takes the shared size; with variable heights each keeps
 // its own height and is cut to the zone's width. False when there is
@@ -265,7 +258,7 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, WorkDCs
 
     // The indentation zone: gap, label, tree indentation, item bitmap.
     const int overhead = LevelOverhead(rec, level);
-    FillWith(dc, rowPair.back, shifted.left, top, shifted.left + overhead, bottom);
+    FillSolid(dc, RECT{shifted.left, top, shifted.left + overhead, bottom}, rowPair.back);
     const int gap = rec->showLabels || rec->showTreeLines || rec->showBitmaps ? 2 : 0;
     const int labelLeft = shifted.left + gap;
     const int labelWidth = rec->showLabels ? rec->bmLabel.bmWidth : 0;
@@ -329,7 +322,7 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, WorkDCs
             end = shifted.left + ColumnLeft(rec, last, -1) +
                   CellWidth(rec, listWidth, rec->columns[last].columnAtPosition, -1);
         }
-        FillWith(dc, rowPair.back, end, top, rowRect.right + 1, bottom);
+        FillSolid(dc, RECT{end, top, rowRect.right + 1, bottom}, rowPair.back);
     }
 
     if (rec->show3D) {

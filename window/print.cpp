@@ -25,7 +25,11 @@ void PrintChildren(HWND hwnd, HDC dc, LPARAM flags)
         RECT rc;
         GetWindowRect(child, &rc);
         rc = InWindow(hwnd, rc);
-        OriginShift shift(dc, rc.left, rc.top);
+        // Each child gets the DC as it was: an EDIT leaves its clipping
+        // behind, which would cut the next child short. Nothing is clipped
+        // here, since a clip region makes every cell's own clipping dearer.
+        SavedDC saved(dc);
+        OffsetViewportOrgEx(dc, rc.left, rc.top, nullptr);
         SendMessageA(child, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~PRF_CHECKVISIBLE);
     }
 }

@@ -8,21 +8,7 @@
 
 #include <windows.h>
 
-
-// Moves the DC's origin for its scope. Nothing is clipped: each window
-// paints only its own rectangle, and a clip region would make every cell's
-// own clipping costlier.
-class OriginShift {
-public:
-    OriginShift(HDC dc, int dx, int dy) : dc_(dc) { OffsetViewportOrgEx(dc_, dx, dy, &old_); }
-    ~OriginShift() { SetViewportOrgEx(dc_, old_.x, old_.y, nullptr); }
-    OriginShift(const OriginShift&) = delete;
-    OriginShift& operator=(const OriginShift&) = delete;
-
-private:
-    HDC dc_;
-    POINT old_ = {0, 0};
-};
+#include "layout/gdi_guards.h"
 
 // Where rc (screen coordinates) lies in hwnd's window rectangle.
 RECT InWindow(HWND hwnd, RECT rc);
@@ -31,7 +17,9 @@ RECT ClientInWindow(HWND hwnd);
 // Sends WM_PRINT to each visible child of hwnd, drawn at its place.
 void PrintChildren(HWND hwnd, HDC dc, LPARAM flags);
 
-// paint(dc) draws the client area with its top left at the DC's origin.
+// paint(dc) draws the client area with its top left at the DC's origin and
+// returns false when the application destroyed the control meanwhile (a
+// draw-info callback); the print stops there.
 template <typename Paint>
 LRESULT PrintWindowParts(HWND hwnd, HDC dc, LPARAM flags, Paint paint)
 {
@@ -41,8 +29,10 @@ LRESULT PrintWindowParts(HWND hwnd, HDC dc, LPARAM flags, Paint paint)
         DefWindowProcA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
     if (flags & PRF_CLIENT) {
         const RECT client = ClientInWindow(hwnd);
-        OriginShift shift(dc, client.left, client.top);
-        paint(dc);
+        SavedDC saved(dc);
+        OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
+        if (!paint(dc))
+            return 0;
     }
     if (flags & PRF_CHILDREN)
         PrintChildren(hwnd, dc, flags);

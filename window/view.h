@@ -34,7 +34,7 @@ void InvalidateHeaderBand(const ControlRecord* rec);
 void InvalidateCorner(const ControlRecord* rec);
 void InvalidateListStrip(const ControlRecord* rec);
 
-// All three windows, then SyncEditText.
+// All three windows, then SyncEditText; nothing while redrawing is off.
 void RedrawAll(ControlRecord* rec);
 
 // A change that moves everything: the layout first (it may notify the
@@ -43,7 +43,7 @@ void RedrawAll(ControlRecord* rec);
 [[nodiscard]] bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw = true);
 
 // Refreshes the edit field's text from currentItem and invalidates the
-// field.
+// field (not while redrawing is off).
 void SyncEditText(ControlRecord* rec);
 
 // After rows were inserted at index: from its previous sibling (whose tree
