@@ -9,6 +9,14 @@
 #include "window/drop_close.h"
 #include "window/view.h"
 
+extern "C" int WINAPI Tarn_ShowDropDown(HWND hwnd, BOOL show)
+{
+    return WithControl(hwnd, 0, [&](ControlRecord* rec) {
+        int result = 0;
+        return ShowDropDown(rec, show != FALSE, &result) ? result : 0;
+    });
+}
+
 extern "C" BOOL WINAPI Tarn_GetDroppedState(HWND hwnd)
 {
     return WithControl(hwnd, FALSE, [](ControlRecord* rec) { return rec->hwndDropDown != nullptr; });

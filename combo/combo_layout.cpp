@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "combo/dropped_rect.h"
 #include "layout/control_geometry.h"
 #include "layout/row_geometry.h"
 
@@ -49,6 +50,31 @@ void PlaceEditField(ControlRecord* rec)
         InvalidateRect(rec->hwndEdit, nullptr, TRUE);
 }
 
+// An open list hanging below the control follows its bottom edge, one above
+// it its top edge; variable-height rows may make it a different height.
+void FollowWithList(ControlRecord* rec, const RECT& before)
+{
+    if (rec->isListBox || !rec->hwndDropDown)
+        return;
+    RECT now, list;
+    GetWindowRect(rec->hwnd, &now);
+    GetWindowRect(rec->hwndDropDown, &list);
+    const bool below = list.top >= before.top;
+    const int shift = below ? now.bottom - before.bottom : now.top - before.top;
+    if (shift == 0)
+        return;
+    int height = list.bottom - list.top;
+    if (!rec->fixedItemHeight) {
+        RECT fresh;
+        DroppedRect(rec, &fresh);
+        height = fresh.bottom - fresh.top;
+    }
+    // The list moving under a still pointer makes a move the user did not.
+    if (rec->cursorSelect)
+        rec->ignoreMouseMoves = 1;
+    MoveWindow(rec->hwndDropDown, list.left, list.top + shift, list.right - list.left, height, TRUE);
+}
+
 bool LayoutDropDownType(ControlRecord* rec)
 {
     RECT wr;
@@ -76,7 +102,7 @@ bool LayoutDropDownType(ControlRecord* rec)
     --rec->layoutDepth;
     if (rec->dead)
         return false;
-    // Moving an open list along with the control comes with dropping.
+    FollowWithList(rec, wr);
     PlaceEditField(rec);
     return true;
 }

@@ -711,7 +711,11 @@ TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 
 
 /* --- Drop-down ------------------------------------------------------------ */
 /* 1 done or nothing to do, 0 for type 0 or opening an empty control, -1 when
-   the list window cannot be created. */
+   the list window cannot be created. Opening sends TARNN_DROPDOWN first; a
+   parent that sends the control WM_CANCELMODE while handling it keeps the list
+   closed (1 is still returned). Closing destroys the list without
+   TARNN_SELENDOK/TARNN_SELENDCANCEL and leaves the selection as it is; the
+   list window still sends TARNN_DROPDOWNDESTROYED. */
 TARN32_API int     WINAPI Tarn_ShowDropDown(HWND hwnd, BOOL show);
 TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);                 /* always 1 for type 0 */
 TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect); /* 0 / -1; screen coordinates */
