@@ -129,7 +129,8 @@ void OnDestroy(ControlRecord* rec)
     // it, nor add rows that would outlive it.
     rec->dead = 1;
     CancelTracking(rec);
-    (void)CloseList(rec, false);
+    // An open list goes without 20 or 21: nothing is chosen any more. The
+    // list window still reports itself gone (18).
     if (IsDropped(rec)) {
         HWND list = rec->hwndDropDown;
         rec->hwndDropDown = nullptr;
