@@ -1,4 +1,4 @@
-// The two drop-down types, shown closed: a type 1 drop-down whose edit
+// The two drop-down types: a type 1 drop-down whose edit
 // field holds the committed row's first column, and a type 2 drop-down list
 // whose field paints the committed row with all its columns.
 

@@ -129,6 +129,19 @@ int TakeScreenshots(const char* dir) {
     ok = Shot(dir, "demo-dropdowns.bmp",
               AroundTwo(d.warehouseLabel, d.warehouse, d.supplierLabel, d.supplier)) && ok;
 
+    // The drop-down open: its list hangs below the field, over whatever
+    // lies there.
+    SetFocus(d.warehouse);
+    if (Tarn_ShowDropDown(d.warehouse, TRUE) == 1) {
+        PumpFor(500);
+        RECT list, open = AroundControl(d.warehouseLabel, d.warehouse);
+        Tarn_GetDroppedControlRect(d.warehouse, &list);
+        InflateRect(&list, g_ui.charWidth, g_ui.charWidth);
+        UnionRect(&open, &open, &list);
+        ok = Shot(dir, "demo-dropdown-open.bmp", open) && ok;
+        Tarn_ShowDropDown(d.warehouse, FALSE);
+    }
+
     // A disabled control: every row grey, every bitmap embossed.
     EnableWindow(d.tree, FALSE);
     PumpFor(500);
