@@ -234,6 +234,30 @@ inline int CompatibleDepth(HDC dc)
     return 0;
 }
 
+// A bitmap to draw off-screen and copy to dc. For a true-colour target it is
+// a 32-bit DIB section: GDI draws into its memory directly, where a
+// device-compatible bitmap may be drawn through the display driver (twice as
+// slow under Wine), and the copy to a 32-bit target is a plain one.
+// Palette and high-colour targets get a compatible bitmap, so that colours
+// are mapped as when drawing straight into dc.
+inline HBITMAP BufferBitmap(HDC dc, int width, int height)
+{
+    const int depth = GetObjectType(dc) == OBJ_MEMDC ? CompatibleDepth(dc)
+                                                     : GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    if (depth != 32)
+        return CreateCompatibleBitmap(dc, width, height);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return dib ? dib : CreateCompatibleBitmap(dc, width, height);
+}
+
 // An off-screen bitmap for painting into dc, at least width x height, kept
 // in *slot between paints and made anew only when it is too small or of
 // another colour depth: a new bitmap's pixels are fresh memory pages, which
@@ -249,7 +273,7 @@ inline HBITMAP KeptBitmapLike(HBITMAP* slot, HDC dc, int width, int height)
     }
     if (*slot)
         DeleteObject(*slot);
-    *slot = width >= 1 && height >= 1 ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+    *slot = width >= 1 && height >= 1 ? BufferBitmap(dc, width, height) : nullptr;
     return *slot;
 }
 

@@ -5,6 +5,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${TARN32_BUILD_DIR:-$root/build}/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A desktop session always has X resources loaded; Xvfb has none, which makes
+# every font selection under Wine read the disk (see the file).
+export XENVIRONMENT="$root/tools/wine.Xresources"
 if [ ! -f "$WINEPREFIX/.tarn32-ready" ]; then
   mkdir -p "$WINEPREFIX"
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
