@@ -72,7 +72,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             OnWindowPosChanged(rec, reinterpret_cast<const WINDOWPOS*>(lp));
         return result;
     case WM_SETFOCUS:
-        OnSetFocus(rec);
+        OnSetFocus(rec, reinterpret_cast<HWND>(wp));
         return 0;
     case WM_KILLFOCUS:
         OnKillFocus(rec, reinterpret_cast<HWND>(wp));

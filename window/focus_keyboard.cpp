@@ -1,11 +1,16 @@
-// Focus handling, the dialog code and type-ahead of the control window.
+// Focus handling, the keys, the dialog code and type-ahead of the control.
 //
-// The navigation keys (arrows, pages, Enter, Esc, F4) act once the list
-// geometry and the drop-down exist; until then a key does nothing.
+// The control, its edit field and its list window hold the focus as one: the
+// control hands it on to the field, and a click may put it straight into the
+// field or the list, so the parent hears of a gain or a loss only when the
+// focus crosses into or out of the three. The field hands the navigation
+// keys (arrows up and down, pages, Enter, Esc, F4) to the control.
 #include "core/item_search.h"
 #include "layout/column_geometry.h"
 #include "window/control_window.h"
 #include "window/drop_close.h"
+#include "window/edit_field.h"
+#include "window/module.h"
 #include "window/notify.h"
 #include "window/selection.h"
 #include "window/tracking.h"
@@ -34,33 +39,59 @@ void RepaintCurrent(ControlRecord* rec)
 }
 } // namespace
 
-void OnSetFocus(ControlRecord* rec)
+bool InFocusFamily(const ControlRecord* rec, HWND window)
 {
+    if (!window)
+        return false;
+    if (window == rec->hwnd || window == rec->hwndEdit || window == rec->hwndDropDown)
+        return true;
+    // A field or list the control has already let go of is still on its way
+    // out: the focus it hands back to the control never left.
+    return (IsModuleWindow(window, g_editAtom) && EditRecord(window) == rec) ||
+           (IsModuleWindow(window, g_listAtom) && ListRecord(window) == rec);
+}
+
+void OnSetFocus(ControlRecord* rec, HWND previous)
+{
+    const bool gained = !InFocusFamily(rec, previous);
     {
         EditTextLock lock(rec);
-        // Passing the focus on makes the control lose it first, which
-        // notifies the parent.
+        // The field takes the keys; passing the focus on stays in the family.
         if (rec->hwndEdit)
             SetFocus(rec->hwndEdit);
         if (rec->dead)
             return;
         RepaintCurrent(rec);
     }
-    (void)Notify(rec, TARNN_SETFOCUS);
+    if (gained)
+        (void)Notify(rec, TARNN_SETFOCUS);
+}
+
+void OnPartSetFocus(ControlRecord* rec, HWND previous)
+{
+    const bool gained = !InFocusFamily(rec, previous);
+    {
+        EditTextLock lock(rec);
+        RepaintCurrent(rec);
+    }
+    if (gained)
+        (void)Notify(rec, TARNN_SETFOCUS);
 }
 
 void OnKillFocus(ControlRecord* rec, HWND newFocus)
 {
+    const bool lost = !InFocusFamily(rec, newFocus);
     {
         EditTextLock lock(rec);
-        CancelTracking(rec);
-        const bool stays =
-            newFocus && (newFocus == rec->hwnd || newFocus == rec->hwndDropDown || newFocus == rec->hwndEdit);
-        if (!rec->isListBox && !stays && !CloseList(rec, false))
-            return;
+        if (lost) {
+            CancelTracking(rec);
+            if (!rec->isListBox && !CloseList(rec, false))
+                return;
+        }
         RepaintCurrent(rec);
     }
-    (void)Notify(rec, TARNN_KILLFOCUS);
+    if (lost)
+        (void)Notify(rec, TARNN_KILLFOCUS);
 }
 
 LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)

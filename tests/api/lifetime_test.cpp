@@ -76,8 +76,7 @@ const struct Raise {
     DWORD type;
     Step prepare, provoke;
 } kRaises[] = {
-    // Passing the focus to the edit field makes the control lose it first.
-    {TARNN_KILLFOCUS, TARNS_LISTBOX, kNothing, [](HWND h) { SetFocus(h); }},
+    {TARNN_KILLFOCUS, TARNS_LISTBOX, [](HWND h) { SetFocus(h); }, [](HWND h) { SetFocus(GetParent(h)); }},
     {TARNN_SETFOCUS, TARNS_DROPDOWNLIST, kNothing, [](HWND h) { SetFocus(h); }},
     // Committing the current row again notifies again.
     {TARNN_SELCHANGE, TARNS_DROPDOWNLISTFIXED, [](HWND h) { Tarn_SetCurSel(h, 1); }, [](HWND h) { Tarn_SetCurSel(h, 1); }},
@@ -228,12 +227,12 @@ TEST_F(LifetimeTest, ColumnsReplacedWhileTheEditFieldTypes)
     });
     SendMessageA(old, WM_CHAR, 'x', 1);
     EXPECT_TRUE(!IsWindow(old) && IsWindow(Tarn_GetHWNDEdit(hwnd)));
-    // Replaced again inside the notification the focused field's end raises:
-    // one field is left, the control's own.
+    // Replaced inside the notification the focused field raises as the focus
+    // leaves: one field is left, the control's own.
     SetFocus(Tarn_GetHWNDEdit(hwnd));
     int losses = 0;
     ActOn(TARNN_KILLFOCUS, [&](HWND) { losses++ ? void() : void(Tarn_SetColumns(hwnd, 0, nullptr)); });
-    Tarn_SetColumns(hwnd, 0, nullptr);
+    SetFocus(parent());
     ActOn(0, nullptr);
     HWND field = FindWindowExA(hwnd, nullptr, TARN32_EDIT_CLASS, nullptr);
     EXPECT_TRUE(losses > 0 && field == Tarn_GetHWNDEdit(hwnd) && !FindWindowExA(hwnd, field, TARN32_EDIT_CLASS, nullptr));
