@@ -33,6 +33,10 @@ LRESULT Dispatch(ControlRecord* rec, HWND edit, UINT msg, WPARAM wp, LPARAM lp)
         if (!OnEditKeyDown(rec, wp, lp))
             return 0;
         break;
+    case WM_SYSKEYDOWN:
+        if (!OnEditSysKeyDown(rec, wp, lp))
+            return 0;
+        break;
     case WM_CHAR:
         if (!OnEditChar(rec, wp))
             return 0;

@@ -226,6 +226,15 @@ bool OnEditKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData)
     return false;
 }
 
+// Alt+Up and Alt+Down open and close the list from the field too.
+bool OnEditSysKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData)
+{
+    if (key != VK_UP && key != VK_DOWN)
+        return true;
+    SendMessageA(rec->hwnd, WM_SYSKEYDOWN, key, keyData);
+    return false;
+}
+
 bool OnEditChar(ControlRecord* rec, WPARAM ch)
 {
     if (!rec->isListBox && (ch == '\r' || ch == VK_ESCAPE))

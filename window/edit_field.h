@@ -47,4 +47,5 @@ void DetachEditField(HWND edit, ControlRecord* rec);
 bool OnEditKillFocus(ControlRecord* rec, HWND newFocus);
 LRESULT EditDialogCode(ControlRecord* rec, HWND edit, WPARAM wp, LPARAM lp);
 bool OnEditKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData);
+bool OnEditSysKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData);
 bool OnEditChar(ControlRecord* rec, WPARAM ch);

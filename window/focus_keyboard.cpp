@@ -5,8 +5,11 @@
 // field or the list, so the parent hears of a gain or a loss only when the
 // focus crosses into or out of the three. The field hands the navigation
 // keys (arrows up and down, pages, Enter, Esc, F4) to the control.
+#include <algorithm>
+
 #include "core/item_search.h"
 #include "layout/column_geometry.h"
+#include "layout/row_geometry.h"
 #include "window/control_window.h"
 #include "window/drop_close.h"
 #include "window/edit_field.h"
@@ -137,9 +140,82 @@ LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
     return wantAll ? code | DLGC_WANTALLKEYS : code;
 }
 
-void OnKeyDown(ControlRecord*, WPARAM, LPARAM) {}
+namespace {
+// The row a navigation key moves the highlight to, -1 for other keys and
+// for an empty control. No highlight counts as one before row 0, so that
+// every key going up or down lands on a row.
+int KeyTarget(ControlRecord* rec, WPARAM key)
+{
+    if (rec->count < 1)
+        return -1;
+    const int last = rec->count - 1, current = rec->curSel;
+    switch (key) {
+    case VK_PRIOR:
+        return std::max(current - ItemsShown(rec), 0);
+    case VK_NEXT:
+        return std::min(current + ItemsShown(rec), last);
+    case VK_END:
+        return last;
+    case VK_HOME:
+        return 0;
+    case VK_LEFT:
+    case VK_UP:
+        return std::max(current - 1, 0);
+    case VK_RIGHT:
+    case VK_DOWN:
+        return std::min(current + 1, last);
+    default:
+        return -1;
+    }
+}
 
-void OnSysKeyDown(ControlRecord*, WPARAM) {}
+// False when the control died on the way.
+bool ActOnKey(ControlRecord* rec, WPARAM key)
+{
+    const bool dropDown = !rec->isListBox, dropped = IsDropped(rec);
+    switch (key) {
+    case VK_RETURN:
+        return dropped ? CloseList(rec, true) : true;
+    case VK_ESCAPE:
+        // Esc ends a drag before it closes anything.
+        if (rec->trackMode != 0) {
+            CancelTracking(rec);
+            return true;
+        }
+        return dropped ? CloseList(rec, false) : true;
+    case VK_F4:
+        if (!dropDown || rec->extendedUI)
+            return true;
+        return dropped ? CloseList(rec, true) : DropList(rec);
+    case VK_DOWN:
+        // The extended interface opens a closed list with Down instead of
+        // stepping through the rows unseen.
+        if (dropDown && rec->extendedUI && !dropped)
+            return DropList(rec);
+        break;
+    default:
+        break;
+    }
+    const int target = KeyTarget(rec, key);
+    return target < 0 || target == rec->curSel ? true : SetHighlight(rec, target, true);
+}
+} // namespace
+
+void OnKeyDown(ControlRecord* rec, WPARAM key, LPARAM)
+{
+    if (!ActOnKey(rec, key))
+        return;
+    // Held keys repeat faster than paint messages come: show each step.
+    UpdateWindow(rec->hwnd);
+    if (!rec->dead && rec->hwndDropDown)
+        UpdateWindow(rec->hwndDropDown);
+}
+
+void OnSysKeyDown(ControlRecord* rec, WPARAM key)
+{
+    if ((key == VK_UP || key == VK_DOWN) && !rec->isListBox)
+        (void)ToggleList(rec, true);
+}
 
 void OnChar(ControlRecord* rec, WPARAM ch)
 {
