@@ -72,7 +72,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             OnWindowPosChanged(rec, reinterpret_cast<const WINDOWPOS*>(lp));
         return result;
     case WM_SETFOCUS:
-        OnSetFocus(rec);
+        OnSetFocus(rec, reinterpret_cast<HWND>(wp));
         return 0;
     case WM_KILLFOCUS:
         OnKillFocus(rec, reinterpret_cast<HWND>(wp));
@@ -128,6 +128,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         OnKeyDown(rec, wp, lp);
         return 0;
     case WM_SYSKEYDOWN:
+        // Not even Alt+F4 reaches the default processing.
         OnSysKeyDown(rec, wp);
         return 0;
     case WM_CHAR:

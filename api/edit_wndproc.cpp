@@ -1,6 +1,7 @@
 // TCtl_WndProc: the window procedure of the edit field, a superclass of
 // "EDIT". The field pins the control's record from WM_NCCREATE to
 // WM_NCDESTROY; EDIT's own procedure does the editing.
+#include "window/control_window.h"
 #include "window/edit_field.h"
 #include "window/module.h"
 
@@ -17,13 +18,23 @@ LRESULT Dispatch(ControlRecord* rec, HWND edit, UINT msg, WPARAM wp, LPARAM lp)
     if (rec->dead)
         return CallEdit(edit, msg, wp, lp);
     switch (msg) {
+    case WM_SETFOCUS: {
+        const LRESULT result = CallEdit(edit, msg, wp, lp);
+        if (!rec->dead)
+            OnPartSetFocus(rec, reinterpret_cast<HWND>(wp));
+        return result;
+    }
     case WM_KILLFOCUS:
-        OnEditKillFocus(rec, edit, reinterpret_cast<HWND>(wp));
+        OnEditKillFocus(rec, reinterpret_cast<HWND>(wp));
         break;
     case WM_GETDLGCODE:
         return EditDialogCode(rec, edit, wp, lp);
     case WM_KEYDOWN:
         if (!OnEditKeyDown(rec, wp, lp))
+            return 0;
+        break;
+    case WM_SYSKEYDOWN:
+        if (!OnEditSysKeyDown(rec, wp, lp))
             return 0;
         break;
     case WM_CHAR:

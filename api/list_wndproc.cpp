@@ -20,7 +20,12 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
         OnListDestroy(rec, list);
         return 0;
     case WM_ACTIVATE:
+        return 0;
     case WM_SETFOCUS:
+        OnPartSetFocus(rec, reinterpret_cast<HWND>(wp));
+        return 0;
+    case WM_KILLFOCUS:
+        OnKillFocus(rec, reinterpret_cast<HWND>(wp));
         return 0;
     case WM_SETREDRAW:
         OnSetRedraw(rec, static_cast<BOOL>(wp));

@@ -106,8 +106,10 @@ extern "C" {
 /* Notification codes (HIWORD of wParam of WM_COMMAND)                      */
 /* ------------------------------------------------------------------------ */
 
-#define TARNN_KILLFOCUS         2   /* the control or its edit field lost the focus */
-#define TARNN_SETFOCUS          3   /* the control gained the focus */
+/* The control, its edit field and its list window hold the focus as one: the
+   focus moving among them is neither a loss nor a gain. */
+#define TARNN_KILLFOCUS         2   /* the focus left for a window outside the control, or none */
+#define TARNN_SETFOCUS          3   /* the focus came into the control from outside */
 #define TARNN_SELCHANGE         5   /* the current row was committed (sent even if unchanged) */
 #define TARNN_TOPINDEXCHANGE    6   /* the top row changed through scrolling */
 #define TARNN_COLUMNRESIZED     8   /* the user resized a column */

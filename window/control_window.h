@@ -29,8 +29,16 @@ LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window);
 void OnEditCommand(ControlRecord* rec, WPARAM wParam, LPARAM lParam);
 void OnNcPaint(ControlRecord* rec);
 
-// Focus and keyboard
-void OnSetFocus(ControlRecord* rec);
+// Focus and keyboard. The control, its edit field and its list window are
+// one for the focus: whether a window is one of them (a field or list on its
+// way out included). Each handler is given the window the focus came from or
+// goes to, and notifies only when that window lies outside.
+bool InFocusFamily(const ControlRecord* rec, HWND window);
+void OnSetFocus(ControlRecord* rec, HWND previous);
+// The edit field or the list window got the focus (after the field's own
+// handling, so that its caret is there when the parent hears of it).
+void OnPartSetFocus(ControlRecord* rec, HWND previous);
+// The control, the field (after WM_CANCELMODE) or the list lost the focus.
 void OnKillFocus(ControlRecord* rec, HWND newFocus);
 LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg);
 void OnKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData);

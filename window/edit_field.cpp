@@ -4,9 +4,9 @@
 #include <stdlib.h>
 
 #include "layout/column_geometry.h"
+#include "window/control_window.h"
 #include "window/drop_close.h"
 #include "window/module.h"
-#include "window/notify.h"
 
 namespace {
 int EditLongOffset(EditFieldLong which)
@@ -59,8 +59,8 @@ bool CreateEditField(ControlRecord* rec, bool* created)
         DestroyEditField(rec, rec->hwndEdit);
         if (rec->dead)
             return false;
-        // The old field's loss of focus notified the parent, which may have
-        // rebuilt the field itself (new columns): that field stands.
+        // Whoever watched the old field go may have rebuilt the field itself
+        // (new columns): that field stands.
         if (rec->hwndEdit)
             return true;
     }
@@ -175,14 +175,13 @@ void DetachEditField(HWND edit, ControlRecord* rec)
     UnpinRecord(rec);
 }
 
-bool OnEditKillFocus(ControlRecord* rec, HWND edit, HWND newFocus)
+bool OnEditKillFocus(ControlRecord* rec, HWND newFocus)
 {
-    HWND control = rec->hwnd;
-    SendMessageA(control, WM_CANCELMODE, 0, 0);
-    if (rec->dead || !Notify(rec, TARNN_KILLFOCUS))
+    if (InFocusFamily(rec, newFocus))
         return true;
-    if (!newFocus || (newFocus != control && newFocus != rec->hwndDropDown && newFocus != edit))
-        (void)CloseList(rec, false);
+    SendMessageA(rec->hwnd, WM_CANCELMODE, 0, 0);
+    if (!rec->dead)
+        OnKillFocus(rec, newFocus);
     return true;
 }
 
@@ -224,6 +223,15 @@ bool OnEditKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData)
     if (!IsForwardedKey(key))
         return true;
     SendMessageA(rec->hwnd, WM_KEYDOWN, key, keyData);
+    return false;
+}
+
+// Alt+Up and Alt+Down open and close the list from the field too.
+bool OnEditSysKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData)
+{
+    if (key != VK_UP && key != VK_DOWN)
+        return true;
+    SendMessageA(rec->hwnd, WM_SYSKEYDOWN, key, keyData);
     return false;
 }
 

@@ -7,9 +7,9 @@
 
 // Destroys the old edit field (keeping the focus on the new one if it had
 // it) and creates a new one whose multi-line mode follows the first visible
-// column. *created tells whether it worked (a failure is reported). Losing
-// the focus with the old field notifies the parent: false when the control
-// died meanwhile.
+// column. *created tells whether it worked (a failure is reported). The old
+// field going moves the focus, which application code may be watching:
+// false when the control died meanwhile.
 [[nodiscard]] bool CreateEditField(ControlRecord* rec, bool* created);
 
 // The superclass's own window longs, after EDIT's: the control's record, how
@@ -44,7 +44,8 @@ void DetachEditField(HWND edit, ControlRecord* rec);
 
 // The field's handling of its own messages; each says whether EDIT's own
 // processing should follow (it is skipped for keys the control takes).
-bool OnEditKillFocus(ControlRecord* rec, HWND edit, HWND newFocus);
+bool OnEditKillFocus(ControlRecord* rec, HWND newFocus);
 LRESULT EditDialogCode(ControlRecord* rec, HWND edit, WPARAM wp, LPARAM lp);
 bool OnEditKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData);
+bool OnEditSysKeyDown(ControlRecord* rec, WPARAM key, LPARAM keyData);
 bool OnEditChar(ControlRecord* rec, WPARAM ch);

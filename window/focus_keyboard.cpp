@@ -1,11 +1,19 @@
-// Focus handling, the dialog code and type-ahead of the control window.
+// Focus handling, the keys, the dialog code and type-ahead of the control.
 //
-// The navigation keys (arrows, pages, Enter, Esc, F4) act once the list
-// geometry and the drop-down exist; until then a key does nothing.
+// The control, its edit field and its list window hold the focus as one: the
+// control hands it on to the field, and a click may put it straight into the
+// field or the list, so the parent hears of a gain or a loss only when the
+// focus crosses into or out of the three. The field hands the navigation
+// keys (arrows up and down, pages, Enter, Esc, F4) to the control.
+#include <algorithm>
+
 #include "core/item_search.h"
 #include "layout/column_geometry.h"
+#include "layout/row_geometry.h"
 #include "window/control_window.h"
 #include "window/drop_close.h"
+#include "window/edit_field.h"
+#include "window/module.h"
 #include "window/notify.h"
 #include "window/selection.h"
 #include "window/tracking.h"
@@ -34,33 +42,59 @@ void RepaintCurrent(ControlRecord* rec)
 }
 } // namespace
 
-void OnSetFocus(ControlRecord* rec)
+bool InFocusFamily(const ControlRecord* rec, HWND window)
 {
+    if (!window)
+        return false;
+    if (window == rec->hwnd || window == rec->hwndEdit || window == rec->hwndDropDown)
+        return true;
+    // A field or list the control has already let go of is still on its way
+    // out: the focus it hands back to the control never left.
+    return (IsModuleWindow(window, g_editAtom) && EditRecord(window) == rec) ||
+           (IsModuleWindow(window, g_listAtom) && ListRecord(window) == rec);
+}
+
+void OnSetFocus(ControlRecord* rec, HWND previous)
+{
+    const bool gained = !InFocusFamily(rec, previous);
     {
         EditTextLock lock(rec);
-        // Passing the focus on makes the control lose it first, which
-        // notifies the parent.
+        // The field takes the keys; passing the focus on stays in the family.
         if (rec->hwndEdit)
             SetFocus(rec->hwndEdit);
         if (rec->dead)
             return;
         RepaintCurrent(rec);
     }
-    (void)Notify(rec, TARNN_SETFOCUS);
+    if (gained)
+        (void)Notify(rec, TARNN_SETFOCUS);
+}
+
+void OnPartSetFocus(ControlRecord* rec, HWND previous)
+{
+    const bool gained = !InFocusFamily(rec, previous);
+    {
+        EditTextLock lock(rec);
+        RepaintCurrent(rec);
+    }
+    if (gained)
+        (void)Notify(rec, TARNN_SETFOCUS);
 }
 
 void OnKillFocus(ControlRecord* rec, HWND newFocus)
 {
+    const bool lost = !InFocusFamily(rec, newFocus);
     {
         EditTextLock lock(rec);
-        CancelTracking(rec);
-        const bool stays =
-            newFocus && (newFocus == rec->hwnd || newFocus == rec->hwndDropDown || newFocus == rec->hwndEdit);
-        if (!rec->isListBox && !stays && !CloseList(rec, false))
-            return;
+        if (lost) {
+            CancelTracking(rec);
+            if (!rec->isListBox && !CloseList(rec, false))
+                return;
+        }
         RepaintCurrent(rec);
     }
-    (void)Notify(rec, TARNN_KILLFOCUS);
+    if (lost)
+        (void)Notify(rec, TARNN_KILLFOCUS);
 }
 
 LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
@@ -106,9 +140,82 @@ LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
     return wantAll ? code | DLGC_WANTALLKEYS : code;
 }
 
-void OnKeyDown(ControlRecord*, WPARAM, LPARAM) {}
+namespace {
+// The row a navigation key moves the highlight to, -1 for other keys and
+// for an empty control. No highlight counts as one before row 0, so that
+// every key going up or down lands on a row.
+int KeyTarget(ControlRecord* rec, WPARAM key)
+{
+    if (rec->count < 1)
+        return -1;
+    const int last = rec->count - 1, current = rec->curSel;
+    switch (key) {
+    case VK_PRIOR:
+        return std::max(current - ItemsShown(rec), 0);
+    case VK_NEXT:
+        return std::min(current + ItemsShown(rec), last);
+    case VK_END:
+        return last;
+    case VK_HOME:
+        return 0;
+    case VK_LEFT:
+    case VK_UP:
+        return std::max(current - 1, 0);
+    case VK_RIGHT:
+    case VK_DOWN:
+        return std::min(current + 1, last);
+    default:
+        return -1;
+    }
+}
 
-void OnSysKeyDown(ControlRecord*, WPARAM) {}
+// False when the control died on the way.
+bool ActOnKey(ControlRecord* rec, WPARAM key)
+{
+    const bool dropDown = !rec->isListBox, dropped = IsDropped(rec);
+    switch (key) {
+    case VK_RETURN:
+        return dropped ? CloseList(rec, true) : true;
+    case VK_ESCAPE:
+        // Esc ends a drag before it closes anything.
+        if (rec->trackMode != 0) {
+            CancelTracking(rec);
+            return true;
+        }
+        return dropped ? CloseList(rec, false) : true;
+    case VK_F4:
+        if (!dropDown || rec->extendedUI)
+            return true;
+        return dropped ? CloseList(rec, true) : DropList(rec);
+    case VK_DOWN:
+        // The extended interface opens a closed list with Down instead of
+        // stepping through the rows unseen.
+        if (dropDown && rec->extendedUI && !dropped)
+            return DropList(rec);
+        break;
+    default:
+        break;
+    }
+    const int target = KeyTarget(rec, key);
+    return target < 0 || target == rec->curSel ? true : SetHighlight(rec, target, true);
+}
+} // namespace
+
+void OnKeyDown(ControlRecord* rec, WPARAM key, LPARAM)
+{
+    if (!ActOnKey(rec, key))
+        return;
+    // Held keys repeat faster than paint messages come: show each step.
+    UpdateWindow(rec->hwnd);
+    if (!rec->dead && rec->hwndDropDown)
+        UpdateWindow(rec->hwndDropDown);
+}
+
+void OnSysKeyDown(ControlRecord* rec, WPARAM key)
+{
+    if ((key == VK_UP || key == VK_DOWN) && !rec->isListBox)
+        (void)ToggleList(rec, true);
+}
 
 void OnChar(ControlRecord* rec, WPARAM ch)
 {

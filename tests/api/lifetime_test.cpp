@@ -71,13 +71,8 @@ HFONT g_bigFont;
 using Step = std::function<void(HWND)>;
 const Step kNothing = [](HWND) {};
 
-const struct Raise {
-    int code;
-    DWORD type;
-    Step prepare, provoke;
-} kRaises[] = {
-    // Passing the focus to the edit field makes the control lose it first.
-    {TARNN_KILLFOCUS, TARNS_LISTBOX, kNothing, [](HWND h) { SetFocus(h); }},
+const struct Raise { int code; DWORD type; Step prepare, provoke; } kRaises[] = {
+    {TARNN_KILLFOCUS, TARNS_LISTBOX, [](HWND h) { SetFocus(h); }, [](HWND h) { SetFocus(GetParent(h)); }},
     {TARNN_SETFOCUS, TARNS_DROPDOWNLIST, kNothing, [](HWND h) { SetFocus(h); }},
     // Committing the current row again notifies again.
     {TARNN_SELCHANGE, TARNS_DROPDOWNLISTFIXED, [](HWND h) { Tarn_SetCurSel(h, 1); }, [](HWND h) { Tarn_SetCurSel(h, 1); }},
@@ -105,6 +100,8 @@ const struct Raise {
      [](HWND h) { Tarn_ShowDropDown(h, FALSE); }},
     {TARNN_SELENDCANCEL, TARNS_DROPDOWNLISTFIXED, [](HWND h) { Tarn_ShowDropDown(h, TRUE); },
      [](HWND h) { SendMessageA(h, TARNM_CLOSEDROPDOWN, 0, 0); }},
+    {TARNN_SELENDOK, TARNS_DROPDOWN, [](HWND h) { SendMessageA(h, WM_KEYDOWN, VK_F4, 1); },
+     [](HWND h) { SendMessageA(Tarn_GetHWNDEdit(h), WM_KEYDOWN, VK_F4, 1); }},
     {TARNN_RBUTTONUP, TARNS_DROPDOWN, kNothing, [](HWND h) { SendMessageA(h, WM_RBUTTONUP, 0, 0); }},
     {TARNN_RBUTTONUP, TARNS_LISTBOX, kNothing, [](HWND h) { SendMessageA(Tarn_GetHWNDDropDown(h), WM_RBUTTONUP, 0, 0); }},
 };
@@ -228,12 +225,12 @@ TEST_F(LifetimeTest, ColumnsReplacedWhileTheEditFieldTypes)
     });
     SendMessageA(old, WM_CHAR, 'x', 1);
     EXPECT_TRUE(!IsWindow(old) && IsWindow(Tarn_GetHWNDEdit(hwnd)));
-    // Replaced again inside the notification the focused field's end raises:
-    // one field is left, the control's own.
+    // Replaced inside the notification the focused field raises as the focus
+    // leaves: one field is left, the control's own.
     SetFocus(Tarn_GetHWNDEdit(hwnd));
     int losses = 0;
     ActOn(TARNN_KILLFOCUS, [&](HWND) { losses++ ? void() : void(Tarn_SetColumns(hwnd, 0, nullptr)); });
-    Tarn_SetColumns(hwnd, 0, nullptr);
+    SetFocus(parent());
     ActOn(0, nullptr);
     HWND field = FindWindowExA(hwnd, nullptr, TARN32_EDIT_CLASS, nullptr);
     EXPECT_TRUE(losses > 0 && field == Tarn_GetHWNDEdit(hwnd) && !FindWindowExA(hwnd, field, TARN32_EDIT_CLASS, nullptr));
@@ -317,13 +314,9 @@ CtlColors g_colors;
 POINT g_point;
 int g_flag;
 
-const struct Export {
-    const char* name;
-    LONG_PTR (*call)(HWND);
-    LONG_PTR failure;
 #define CALL(fn, failure, ...) {#fn, [](HWND h) { return (LONG_PTR)(fn(h, ##__VA_ARGS__)); }, failure}
 #define VOID_CALL(fn, ...) {#fn, [](HWND h) { fn(h, ##__VA_ARGS__); return (LONG_PTR)0; }, 0}
-} kExports[] = {
+const struct Export { const char* name; LONG_PTR (*call)(HWND); LONG_PTR failure; } kExports[] = {
     CALL(Tarn_GetCount, -1), CALL(Tarn_GetLocale, 0), CALL(Tarn_SetLocale, 0, 7),
     CALL(Tarn_AddString_A, -1, "x"), CALL(Tarn_InsertString_A, -1, 0, "x"), CALL(Tarn_DeleteString, -1, 0),
     VOID_CALL(Tarn_ResetContent), CALL(Tarn_CopyItem, -1, 0, 1), CALL(Tarn_MoveItem, -1, 0, 1),

@@ -38,13 +38,14 @@ TEST_F(Messages, TextMessagesAndCharactersWithoutAnEditFieldUseTheCurrentRow)
         EXPECT_EQ(clipboard(), "");
     }
     // Type-ahead: case-insensitive, from the row after the current one,
-    // wrapping; no match: nothing.
+    // wrapping round to it (found again, it is committed again); no match:
+    // nothing.
     HWND h = Create(TARNS_DROPDOWNLIST);
     for (const char* t : {"apple", "banana", "avocado", "cherry"})
         Tarn_AddString_A(h, t);
-    for (auto [ch, row] : {std::make_pair('a', 0), {'A', 2}, {'a', 0}, {'z', 0}})
+    for (auto [ch, row] : {std::make_pair('a', 0), {'A', 2}, {'a', 0}, {'z', 0}, {'C', 3}, {'c', 3}})
         EXPECT_EQ((SendMessageA(h, WM_CHAR, ch, 0), Tarn_GetCurSel(h)), row) << "after " << ch;
-    EXPECT_EQ(Codes(), Ints(3, TARNN_SELCHANGE));
+    EXPECT_EQ(Codes(), Ints(5, TARNN_SELCHANGE));
 }
 
 // The edit field shows the current row's first column, also after the text
@@ -75,18 +76,33 @@ TEST_F(Messages, EditFieldFollowsTheCurrentItemAndTypingSelectsExactMatches)
     EXPECT_EQ(GetFocus(), Tarn_GetHWNDEdit(h));
 }
 
-// Edit field types report their selection; F4 is wanted by the drop-down
-// types unless the extended interface is on; Enter stays with the dialog
-// while no list is dropped; the arrows are always wanted.
+// What each type and its edit field leave to the dialog manager, closed and
+// dropped, with and without extendedUI. Rules: 1 always, 2 while dropped, 3
+// drop-down types unless extendedUI, 4 unless extendedUI, 0 never; the field
+// adds to what EDIT itself asks.
 TEST_F(Messages, DialogCodeByTypeAndKey)
 {
+    const UINT kd = WM_KEYDOWN;
+    const struct { UINT msg; WPARAM key; int control, edit; } cases[] = {
+        {kd, VK_RETURN, 2, 2}, {kd, VK_ESCAPE, 2, 2}, {kd, VK_PRIOR, 1, 1}, {kd, VK_NEXT, 1, 1}, {kd, VK_UP, 1, 1},
+        {kd, VK_DOWN, 1, 1}, {kd, VK_SELECT, 1, 1}, {kd, VK_HOME, 1, 0}, {kd, VK_LEFT, 1, 0}, {kd, VK_F4, 3, 4},
+        {kd, VK_TAB, 0, 0}, {WM_CHAR, 'a', 1, 0}, {WM_CHAR, '\r', 2, 2}, {WM_CHAR, '\n', 2, 0}, {WM_CHAR, '\t', 1, 0},
+    };
+    HWND plain = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, parent(), nullptr, nullptr, nullptr);
+    auto code = [](HWND w, const MSG* m) { return SendMessageA(w, WM_GETDLGCODE, 0, LPARAM(m)); };
     for (DWORD type : kAllTypes) {
-        HWND h = Create(type);
-        MSG msg = {h, WM_KEYDOWN, 0, 0, 0, {0, 0}};
-        auto code = [&](WPARAM key) { return msg.wParam = key, static_cast<int>(SendMessageA(h, WM_GETDLGCODE, key, LPARAM(&msg))); };
-        const int base = DLGC_WANTARROWS | (type <= TARNS_DROPDOWN ? DLGC_HASSETSEL : 0), all = base | DLGC_WANTALLKEYS;
-        EXPECT_EQ(Ints({code(VK_F4), code(VK_RETURN), code(VK_DOWN)}), Ints({type ? all : base, base, all})) << "type " << type;
-        EXPECT_EQ((Tarn_SetExtendedUI(h, TRUE), code(VK_F4)), base) << "type " << type;
+        HWND h = Create(type, 3), edit = Tarn_GetHWNDEdit(h);
+        const LRESULT base = DLGC_WANTARROWS | (edit ? DLGC_HASSETSEL : 0);
+        EXPECT_TRUE(code(h, nullptr) == base && (!edit || code(edit, nullptr) == code(plain, nullptr))) << type;
+        for (int mode = 0; mode < 4; ++mode) {
+            const bool extended = mode & 2, rule[] = {false, true, (mode & 1) && type, type && !extended, !extended};
+            Tarn_SetExtendedUI(h, extended), Tarn_ShowDropDown(h, mode & 1);
+            for (const auto& c : cases) {
+                const MSG m = {h, c.msg, c.key, 1, 0, {}};
+                EXPECT_EQ(code(h, &m), base | (rule[c.control] ? DLGC_WANTALLKEYS : 0)) << type << " " << mode << " " << c.key;
+                EXPECT_TRUE(!edit || code(edit, &m) == (code(plain, &m) | (rule[c.edit] ? DLGC_WANTALLKEYS : 0))) << mode << " " << c.key;
+            }
+        }
     }
 }
 
