@@ -186,7 +186,7 @@ void SyncEditText(ControlRecord* rec)
     if (rec->dead)
         return;
     ++rec->editSyncDepth;
-    if (rec->hwndEdit && rec->editTextLock == 0)
+    if (rec->hwndEdit && rec->editTextLock == 0 && !rec->editTyped)
         ShowCurrentItem(rec);
     if (rec->hwnd && rec->redraw) {
         RECT field;

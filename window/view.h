@@ -43,7 +43,8 @@ void RedrawAll(ControlRecord* rec);
 [[nodiscard]] bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw = true);
 
 // Refreshes the edit field's text from currentItem and invalidates the
-// field (not while redrawing is off).
+// field (not while redrawing is off). Text the user typed stays until a row
+// is committed some other way: repaints, resizes and the data side leave it.
 void SyncEditText(ControlRecord* rec);
 
 // After rows were inserted at index: from its previous sibling (whose tree
