@@ -176,6 +176,15 @@ void ShowCurrentItem(ControlRecord* rec)
 }
 } // namespace
 
+bool EditShowsCommittedRow(ControlRecord* rec)
+{
+    bool same = false;
+    CompareEditText(rec, [&same](const char* wanted, const char* current) {
+        same = current && lstrcmpA(current, wanted) == 0;
+    });
+    return same;
+}
+
 void SyncEditText(ControlRecord* rec)
 {
     if (rec->dead)
