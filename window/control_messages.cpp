@@ -66,8 +66,12 @@ void OnShowWindow(ControlRecord* rec, BOOL show)
         (void)CloseList(rec, false);
 }
 
-void OnEnable(ControlRecord* rec)
+void OnEnable(ControlRecord* rec, BOOL enabled)
 {
+    // The field is a window of its own: unless it is disabled with the
+    // control it still takes the keyboard and shows its text as editable.
+    if (rec->hwndEdit)
+        EnableWindow(rec->hwndEdit, enabled);
     if (CloseList(rec, false))
         RedrawAll(rec);
 }
@@ -154,7 +158,11 @@ LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window)
     if (!window || window != rec->hwndEdit)
         return 0;
     RenewEditBackBrush(rec);
-    SetTextColor(dc, ResolveColor(rec->colors[TARNCLR_TEXTCOLOR]));
+    // A disabled field asks with WM_CTLCOLORSTATIC, and would otherwise get
+    // the dialog face behind it. Its text gets the disabled rows' colour
+    // where the system does not grey it itself.
+    const bool enabled = IsWindowEnabled(window) != 0;
+    SetTextColor(dc, ResolveColor(rec->colors[enabled ? TARNCLR_TEXTCOLOR : TARNCLR_DISABLEDTEXTCOLOR]));
     SetBkColor(dc, ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
     return reinterpret_cast<LRESULT>(rec->hbrEditBack);
 }
