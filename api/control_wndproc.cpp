@@ -78,7 +78,7 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         OnKillFocus(rec, reinterpret_cast<HWND>(wp));
         return 0;
     case WM_ENABLE:
-        OnEnable(rec);
+        OnEnable(rec, static_cast<BOOL>(wp));
         return 0;
     case WM_SETREDRAW:
         OnSetRedraw(rec, static_cast<BOOL>(wp));
@@ -139,6 +139,10 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (!rec->dead)
             DefWindowProcA(hwnd, msg, wp, lp);
         return 0;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lp) != rec->hwndEdit)
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        return OnCtlColorEdit(rec, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_CTLCOLOREDIT:
         return OnCtlColorEdit(rec, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_MOUSEMOVE:

@@ -58,6 +58,17 @@ bool IsMouseDown(WPARAM message)
         return false;
     }
 }
+
+// Whether a key arrives in a menu's modal loop. Not every system marks such
+// keys with KF_MENUMODE; the thread's own state says so as well.
+bool InMenuMode(LPARAM keyFlags)
+{
+    if (HIWORD(keyFlags) & KF_MENUMODE)
+        return true;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE);
+}
 } // namespace
 
 bool InstallHooks(HINSTANCE instance)
@@ -110,11 +121,13 @@ extern "C" LRESULT CALLBACK Tarn_MouseFilterHook(int code, WPARAM message, LPARA
 extern "C" LRESULT CALLBACK Tarn_KeyboardFilterHook(int code, WPARAM key, LPARAM keyFlags)
 {
     LRESULT result = CallNextHookEx(g_keyboardHook, code, key, keyFlags);
-    if (code < 0 || !(HIWORD(keyFlags) & KF_MENUMODE))
+    // A key only looked at (HC_NOREMOVE) comes again when it is taken.
+    if (code != HC_ACTION)
         return result;
     HWND control = FocusedControl();
     CallFrame frame(control);
-    if (frame && IsDropped(frame.get()) && !(GetWindowLongA(control, GWL_STYLE) & TARNS_KEEPOPENINMENU))
+    if (frame && IsDropped(frame.get()) && !(GetWindowLongA(control, GWL_STYLE) & TARNS_KEEPOPENINMENU) &&
+        InMenuMode(keyFlags))
         PostMessageA(control, TARNM_CLOSEDROPDOWN, 0, 0);
     return result;
 }

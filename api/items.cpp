@@ -74,6 +74,8 @@ void ResetRows(ControlRecord* rec)
 {
     if (IsVirtual(rec) || !CloseList(rec, false) || !ResetItems(rec))
         return;
+    // An emptied control empties its field, also of what the user typed.
+    rec->editTyped = 0;
     RedrawAll(rec);
     (void)UpdateControl(rec);
 }

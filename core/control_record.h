@@ -173,6 +173,7 @@ struct ControlRecord {
     // Edit synchronisation
     int editSyncDepth;
     int editTextLock;
+    int editTyped;      // the field holds the user's text until a row is committed otherwise
 
     // Font-list fillers
     HBITMAP hbmFontTrueType;

@@ -66,8 +66,12 @@ void OnShowWindow(ControlRecord* rec, BOOL show)
         (void)CloseList(rec, false);
 }
 
-void OnEnable(ControlRecord* rec)
+void OnEnable(ControlRecord* rec, BOOL enabled)
 {
+    // The field is a window of its own: unless it is disabled with the
+    // control it still takes the keyboard and shows its text as editable.
+    if (rec->hwndEdit)
+        EnableWindow(rec->hwndEdit, enabled);
     if (CloseList(rec, false))
         RedrawAll(rec);
 }
@@ -154,15 +158,22 @@ LRESULT OnCtlColorEdit(ControlRecord* rec, HDC dc, HWND window)
     if (!window || window != rec->hwndEdit)
         return 0;
     RenewEditBackBrush(rec);
-    SetTextColor(dc, ResolveColor(rec->colors[TARNCLR_TEXTCOLOR]));
+    // A disabled field asks with WM_CTLCOLORSTATIC, and would otherwise get
+    // the dialog face behind it. Its text gets the disabled rows' colour
+    // where the system does not grey it itself.
+    const bool enabled = IsWindowEnabled(window) != 0;
+    SetTextColor(dc, ResolveColor(rec->colors[enabled ? TARNCLR_TEXTCOLOR : TARNCLR_DISABLEDTEXTCOLOR]));
     SetBkColor(dc, ResolveColor(rec->colors[TARNCLR_BACKCOLOR]));
     return reinterpret_cast<LRESULT>(rec->hbrEditBack);
 }
 
 namespace {
-// EN_CHANGE: the row whose text equals the typed one becomes the committed
-// row, without notification 5. An unmatched text stays as typed: the lock
-// keeps SyncEditText from overwriting it while the selection is cleared.
+// EN_CHANGE: the row whose text equals the typed one, in any case, becomes
+// the committed row, without notification 5. The field keeps exactly what
+// the user typed, caret included, whether a row matched or not: the lock
+// (and after it editTyped) keeps SyncEditText from writing the row's own
+// text over it and selecting it, which would make the next key replace
+// everything typed so far.
 bool SelectTypedText(ControlRecord* rec)
 {
     char* text = CopyEditText(rec->hwndEdit);
@@ -170,12 +181,10 @@ bool SelectTypedText(ControlRecord* rec)
         return true;
     const int found = text[0] ? FindItemText(rec, -1, 0, text, TRUE, true) : -1;
     free(text);
-    if (found < 0)
-        ++rec->editTextLock;
+    ++rec->editTextLock;
     SetCurSelRow(rec, found);
     const bool alive = SelectCurrentItem(rec, found, false);
-    if (found < 0)
-        --rec->editTextLock;
+    --rec->editTextLock;
     return alive;
 }
 } // namespace
@@ -188,6 +197,7 @@ void OnEditCommand(ControlRecord* rec, WPARAM wParam, LPARAM)
     case EN_CHANGE:
         if (!IsVirtual(rec) && rec->hwndEdit && !SelectTypedText(rec))
             return;
+        rec->editTyped = 1;
         (void)Notify(rec, TARNN_EDITCHANGE);
         break;
     case EN_UPDATE:

@@ -18,7 +18,7 @@ void OnSize(ControlRecord* rec, WPARAM kind, int width, int height);
 void OnWindowPosChanged(ControlRecord* rec, const WINDOWPOS* pos);
 void OnSetFont(ControlRecord* rec, HFONT font, BOOL redraw);
 void OnShowWindow(ControlRecord* rec, BOOL show);
-void OnEnable(ControlRecord* rec);
+void OnEnable(ControlRecord* rec, BOOL enabled);
 void OnSetRedraw(ControlRecord* rec, BOOL redraw);
 LRESULT OnGetText(ControlRecord* rec, WPARAM size, char* buffer);
 LRESULT OnGetTextLength(ControlRecord* rec);

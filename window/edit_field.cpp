@@ -67,6 +67,10 @@ bool CreateEditField(ControlRecord* rec, bool* created)
     SetWindowLongA(rec->hwnd, GWL_STYLE, GetWindowLongA(rec->hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
 
     DWORD style = WS_CHILD | WS_VISIBLE;
+    // A field made for a disabled control (created so, or given new
+    // columns while disabled) starts disabled like it.
+    if (!IsWindowEnabled(rec->hwnd))
+        style |= WS_DISABLED;
     if (GetWindowLongA(rec->hwnd, GWL_STYLE) & TARNS_AUTOHSCROLL)
         style |= ES_AUTOHSCROLL;
     // The edit field wraps like the column it shows.

@@ -53,6 +53,8 @@ bool SelectCurrentItem(ControlRecord* rec, int index, bool notify)
             SetCurSelRow(rec, index);
     }
     rec->currentItem = index;
+    // A row committed here replaces whatever the user typed into the field.
+    rec->editTyped = 0;
     SyncEditText(rec);
     if (!UpdateControl(rec))
         return false;

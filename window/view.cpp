@@ -145,48 +145,52 @@ bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw)
 }
 
 namespace {
-void SetEditText(ControlRecord* rec, const char* text)
+// Calls see(wanted, current): what the field is to show for the committed
+// row (its first visible cell; "" for no row or an empty cell) and what the
+// field holds (NULL when memory runs out).
+template <class See>
+void CompareEditText(ControlRecord* rec, See see)
 {
-    SetWindowTextA(rec->hwndEdit, text);
-    if (*text)
-        SendMessageA(rec->hwndEdit, EM_SETSEL, 0, -1);
-}
-
-void ClearEditText(ControlRecord* rec)
-{
-    if (GetWindowTextLengthA(rec->hwndEdit) > 0)
-        SetWindowTextA(rec->hwndEdit, "");
+    char* current = CopyEditText(rec->hwndEdit);
+    if (!IsValidRow(rec, rec->currentItem)) {
+        see("", current);
+    } else {
+        TarnItem* item = GetItem(rec, rec->currentItem);
+        const char* wanted = item && item->texts ? item->texts[FirstVisibleColumn(rec)] : nullptr;
+        see(wanted ? wanted : "", current);
+        ReleaseItem(rec);
+    }
+    free(current);
 }
 
 void ShowCurrentItem(ControlRecord* rec)
 {
-    if (!IsValidRow(rec, rec->currentItem)) {
-        ClearEditText(rec);
-        return;
-    }
-    TarnItem* item = GetItem(rec, rec->currentItem);
-    if (!item || !item->texts || !item->texts[0]) {
-        ClearEditText(rec);
-    } else {
-        const char* wanted = item->texts[FirstVisibleColumn(rec)];
-        if (!wanted)
-            wanted = "";
-        char* current = CopyEditText(rec->hwndEdit);
+    CompareEditText(rec, [rec](const char* wanted, const char* current) {
         // Rewriting an equal text would move the caret and select it all.
-        if (!current || lstrcmpA(current, wanted) != 0)
-            SetEditText(rec, wanted);
-        free(current);
-    }
-    ReleaseItem(rec);
+        if (current && lstrcmpA(current, wanted) == 0)
+            return;
+        SetWindowTextA(rec->hwndEdit, wanted);
+        if (*wanted)
+            SendMessageA(rec->hwndEdit, EM_SETSEL, 0, -1);
+    });
 }
 } // namespace
+
+bool EditShowsCommittedRow(ControlRecord* rec)
+{
+    bool same = false;
+    CompareEditText(rec, [&same](const char* wanted, const char* current) {
+        same = current && lstrcmpA(current, wanted) == 0;
+    });
+    return same;
+}
 
 void SyncEditText(ControlRecord* rec)
 {
     if (rec->dead)
         return;
     ++rec->editSyncDepth;
-    if (rec->hwndEdit && rec->editTextLock == 0)
+    if (rec->hwndEdit && rec->editTextLock == 0 && !rec->editTyped)
         ShowCurrentItem(rec);
     if (rec->hwnd && rec->redraw) {
         RECT field;

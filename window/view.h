@@ -43,8 +43,12 @@ void RedrawAll(ControlRecord* rec);
 [[nodiscard]] bool RelayoutAndRedrawAll(ControlRecord* rec, bool redraw = true);
 
 // Refreshes the edit field's text from currentItem and invalidates the
-// field (not while redrawing is off).
+// field (not while redrawing is off). Text the user typed stays until a row
+// is committed some other way: repaints, resizes and the data side leave it.
 void SyncEditText(ControlRecord* rec);
+// Whether the edit field holds just what SyncEditText writes for the
+// committed row (and not something the user typed).
+bool EditShowsCommittedRow(ControlRecord* rec);
 
 // After rows were inserted at index: from its previous sibling (whose tree
 // line now reaches further) or the row itself through the end, then the
