@@ -360,7 +360,7 @@ const struct Export { const char* name; LONG_PTR (*call)(HWND); LONG_PTR failure
     CALL(Tarn_GetCurSel, -1), CALL(Tarn_SetCurSel, -1, 0), CALL(Tarn_GetCaretColumn, -1), CALL(Tarn_GetCursorSelect, 0),
     VOID_CALL(Tarn_SetCursorSelect, 0), CALL(Tarn_GetExtendedUI, 0), CALL(Tarn_SetExtendedUI, -1, 1),
     CALL(Tarn_LimitText, -1, 5), CALL(Tarn_GetEditSel, -1, &g_sel[0], &g_sel[1]), CALL(Tarn_SetEditSel, -1, 0, 1),
-    CALL(Tarn_GetDroppedState, 0), CALL(Tarn_GetDroppedControlRect, -1, &g_rect), VOID_CALL(Tarn_GetDropDownButtonRect, &g_rect),
+    CALL(Tarn_GetDroppedState, 0), CALL(Tarn_ShowDropDown, 0, 1), CALL(Tarn_GetDroppedControlRect, -1, &g_rect), VOID_CALL(Tarn_GetDropDownButtonRect, &g_rect),
     CALL(Tarn_GetDropDownPosition, -1), VOID_CALL(Tarn_SetDropDownPosition, 0), CALL(Tarn_GetDroppedHeight, -1),
     CALL(Tarn_SetDroppedHeight, -1, 3), CALL(Tarn_GetDroppedWidth, -1), CALL(Tarn_SetDroppedWidth, -1, 3),
     CALL(Tarn_GetHWNDEdit, 0), CALL(Tarn_GetHWNDDropDown, 0), CALL(Tarn_GetOpenEnded, 0), VOID_CALL(Tarn_SetOpenEnded, 0),
