@@ -106,7 +106,12 @@ LRESULT OnGetDlgCode(ControlRecord* rec, const MSG* msg)
     return wantAll ? code | DLGC_WANTALLKEYS : code;
 }
 
-void OnKeyDown(ControlRecord*, WPARAM, LPARAM) {}
+void OnKeyDown(ControlRecord* rec, WPARAM key, LPARAM)
+{
+    // Esc first ends a press or drag of the mouse.
+    if (key == VK_ESCAPE && (rec->trackMode != 0 || rec->pressState != 0))
+        CancelTracking(rec);
+}
 
 void OnSysKeyDown(ControlRecord*, WPARAM) {}
 

@@ -54,11 +54,12 @@ TEST_F(DropDownTest, ShowDropDownResultsAndNotificationsForEachType)
         ClearLog();
         EXPECT_EQ(Tarn_ShowDropDown(hwnd, TRUE), 1);
         EXPECT_EQ(Tarn_GetHWNDDropDown(hwnd), list) << "one list";
-        // Closing here neither commits nor cancels.
-        SendMessageA(list, WM_LBUTTONDOWN, 0, 0);
+        // Closing here, even in the middle of a press (below the list),
+        // neither commits nor cancels, and ends the press.
+        SendMessageA(list, WM_LBUTTONDOWN, 0, MAKELPARAM(0, Client(list).bottom + 50));
         EXPECT_EQ(Tarn_ShowDropDown(hwnd, FALSE), 1);
         EXPECT_EQ(Codes(), Ints{TARNN_DROPDOWNDESTROYED});
-        EXPECT_FALSE(IsWindow(list));
+        EXPECT_TRUE(!IsWindow(list) && !GetCapture());
         EXPECT_TRUE(Tarn_GetDroppedState(hwnd) == FALSE && Tarn_GetCurSel(hwnd) == 2);
         EXPECT_EQ(Tarn_ShowDropDown(hwnd, FALSE), 1);
         DestroyWindow(hwnd);
