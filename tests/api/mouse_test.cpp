@@ -1,5 +1,8 @@
 // The mouse: what each press and release reports, column resize and move
 // dragged with real input, auto-scroll, the wheel, and drags that end early.
+#include <algorithm>
+
+#include "resource_ids.h"
 #include "support/control_fixture.h"
 #include "support/dib.h"
 
@@ -53,6 +56,15 @@ protected:
         for (DWORD start = GetTickCount(); GetTickCount() - start < ms;)
             Pump(), MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+    // The screen under the control's header band.
+    static void Grab(Dib& d, HWND h)
+    {
+        RECT r = {};
+        Tarn_GetHeaderRect(h, -1, &r), MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        HDC screen = GetDC(nullptr);
+        BitBlt(d.dc(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY), ReleaseDC(nullptr, screen);
+    }
+    static HCURSOR Cursor(int id) { return LoadCursorA(GetModuleHandleA("TARN32.dll"), MAKEINTRESOURCEA(id)); }
     static ColumnDef Col(HWND h, int col) { ColumnDef* d = nullptr; return Tarn_GetColumns(h, &d) > col ? d[col] : ColumnDef{}; }
 };
 
@@ -108,6 +120,43 @@ TEST_F(MouseTest, PressAndReleaseReportButtonZoneAndClick)
         EXPECT_FALSE(GetCapture());
         DestroyWindow(h);
     }
+}
+
+// A press within 4 pixels left or 3 right of a divider (where the pointer
+// shows the sizing cursor) drags it: the column's edge follows the pointer,
+// and the extent grows or shrinks with it. A marker shows the edge meanwhile,
+// unless the system shows window contents while dragging. The only visible
+// column keeps 5 pixels.
+TEST_F(MouseTest, DraggingADividerResizesTheColumn)
+{
+    BOOL full = FALSE;
+    SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+    const struct { int offset, by, second; BOOL full; Ints codes; int width; } cases[] = {
+        {3, 20, 60, FALSE, {8}, 83}, {-4, 20, 60, FALSE, {8}, 76}, {4, 20, 60, FALSE, {}, 60},
+        {3, -40, 60, TRUE, {8}, 23}, {3, -90, 60, FALSE, {8}, 0}, {3, -90, 0, FALSE, {8}, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "offset " << c.offset << " by " << c.by);
+        SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, c.full, nullptr, 0);
+        HWND h = Focused(TARNS_LISTBOX, 5, {Column(60), Column(c.second), Column(c.second)});
+        Tarn_SetShowHeader(h, 1), Tarn_SetOpenEnded(h, FALSE), Tarn_SetHorizontalExtent(h, 300), ValidateAll(h);
+        RECT cell;
+        Tarn_GetHeaderRect(h, 0, &cell);
+        const POINT at = {cell.right + c.offset, cell.bottom / 2}, to = {at.x + c.by, at.y};
+        Input(h, at);
+        EXPECT_EQ(SendMessageA(h, WM_SETCURSOR, WPARAM(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) && GetCursor() == Cursor(IDC_TARN_COLUMNSIZE), c.offset < 4);
+        Dib before(200, cell.bottom), during(200, cell.bottom);
+        Grab(before, h), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, to), Grab(during, h);
+        int marker = 0, elsewhere = 0;
+        for (int y = 0; y < cell.bottom; ++y)
+            for (int x = 0; x < 200; ++x)
+                (x == to.x - 1 || x == to.x ? marker : elsewhere) += before.At(x, y) != during.At(x, y);
+        EXPECT_TRUE(c.full || c.offset > 3 || to.x < 1 || (marker > 0 && elsewhere == 0)) << marker << " " << elsewhere;
+        Input(h, to, MOUSEEVENTF_LEFTUP);
+        EXPECT_EQ(Clicks(), c.codes);
+        EXPECT_EQ(Ints({Col(h, 0).width, Col(h, 2).width, Tarn_GetHorizontalExtent(h)}), Ints({c.width, c.second, 300 + c.width - 60}));
+        DestroyWindow(h);
+    }
+    SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
 }
 
 } // namespace
