@@ -159,4 +159,31 @@ TEST_F(MouseTest, DraggingADividerResizesTheColumn)
     SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
 }
 
+// A header pressed and moved no more than half the drag rectangle is a
+// click; beyond it the column moves before the first column whose middle
+// lies right of the pointer -- unless a fixed-position column would move or
+// be passed, which the pointer shows and the drop refuses.
+TEST_F(MouseTest, DraggingAHeaderMovesTheColumn)
+{
+    const struct { int column, by; int fixed; Ints codes, positions; } cases[] = {
+        {0, 2, -1, {36}, {0, 1, 2}}, {0, 3, -1, {}, {0, 1, 2}}, {0, 130, -1, {9}, {2, 0, 1}},
+        {2, -135, -1, {9}, {1, 2, 0}}, {0, 130, 1, {}, {0, 1, 2}}, {2, -135, 0, {}, {0, 1, 2}}, {1, 5, 1, {}, {0, 1, 2}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "column " << c.column << " by " << c.by);
+        std::vector<ColumnDef> columns(3, Column(60));
+        if (c.fixed >= 0)
+            columns[c.fixed].flags = TARNCOL_FIXEDPOSITION;
+        HWND h = Focused(TARNS_LISTBOX, 5, columns);
+        Tarn_SetShowHeader(h, 1), ValidateAll(h);
+        HWND w = nullptr;
+        const POINT at = Spot(h, kHeader, c.column, -1, &w), to = {at.x + c.by, at.y};
+        Input(h, at), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, to);
+        EXPECT_TRUE(c.by < 3 || GetCursor() == Cursor(c.fixed < 0 ? IDC_TARN_COLUMNDRAG : IDC_TARN_NODROP));
+        Input(h, to, MOUSEEVENTF_LEFTUP);
+        EXPECT_EQ(Clicks(), c.codes);
+        EXPECT_EQ(Ints({Col(h, 0).position, Col(h, 1).position, Col(h, 2).position}), c.positions);
+        DestroyWindow(h);
+    }
+}
+
 } // namespace
