@@ -186,4 +186,47 @@ TEST_F(MouseTest, DraggingAHeaderMovesTheColumn)
     }
 }
 
+// Held beyond the list's bottom or top edge, the pointer moves the highlight
+// a row per tick, scrolling with it; back over a row it stops; the release
+// commits.
+TEST_F(MouseTest, DraggingBeyondTheListScrollsIt)
+{
+    for (int down : {1, 0}) {
+        HWND h = Focused(TARNS_LISTBOX, 40), list = Tarn_GetHWNDDropDown(h), w = nullptr;
+        Tarn_SetTopIndex(h, down ? 0 : 20), ValidateAll(h);
+        const int top = Tarn_GetTopIndex(h), shown = Tarn_GetItemsShown(h);
+        const POINT row = Spot(h, kRow, top + 1, -1, &w), beyond = {row.x, down ? Client(list).bottom + 20 : -20};
+        Input(list, row), Input(list, row, MOUSEEVENTF_LEFTDOWN), Input(list, beyond), Settle(400);
+        const int sel = Tarn_GetCurSel(h);
+        EXPECT_TRUE(down ? sel > top + shown : sel < top) << sel;
+        EXPECT_EQ(Tarn_GetTopIndex(h), down ? sel - shown + 1 : sel);
+        Input(list, Spot(h, kRow, sel, -1, &w)), Settle(300);
+        EXPECT_EQ(Tarn_GetCurSel(h), sel) << "stopped over a row";
+        Input(list, Spot(h, kRow, sel, -1, &w), MOUSEEVENTF_LEFTUP);
+        Ints codes = Clicks();
+        EXPECT_TRUE(codes.size() > 3 && codes.front() == 35 && codes.back() == 5 &&
+                    std::count(codes.begin(), codes.end(), TARNN_TOPINDEXCHANGE) == int(codes.size()) - 2);
+        DestroyWindow(h);
+    }
+}
+
+// A column dragged beyond either end of the header scrolls the columns a
+// step per tick (10 each time) until they end; Esc leaves it where it was.
+TEST_F(MouseTest, DraggingBeyondTheHeaderScrollsIt)
+{
+    for (bool left : {true, false}) {
+        HWND h = Focused(TARNS_LISTBOX, 5, {Column(150), Column(150), Column(150)}), w = nullptr;
+        Tarn_SetShowHeader(h, 1), Tarn_SetHorizontalExtent(h, 450), Tarn_SetHorizontalOffset(h, -1);
+        const int end = left ? 0 : Tarn_GetHorizontalOffset(h);
+        Tarn_SetHorizontalOffset(h, left ? 60 : end - 60), ValidateAll(h);
+        const POINT at = Spot(h, kHeader, 1, -1, &w);
+        Input(h, at), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, {left ? -10 : 210, at.y}), Settle(600);
+        EXPECT_EQ(Tarn_GetHorizontalOffset(h), end);
+        SendMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0), Input(h, at, MOUSEEVENTF_LEFTUP);
+        Ints codes = Clicks();
+        EXPECT_TRUE(codes.size() >= 2 && codes == Ints(codes.size(), TARNN_HOFFSETCHANGE)) << codes.size();
+        DestroyWindow(h);
+    }
+}
+
 } // namespace
