@@ -12,57 +12,37 @@ enum Where { kRow, kField, kButton, kCorner, kHeader };
 
 class MouseTest : public ControlTest {
 protected:
-    HWND Focused(DWORD style, int rows, std::vector<ColumnDef> columns = {})
-    {
-        HWND h = Create(style, rows, {200, 150}, columns);
-        SetForegroundWindow(parent()), SetFocus(h);
-        return ValidateAll(h), h;
-    }
+    HWND Focused(DWORD style, int rows, std::vector<ColumnDef> cols = {}) { HWND h = Create(style, rows, {200, 150}, cols); return SetForegroundWindow(parent()), SetFocus(h), ValidateAll(h), h; }
     // What was reported, without the pointer moves (11) real input sends.
-    Ints Clicks() const
-    {
-        Ints codes;
-        for (int c : Codes())
-            if (c != TARNN_MOUSEMOVE)
-                codes.push_back(c);
-        return codes;
-    }
-    // The point to press, in the client coordinates of *window.
+    Ints Clicks() const { Ints c = Codes(); return c.erase(std::remove(c.begin(), c.end(), int(TARNN_MOUSEMOVE)), c.end()), c; }
+    // The point to press (x: the middle unless given), in the client
+    // coordinates of *window.
     static POINT Spot(HWND h, Where where, int index, int x, HWND* window)
     {
         RECT rc = {};
         *window = where == kRow ? Tarn_GetHWNDDropDown(h) : h;
-        switch (where) {
-        case kRow: Tarn_GetItemRect(h, index, &rc); break;
-        case kField: Tarn_GetItemRect(h, -1, &rc); break;
-        case kButton: Tarn_GetDropDownButtonRect(h, &rc); break;
-        case kCorner: Tarn_GetRowColHeaderRect(h, &rc); break;
-        case kHeader: Tarn_GetHeaderRect(h, index, &rc); break;
-        }
+        if (where == kRow || where == kField)
+            Tarn_GetItemRect(h, where == kRow ? index : -1, &rc);
+        where == kButton ? Tarn_GetDropDownButtonRect(h, &rc) : where == kCorner ? Tarn_GetRowColHeaderRect(h, &rc) : void();
+        if (where == kHeader)
+            Tarn_GetHeaderRect(h, index, &rc);
         return {x >= 0 ? x : (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     }
     // Real input: the pointer to p (client coordinates of w), then the
     // button flags, then the messages they make.
     void Input(HWND w, POINT p, DWORD buttons = 0)
     {
-        ClientToScreen(w, &p), SetCursorPos(p.x, p.y), Settle(40);
         INPUT in = {};
         in.type = INPUT_MOUSE, in.mi.dwFlags = buttons;
-        if (buttons)
-            SendInput(1, &in, sizeof in), Settle(40);
+        ClientToScreen(w, &p), SetCursorPos(p.x, p.y), Settle(40), buttons && SendInput(1, &in, sizeof in), Settle(40);
     }
-    void Settle(DWORD ms)
-    {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;)
-            Pump(), MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    void Settle(DWORD ms) { for (DWORD t = GetTickCount(); GetTickCount() - t < ms;) Pump(), MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT); }
     // The screen under the control's header band.
     static void Grab(Dib& d, HWND h)
     {
         RECT r = {};
-        Tarn_GetHeaderRect(h, -1, &r), MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2);
-        HDC screen = GetDC(nullptr);
-        BitBlt(d.dc(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY), ReleaseDC(nullptr, screen);
+        HDC s = (Tarn_GetHeaderRect(h, -1, &r), MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2), GetDC(nullptr));
+        BitBlt(d.dc(), 0, 0, r.right - r.left, r.bottom - r.top, s, r.left, r.top, SRCCOPY), ReleaseDC(nullptr, s);
     }
     static HCURSOR Cursor(int id) { return LoadCursorA(GetModuleHandleA("TARN32.dll"), MAKEINTRESOURCEA(id)); }
     static ColumnDef Col(HWND h, int col) { ColumnDef* d = nullptr; return Tarn_GetColumns(h, &d) > col ? d[col] : ColumnDef{}; }
@@ -107,17 +87,13 @@ TEST_F(MouseTest, PressAndReleaseReportButtonZoneAndClick)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         HWND h = Focused(c.style, 6, {Column(60), Column(60)}), w = nullptr;
-        Tarn_SetCurSel(h, 3);
-        if (c.setup)
-            c.setup(h);
-        ValidateAll(h);
+        Tarn_SetCurSel(h, 3), c.setup ? c.setup(h) : void(), ValidateAll(h);
         const POINT p = Spot(h, c.where, c.index, c.x, &w);
-        const bool dbl = (c.down - WM_LBUTTONDOWN) % 3 == 2;
+        const UINT up = (c.down - WM_LBUTTONDOWN) % 3 == 2 ? c.down - 1 : c.down + 1;
         EXPECT_EQ((SendMessageA(w, c.down, 0, MAKELPARAM(p.x, p.y)), Codes()), c.pressed);
         ClearLog();
-        EXPECT_EQ((SendMessageA(w, dbl ? c.down - 1 : c.down + 1, 0, MAKELPARAM(p.x, p.y)), Codes()), c.released);
-        EXPECT_EQ(c.state(h), c.expected);
-        EXPECT_FALSE(GetCapture());
+        EXPECT_EQ((SendMessageA(w, up, 0, MAKELPARAM(p.x, p.y)), Codes()), c.released);
+        EXPECT_TRUE(c.state(h) == c.expected && !GetCapture()) << c.state(h);
         DestroyWindow(h);
     }
 }
@@ -126,34 +102,43 @@ TEST_F(MouseTest, PressAndReleaseReportButtonZoneAndClick)
 // shows the sizing cursor) drags it: the column's edge follows the pointer,
 // and the extent grows or shrinks with it. A marker shows the edge meanwhile,
 // unless the system shows window contents while dragging. The only visible
-// column keeps 5 pixels.
+// column keeps 5 pixels. Esc, the focus leaving, a new column set or a reset
+// end the drag, marker gone; so does the parent destroying the control.
 TEST_F(MouseTest, DraggingADividerResizesTheColumn)
 {
     BOOL full = FALSE;
     SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
-    const struct { int offset, by, second; BOOL full; Ints codes; int width; } cases[] = {
-        {3, 20, 60, FALSE, {8}, 83}, {-4, 20, 60, FALSE, {8}, 76}, {4, 20, 60, FALSE, {}, 60},
-        {3, -40, 60, TRUE, {8}, 23}, {3, -90, 60, FALSE, {8}, 0}, {3, -90, 0, FALSE, {8}, 5}};
+    using End = void (*)(HWND);
+    const struct { int offset, by, second; BOOL full; End end; int destroyOn; Ints codes; int width; } cases[] = {
+        {3, 20, 60, FALSE, nullptr, 0, {8}, 83}, {-4, 20, 60, FALSE, nullptr, 0, {8}, 76}, {4, 20, 60, FALSE, nullptr, 0, {}, 60},
+        {3, -40, 60, TRUE, nullptr, 0, {8}, 23}, {3, -90, 60, FALSE, nullptr, 0, {8}, 0}, {3, -90, 0, FALSE, nullptr, 0, {8}, 5},
+        {3, 20, 60, FALSE, [](HWND) { SendMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }, 0, {}, 60},
+        {3, 20, 60, FALSE, [](HWND h) { SetFocus(GetParent(h)); }, 0, {TARNN_KILLFOCUS}, 60},
+        {3, 20, 60, FALSE, [](HWND h) { SetColumns(h, std::vector<ColumnDef>(3, Column(60))); }, 0, {}, 60},
+        {3, 20, 60, FALSE, [](HWND h) { Tarn_ResetContent(h); }, 0, {}, 60},
+        {3, 20, 60, FALSE, nullptr, TARNN_MOUSEMOVE, {TARNN_KILLFOCUS}, 0}, {3, 20, 60, TRUE, nullptr, TARNN_COLUMNRESIZED, {8, TARNN_KILLFOCUS}, 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "offset " << c.offset << " by " << c.by);
-        SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, c.full, nullptr, 0);
-        HWND h = Focused(TARNS_LISTBOX, 5, {Column(60), Column(c.second), Column(c.second)});
-        Tarn_SetShowHeader(h, 1), Tarn_SetOpenEnded(h, FALSE), Tarn_SetHorizontalExtent(h, 300), ValidateAll(h);
-        RECT cell;
-        Tarn_GetHeaderRect(h, 0, &cell);
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, c.full, nullptr, 0), ActOn(0, nullptr);
+        HWND h = Focused(TARNS_DROPDOWNLIST, 5, {Column(60), Column(c.second), Column(c.second)});
+        RECT cell = {};
+        Tarn_SetShowHeader(h, 1), Tarn_SetOpenEnded(h, FALSE), Tarn_SetHorizontalExtent(h, 300), ValidateAll(h), Tarn_GetHeaderRect(h, 0, &cell);
         const POINT at = {cell.right + c.offset, cell.bottom / 2}, to = {at.x + c.by, at.y};
         Input(h, at);
         EXPECT_EQ(SendMessageA(h, WM_SETCURSOR, WPARAM(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) && GetCursor() == Cursor(IDC_TARN_COLUMNSIZE), c.offset < 4);
         Dib before(200, cell.bottom), during(200, cell.bottom);
-        Grab(before, h), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, to), Grab(during, h);
+        Grab(before, h), Input(h, at, MOUSEEVENTF_LEFTDOWN), ActOn(c.destroyOn, [](HWND w) { DestroyWindow(w); });
+        Input(h, to), Grab(during, h);
         int marker = 0, elsewhere = 0;
-        for (int y = 0; y < cell.bottom; ++y)
-            for (int x = 0; x < 200; ++x)
-                (x == to.x - 1 || x == to.x ? marker : elsewhere) += before.At(x, y) != during.At(x, y);
-        EXPECT_TRUE(c.full || c.offset > 3 || to.x < 1 || (marker > 0 && elsewhere == 0)) << marker << " " << elsewhere;
+        for (int i = 0, x = 0; i < 200 * cell.bottom; ++i, x = i % 200)
+            (x == to.x - 1 || x == to.x ? marker : elsewhere) += before.At(x, i / 200) != during.At(x, i / 200);
+        EXPECT_TRUE(c.full || c.destroyOn || c.offset > 3 || to.x < 1 || (marker > 0 && elsewhere == 0)) << marker << " " << elsewhere;
+        c.end ? (c.end(h), Pump(), Grab(during, h)) : void();
+        EXPECT_TRUE(!c.end || (!GetCapture() && before.Differences(during) == 0));
         Input(h, to, MOUSEEVENTF_LEFTUP);
-        EXPECT_EQ(Clicks(), c.codes);
-        EXPECT_EQ(Ints({Col(h, 0).width, Col(h, 2).width, Tarn_GetHorizontalExtent(h)}), Ints({c.width, c.second, 300 + c.width - 60}));
+        EXPECT_TRUE(Clicks() == c.codes && !GetCapture() && IsWindow(h) == !c.destroyOn) << Clicks().size();
+        EXPECT_EQ(Ints({Col(h, 0).width, Col(h, 2).width, Tarn_GetHorizontalExtent(h)}),
+                  c.destroyOn ? Ints({0, 0, -1}) : Ints({c.width, c.second, 300 + c.width - 60}));
         DestroyWindow(h);
     }
     SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
@@ -162,25 +147,29 @@ TEST_F(MouseTest, DraggingADividerResizesTheColumn)
 // A header pressed and moved no more than half the drag rectangle is a
 // click; beyond it the column moves before the first column whose middle
 // lies right of the pointer -- unless a fixed-position column would move or
-// be passed, which the pointer shows and the drop refuses.
+// be passed, which the pointer shows and the drop refuses. Beyond either end
+// of the header the columns scroll a step per tick (10 each). The parent
+// may destroy the control when told.
 TEST_F(MouseTest, DraggingAHeaderMovesTheColumn)
 {
-    const struct { int column, by; int fixed; Ints codes, positions; } cases[] = {
-        {0, 2, -1, {36}, {0, 1, 2}}, {0, 3, -1, {}, {0, 1, 2}}, {0, 130, -1, {9}, {2, 0, 1}},
-        {2, -135, -1, {9}, {1, 2, 0}}, {0, 130, 1, {}, {0, 1, 2}}, {2, -135, 0, {}, {0, 1, 2}}, {1, 5, 1, {}, {0, 1, 2}}};
+    const struct { int from, to, fixed, offset, destroyOn; Ints codes, positions; } cases[] = {
+        {30, 32, -1, 0, 0, {36}, {0, 1, 2}}, {30, 33, -1, 0, 0, {}, {0, 1, 2}}, {30, 160, -1, 0, 0, {9}, {2, 0, 1}},
+        {150, 25, -1, 0, 0, {9}, {1, 2, 0}}, {30, 160, 1, 0, 0, {}, {0, 1, 2}}, {150, 25, 0, 0, 0, {}, {0, 1, 2}},
+        {90, 95, 1, 0, 0, {}, {0, 1, 2}}, {150, -10, -1, 50, 0, {10, 10, 9}, {1, 2, 0}}, {40, 210, -1, 50, 0, {10, 10, 9}, {0, 2, 1}},
+        {30, 160, -1, 0, TARNN_COLUMNMOVED, {9}, {0, 0, 0}}, {150, -10, -1, 50, TARNN_HOFFSETCHANGE, {10}, {0, 0, 0}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "column " << c.column << " by " << c.by);
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         std::vector<ColumnDef> columns(3, Column(60));
-        if (c.fixed >= 0)
-            columns[c.fixed].flags = TARNCOL_FIXEDPOSITION;
-        HWND h = Focused(TARNS_LISTBOX, 5, columns);
-        Tarn_SetShowHeader(h, 1), ValidateAll(h);
-        HWND w = nullptr;
-        const POINT at = Spot(h, kHeader, c.column, -1, &w), to = {at.x + c.by, at.y};
-        Input(h, at), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, to);
-        EXPECT_TRUE(c.by < 3 || GetCursor() == Cursor(c.fixed < 0 ? IDC_TARN_COLUMNDRAG : IDC_TARN_NODROP));
+        columns[std::max(c.fixed, 0)].flags = c.fixed >= 0 ? TARNCOL_FIXEDPOSITION : 0;
+        ActOn(0, nullptr);
+        HWND h = Focused(TARNS_LISTBOX, 5, columns), w = nullptr;
+        Tarn_SetShowHeader(h, 1), Tarn_SetHorizontalExtent(h, 300), Tarn_SetHorizontalOffset(h, c.offset), ValidateAll(h);
+        const POINT at = {c.from, Spot(h, kHeader, 0, 0, &w).y}, to = {c.to, at.y};
+        Input(h, at), Input(h, at, MOUSEEVENTF_LEFTDOWN), ActOn(c.destroyOn, [](HWND w) { DestroyWindow(w); });
+        Input(h, to), Settle(c.offset ? 400 : 0);
+        EXPECT_TRUE(c.destroyOn || abs(c.to - at.x) < 3 || GetCursor() == Cursor(c.fixed < 0 ? IDC_TARN_COLUMNDRAG : IDC_TARN_NODROP));
         Input(h, to, MOUSEEVENTF_LEFTUP);
-        EXPECT_EQ(Clicks(), c.codes);
+        EXPECT_TRUE(Clicks() == c.codes && !GetCapture() && IsWindow(h) == !c.destroyOn) << Clicks().size();
         EXPECT_EQ(Ints({Col(h, 0).position, Col(h, 1).position, Col(h, 2).position}), c.positions);
         DestroyWindow(h);
     }
@@ -195,38 +184,47 @@ TEST_F(MouseTest, DraggingBeyondTheListScrollsIt)
         HWND h = Focused(TARNS_LISTBOX, 40), list = Tarn_GetHWNDDropDown(h), w = nullptr;
         Tarn_SetTopIndex(h, down ? 0 : 20), ValidateAll(h);
         const int top = Tarn_GetTopIndex(h), shown = Tarn_GetItemsShown(h);
-        const POINT row = Spot(h, kRow, top + 1, -1, &w), beyond = {row.x, down ? Client(list).bottom + 20 : -20};
-        Input(list, row), Input(list, row, MOUSEEVENTF_LEFTDOWN), Input(list, beyond), Settle(400);
+        const POINT row = Spot(h, kRow, top + 1, -1, &w);
+        Input(list, row), Input(list, row, MOUSEEVENTF_LEFTDOWN), Input(list, {row.x, down ? Client(list).bottom + 20 : -20}), Settle(400);
         const int sel = Tarn_GetCurSel(h);
-        EXPECT_TRUE(down ? sel > top + shown : sel < top) << sel;
-        EXPECT_EQ(Tarn_GetTopIndex(h), down ? sel - shown + 1 : sel);
-        Input(list, Spot(h, kRow, sel, -1, &w)), Settle(300);
-        EXPECT_EQ(Tarn_GetCurSel(h), sel) << "stopped over a row";
-        Input(list, Spot(h, kRow, sel, -1, &w), MOUSEEVENTF_LEFTUP);
+        EXPECT_TRUE((down ? sel > top + shown : sel < top) && Tarn_GetTopIndex(h) == (down ? sel - shown + 1 : sel)) << sel;
+        Input(list, Spot(h, kRow, sel, -1, &w)), Settle(300), Input(list, Spot(h, kRow, sel, -1, &w), MOUSEEVENTF_LEFTUP);
         Ints codes = Clicks();
+        EXPECT_EQ(Tarn_GetCurSel(h), sel) << "stopped over a row";
         EXPECT_TRUE(codes.size() > 3 && codes.front() == 35 && codes.back() == 5 &&
                     std::count(codes.begin(), codes.end(), TARNN_TOPINDEXCHANGE) == int(codes.size()) - 2);
         DestroyWindow(h);
     }
 }
 
-// A column dragged beyond either end of the header scrolls the columns a
-// step per tick (10 each time) until they end; Esc leaves it where it was.
-TEST_F(MouseTest, DraggingBeyondTheHeaderScrollsIt)
+// A notch scrolls by the system's lines per notch, no further than the last
+// page or the first row, and leaves the selection; 6 only on a change.
+TEST_F(MouseTest, WheelScrollsTheRows)
 {
-    for (bool left : {true, false}) {
-        HWND h = Focused(TARNS_LISTBOX, 5, {Column(150), Column(150), Column(150)}), w = nullptr;
-        Tarn_SetShowHeader(h, 1), Tarn_SetHorizontalExtent(h, 450), Tarn_SetHorizontalOffset(h, -1);
-        const int end = left ? 0 : Tarn_GetHorizontalOffset(h);
-        Tarn_SetHorizontalOffset(h, left ? 60 : end - 60), ValidateAll(h);
-        const POINT at = Spot(h, kHeader, 1, -1, &w);
-        Input(h, at), Input(h, at, MOUSEEVENTF_LEFTDOWN), Input(h, {left ? -10 : 210, at.y}), Settle(600);
-        EXPECT_EQ(Tarn_GetHorizontalOffset(h), end);
-        SendMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0), Input(h, at, MOUSEEVENTF_LEFTUP);
-        Ints codes = Clicks();
-        EXPECT_TRUE(codes.size() >= 2 && codes == Ints(codes.size(), TARNN_HOFFSETCHANGE)) << codes.size();
-        DestroyWindow(h);
+    UINT lines = 1;
+    HWND h = Focused(TARNS_LISTBOX, 20);
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0), Tarn_SetCurSel(h, 1), ClearLog();
+    const int n = static_cast<int>(lines), last = 20 - Tarn_GetItemsShown(h);
+    const struct { int delta, top; } steps[] = {{-120, std::min(n, last)}, {-1200, last}, {-120, last}, {120, last - n}, {1200, 0}, {120, 0}};
+    for (const auto& s : steps) {
+        const int before = Tarn_GetTopIndex(h);
+        EXPECT_EQ((SendMessageA(h, WM_MOUSEWHEEL, MAKEWPARAM(0, s.delta), 0), Tarn_GetTopIndex(h)), s.top);
+        EXPECT_EQ(Codes(), s.top == before ? Ints{} : Ints{TARNN_TOPINDEXCHANGE}) << s.delta;
+        ClearLog();
     }
+    EXPECT_EQ(Tarn_GetCurSel(h), 1);
+}
+
+// The drag type is only stored, as 1 or 0; a click in the dropped list
+// leaves the activation alone; a timer procedure does nothing without a drag.
+TEST_F(MouseTest, DragTypeListActivationAndTimerProcedures)
+{
+    HWND h = Focused(TARNS_DROPDOWNLIST, 3);
+    const int initial = Tarn_GetDragType(h);
+    EXPECT_EQ(Ints({initial, (Tarn_SetDragType(h, 5), Tarn_GetDragType(h)), (Tarn_SetDragType(h, 1), Tarn_GetDragType(h)), Tarn_GetDragType(parent())}), Ints({1, 0, 1, 0}));
+    Tarn_ShowDropDown(h, TRUE), Tarn_VScrollTimerProc(h, WM_TIMER, 1, 0), Tarn_HeaderScrollTimerProc(h, WM_TIMER, 1, 0);
+    EXPECT_EQ(SendMessageA(Tarn_GetHWNDDropDown(h), WM_MOUSEACTIVATE, WPARAM(parent()), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATE);
+    EXPECT_TRUE(Codes() == Ints({TARNN_DROPDOWN, TARNN_DROPDOWNCREATED}) && Tarn_GetCurSel(h) == -1);
 }
 
 } // namespace
