@@ -21,11 +21,8 @@ protected:
     {
         RECT rc = {};
         *window = where == kRow ? Tarn_GetHWNDDropDown(h) : h;
-        if (where == kRow || where == kField)
-            Tarn_GetItemRect(h, where == kRow ? index : -1, &rc);
+        where <= kField ? Tarn_GetItemRect(h, where == kRow ? index : -1, &rc) : where == kHeader ? Tarn_GetHeaderRect(h, index, &rc) : 0;
         where == kButton ? Tarn_GetDropDownButtonRect(h, &rc) : where == kCorner ? Tarn_GetRowColHeaderRect(h, &rc) : void();
-        if (where == kHeader)
-            Tarn_GetHeaderRect(h, index, &rc);
         return {x >= 0 ? x : (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     }
     // Real input: the pointer to p (client coordinates of w), then the
@@ -57,7 +54,6 @@ TEST_F(MouseTest, PressAndReleaseReportButtonZoneAndClick)
     static HBITMAP bm12 = CreateBitmap(12, 12, 1, 1, nullptr);
     using Setup = void (*)(HWND);
     static const Setup open = [](HWND h) { Tarn_ShowDropDown(h, TRUE); };
-    static const Setup rowHeads = [](HWND h) { Tarn_SetRowHeaderWidth(h, 30); };
     static const Setup corner = [](HWND h) { Tarn_SetShowHeader(h, 1), Tarn_SetRowHeaderWidth(h, 30); };
     static const Setup tree = [](HWND h) { Tarn_SetShowTreeLines(h, TRUE), Tarn_SetItemBitmap(h, -1, bm12), Tarn_SetItemLevel(h, 1, 1); };
     const struct { DWORD style; Setup setup; Where where; int index, x; UINT down; Ints pressed, released; int (WINAPI* state)(HWND); int expected; } cases[] = {
@@ -68,7 +64,7 @@ TEST_F(MouseTest, PressAndReleaseReportButtonZoneAndClick)
         {TARNS_LISTBOX, nullptr, kRow, 1, -1, WM_RBUTTONDBLCLK, {85}, {5, 22}, Tarn_GetCurSel, 3},
         {TARNS_LISTBOX | TARNS_LEFTBUTTONONLY, nullptr, kRow, 1, -1, WM_MBUTTONDOWN, {}, {}, Tarn_GetCurSel, 3},
         {TARNS_LISTBOX | TARNS_LEFTBUTTONONLY, nullptr, kRow, 1, -1, WM_RBUTTONDOWN, {}, {22}, Tarn_GetCurSel, 3},
-        {TARNS_LISTBOX, rowHeads, kRow, 1, 5, WM_LBUTTONDOWN, {38}, {5}, Tarn_GetCurSel, 1},
+        {TARNS_LISTBOX, [](HWND h) { Tarn_SetRowHeaderWidth(h, 30); }, kRow, 1, 5, WM_LBUTTONDOWN, {38}, {5}, Tarn_GetCurSel, 1},
         {TARNS_LISTBOX, [](HWND h) { Tarn_SetShowRowHeader(h, 4), Tarn_SetRowHeaderWidth(h, 30); }, kRow, 1, 5, WM_LBUTTONDOWN, {}, {5}, Tarn_GetCurSel, 3},
         {TARNS_LISTBOX, [](HWND h) { Tarn_SetRowHeaderWidth(h, 30), Tarn_SetRowHeaderStyle(h, TARNRHS_DISABLED); }, kRow, 1, 5, WM_RBUTTONDOWN, {}, {5, 22}, Tarn_GetCurSel, 3},
         {TARNS_LISTBOX, [](HWND h) { Tarn_SetItemLabel(h, -1, bm12); }, kRow, 1, 13, WM_LBUTTONDOWN, {30}, {5}, Tarn_GetCurSel, 1},
@@ -216,15 +212,21 @@ TEST_F(MouseTest, WheelScrollsTheRows)
 }
 
 // The drag type is only stored, as 1 or 0; a click in the dropped list
-// leaves the activation alone; a timer procedure does nothing without a drag.
-TEST_F(MouseTest, DragTypeListActivationAndTimerProcedures)
+// leaves the activation alone; a timer procedure does nothing without a
+// drag. With cursor select the highlight of a dropped list follows the
+// pointer, that of type 0 only while a button is held.
+TEST_F(MouseTest, DragTypeListActivationTimerProceduresAndHover)
 {
-    HWND h = Focused(TARNS_DROPDOWNLIST, 3);
+    HWND h = Focused(TARNS_DROPDOWNLIST, 3), w = nullptr;
     const int initial = Tarn_GetDragType(h);
     EXPECT_EQ(Ints({initial, (Tarn_SetDragType(h, 5), Tarn_GetDragType(h)), (Tarn_SetDragType(h, 1), Tarn_GetDragType(h)), Tarn_GetDragType(parent())}), Ints({1, 0, 1, 0}));
     Tarn_ShowDropDown(h, TRUE), Tarn_VScrollTimerProc(h, WM_TIMER, 1, 0), Tarn_HeaderScrollTimerProc(h, WM_TIMER, 1, 0);
     EXPECT_EQ(SendMessageA(Tarn_GetHWNDDropDown(h), WM_MOUSEACTIVATE, WPARAM(parent()), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATE);
     EXPECT_TRUE(Codes() == Ints({TARNN_DROPDOWN, TARNN_DROPDOWNCREATED}) && Tarn_GetCurSel(h) == -1);
+    for (HWND c : {h, Create(TARNS_LISTBOX, 3)}) {
+        const POINT p = Spot(c, kRow, 2, -1, &w);
+        EXPECT_EQ((SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)), Tarn_GetCurSel(c)), c == h ? 2 : -1);
+    }
 }
 
 } // namespace
