@@ -23,7 +23,9 @@ bool OnListMouse(ControlRecord* rec, HWND list, UINT msg, WPARAM, LPARAM lp, LRE
     switch (msg) {
     case WM_MOUSEACTIVATE:
         // A click in the pop-up list must leave the focus where it is: losing
-        // it would close the list.
+        // it would close the list. The permanent list is an ordinary child.
+        if (rec->isListBox)
+            return false;
         *result = MA_NOACTIVATE;
         return true;
     case WM_MOUSEMOVE:
