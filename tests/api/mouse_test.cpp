@@ -12,9 +12,6 @@ enum Where { kRow, kField, kButton, kCorner, kHeader };
 
 class MouseTest : public ControlTest {
 protected:
-    // On top, and away from where the other test programs put their windows:
-    // real input goes to whatever lies under the pointer.
-    void SetUp() override { ControlTest::SetUp(), SetWindowPos(parent(), HWND_TOPMOST, 640, 560, 0, 0, SWP_NOSIZE); }
     HWND Focused(DWORD style, int rows, std::vector<ColumnDef> cols = {}) { HWND h = Create(style, rows, {200, 150}, cols); return SetForegroundWindow(parent()), SetFocus(h), ValidateAll(h), h; }
     // What was reported, without the pointer moves (11) real input sends.
     Ints Clicks() const { Ints c = Codes(); return c.erase(std::remove(c.begin(), c.end(), int(TARNN_MOUSEMOVE)), c.end()), c; }
