@@ -214,7 +214,8 @@ TEST_F(MouseTest, WheelScrollsTheRows)
 // The drag type is only stored, as 1 or 0; a click in the dropped list
 // leaves the activation alone; a timer procedure does nothing without a
 // drag. With cursor select the highlight of a dropped list follows the
-// pointer, that of type 0 only while a button is held.
+// pointer (not for the move its list makes under it), that of type 0 only
+// while a button is held.
 TEST_F(MouseTest, DragTypeListActivationTimerProceduresAndHover)
 {
     HWND h = Focused(TARNS_DROPDOWNLIST, 3), w = nullptr;
@@ -223,9 +224,11 @@ TEST_F(MouseTest, DragTypeListActivationTimerProceduresAndHover)
     Tarn_ShowDropDown(h, TRUE), Tarn_VScrollTimerProc(h, WM_TIMER, 1, 0), Tarn_HeaderScrollTimerProc(h, WM_TIMER, 1, 0);
     EXPECT_EQ(SendMessageA(Tarn_GetHWNDDropDown(h), WM_MOUSEACTIVATE, WPARAM(parent()), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)), MA_NOACTIVATE);
     EXPECT_TRUE(Codes() == Ints({TARNN_DROPDOWN, TARNN_DROPDOWNCREATED}) && Tarn_GetCurSel(h) == -1);
-    for (HWND c : {h, Create(TARNS_LISTBOX, 3)}) {
+    int i = 0;
+    Tarn_SetShowHeader(h, 1);   // the control grows, and its list moves under the pointer: a move it makes
+    for (HWND c : {h, h, Create(TARNS_LISTBOX, 3)}) {
         const POINT p = Spot(c, kRow, 2, -1, &w);
-        EXPECT_EQ((SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)), Tarn_GetCurSel(c)), c == h ? 2 : -1);
+        EXPECT_EQ((SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)), Tarn_GetCurSel(c)), Ints({-1, 2, -1})[i++]);
     }
 }
 
