@@ -17,6 +17,7 @@
 #include "core/lock.h"
 #include "window/drop_close.h"
 #include "window/selection.h"
+#include "window/tracking.h"
 #include "window/view.h"
 
 namespace {
@@ -72,6 +73,8 @@ int DeleteRow(ControlRecord* rec, int index, bool report)
 
 void ResetRows(ControlRecord* rec)
 {
+    // Nothing a press was tracking is left.
+    CancelTracking(rec);
     if (IsVirtual(rec) || !CloseList(rec, false) || !ResetItems(rec))
         return;
     // An emptied control empties its field, also of what the user typed.

@@ -57,17 +57,13 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
     case WM_HSCROLL:
         OnListScroll(rec, msg, wp, lp);
         return 0;
-    case WM_MOUSEMOVE:
-        OnListMouseMove(rec);
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        OnListLeftButtonDown(rec);
-        return 0;
-    case WM_RBUTTONUP:
-        return OnListRightButtonUp(rec) && IsWindow(list) ? DefWindowProcA(list, msg, wp, lp) : 0;
-    default:
+    default: {
+        LRESULT result = 0;
+        if ((msg == WM_MOUSEACTIVATE || (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST)) &&
+            OnListMouse(rec, list, msg, wp, lp, &result))
+            return result;
         return DefWindowProcA(list, msg, wp, lp);
+    }
     }
 }
 } // namespace

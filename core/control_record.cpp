@@ -61,6 +61,8 @@ void SetRecordDefaults(ControlRecord* rec, DWORD style)
     rec->headerButton = -1;
     rec->hotHeaderColumn = -1;
     rec->sizingColumn = -1;
+    rec->draggedColumn = -1;
+    rec->savedHeaderButton = -1;
     rec->itemLines = 1;
     rec->resizeHeader = 1;
     rec->reorderColumns = 1;

@@ -6,6 +6,7 @@
 #include "layout/control_geometry.h"
 #include "window/drop_close.h"
 #include "window/edit_field.h"
+#include "window/tracking.h"
 #include "window/view.h"
 
 namespace {
@@ -63,6 +64,8 @@ bool SetColumnSet(ControlRecord* rec, int count, const ColumnDef* defs, bool* ac
     *accepted = false;
     if (count < 0)
         return true;
+    // A drag in the header or the rows is about columns that may be gone.
+    CancelTracking(rec);
     // A new column count invalidates whatever the dropped list shows, so it
     // closes first, also when the change is then refused.
     if ((count == 0 ? 1 : count) != rec->columnCount && !CloseList(rec, false))

@@ -61,7 +61,6 @@ void DetachListWindow(HWND list, ControlRecord* rec);
 void OnListCreate(ControlRecord* rec, HWND list);
 void OnListDestroy(ControlRecord* rec, HWND list);
 void OnListScroll(ControlRecord* rec, UINT msg, WPARAM wp, LPARAM lp);
-void OnListMouseMove(ControlRecord* rec);
-void OnListLeftButtonDown(ControlRecord* rec);
-// Notification 22; whether the default processing should follow.
-bool OnListRightButtonUp(ControlRecord* rec);
+// Mouse messages of the list window: false for those left to the default
+// processing, else *result is the answer.
+bool OnListMouse(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);

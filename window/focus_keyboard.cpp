@@ -178,7 +178,7 @@ bool ActOnKey(ControlRecord* rec, WPARAM key)
         return dropped ? CloseList(rec, true) : true;
     case VK_ESCAPE:
         // Esc ends a drag before it closes anything.
-        if (rec->trackMode != 0) {
+        if (rec->trackMode != 0 || rec->pressState != 0) {
             CancelTracking(rec);
             return true;
         }

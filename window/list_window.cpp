@@ -5,6 +5,7 @@
 #include "window/module.h"
 #include "window/notify.h"
 #include "window/scrolling.h"
+#include "window/tracking.h"
 #include "window/view.h"
 
 ControlRecord* ListRecord(HWND list)
@@ -49,6 +50,9 @@ void OnListCreate(ControlRecord* rec, HWND list)
 void OnListDestroy(ControlRecord* rec, HWND list)
 {
     RemovePropA(list, TARN32_PROP_DROPDOWN);
+    // A press in the list ends with it.
+    if (GetCapture() == list)
+        CancelTracking(rec);
     if (!rec->isListBox)
         (void)Notify(rec, TARNN_DROPDOWNDESTROYED);
 }
@@ -63,27 +67,4 @@ void OnListScroll(ControlRecord* rec, UINT msg, WPARAM wp, LPARAM lp)
         (void)VScrollCommand(rec, code, position);
     else
         (void)HScrollCommand(rec, code, position);
-}
-
-void OnListMouseMove(ControlRecord* rec)
-{
-    if (!Notify(rec, TARNN_MOUSEMOVE))
-        return;
-    if (rec->ignoreMouseMoves > 0)
-        --rec->ignoreMouseMoves;
-}
-
-// A press in the permanent list of type 0 gives the focus to the edit field
-// (or the control), whose keys move the selection shown here. What the press
-// selects is the mouse tracking's.
-void OnListLeftButtonDown(ControlRecord* rec)
-{
-    if (rec->isListBox)
-        SetFocus(rec->hwndEdit ? rec->hwndEdit : rec->hwnd);
-}
-
-bool OnListRightButtonUp(ControlRecord* rec)
-{
-    const bool leftOnly = (GetWindowLongA(rec->hwnd, GWL_STYLE) & TARNS_LEFTBUTTONONLY) != 0;
-    return Notify(rec, TARNN_RBUTTONUP) && leftOnly;
 }

@@ -110,6 +110,16 @@ void InvalidateCorner(const ControlRecord* rec)
         InvalidateRect(rec->hwnd, &rc, FALSE);
 }
 
+void InvalidateDropButton(const ControlRecord* rec)
+{
+    if (!Painting(rec))
+        return;
+    RECT rc;
+    DropButtonRect(rec, &rc);
+    if (!IsRectEmpty(&rc))
+        InvalidateRect(rec->hwnd, &rc, FALSE);
+}
+
 void InvalidateListStrip(const ControlRecord* rec)
 {
     if (!Painting(rec) || !rec->hwndDropDown || rec->rowHeaderWidth == 0)

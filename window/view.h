@@ -29,9 +29,11 @@ void InvalidateRows(ControlRecord* rec, int index, bool andFollowing = false, bo
 // Every row from 0 on with the row-header strip.
 inline void InvalidateAllRows(ControlRecord* rec) { InvalidateRows(rec, 0, true); }
 
-// The header band, the corner cell, and the row-header strip of the list.
+// The header band, the corner cell, the drop button, and the row-header
+// strip of the list.
 void InvalidateHeaderBand(const ControlRecord* rec);
 void InvalidateCorner(const ControlRecord* rec);
+void InvalidateDropButton(const ControlRecord* rec);
 void InvalidateListStrip(const ControlRecord* rec);
 
 // All three windows, then SyncEditText; nothing while redrawing is off.

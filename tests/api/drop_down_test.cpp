@@ -28,10 +28,12 @@ TEST_F(DropDownTest, ShowDropDownResultsAndNotificationsForEachType)
         EXPECT_TRUE(IsWindowVisible(list) && GetWindowLongPtrA(list, GWLP_ID) == TARN32_ID_LIST &&
                     (GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_TOPMOST) && GetFocus() == (field ? field : hwnd));
         EXPECT_TRUE(Tarn_ShowDropDown(hwnd, TRUE) == 1 && Tarn_GetHWNDDropDown(hwnd) == list) << "one list";
-        // Destroying it neither commits nor cancels.
+        // Destroying it, even in the middle of a press (below the rows),
+        // neither commits nor cancels, and ends the press.
+        SendMessageA(list, WM_LBUTTONDOWN, 0, MAKELPARAM(0, Client(list).bottom + 50));
         EXPECT_EQ((ClearLog(), Tarn_ShowDropDown(hwnd, FALSE)), 1);
         EXPECT_EQ(Codes(), Ints{TARNN_DROPDOWNDESTROYED});
-        EXPECT_TRUE(!IsWindow(list) && !Tarn_GetDroppedState(hwnd) && Tarn_GetCurSel(hwnd) == 2 &&
+        EXPECT_TRUE(!IsWindow(list) && !GetCapture() && !Tarn_GetDroppedState(hwnd) && Tarn_GetCurSel(hwnd) == 2 &&
                     Tarn_ShowDropDown(hwnd, FALSE) == 1);
     }
 }
