@@ -23,13 +23,15 @@ TEST_F(HooksTest, PressesElsewhereAndKeyboardMenusCloseTheList)
         {TARNS_DROPDOWN, kCaption, MOUSEEVENTF_LEFTDOWN, WM_NCLBUTTONDOWN, true},
         {TARNS_DROPDOWNLIST, kControl, MOUSEEVENTF_MIDDLEDOWN, WM_MBUTTONDOWN, false},
         {TARNS_DROPDOWN, kEditField, MOUSEEVENTF_LEFTDOWN, WM_LBUTTONDOWN, false},
-        {TARNS_DROPDOWN, kList, MOUSEEVENTF_RIGHTDOWN, WM_RBUTTONDOWN, false},
+        // Left-button only: the list itself does nothing with the press.
+        {TARNS_DROPDOWN | TARNS_LEFTBUTTONONLY, kList, MOUSEEVENTF_RIGHTDOWN, WM_RBUTTONDOWN, false},
         {TARNS_LISTBOX, kParentClient, MOUSEEVENTF_MIDDLEDOWN, WM_MBUTTONDOWN, false},
         {TARNS_DROPDOWN, kKeys, VK_MENU, 0, true}, {TARNS_DROPDOWN | TARNS_KEEPOPENINMENU, kKeys, VK_F10, 0, false},
     };
     for (const auto& c : cases) {
         HWND h = Create(c.style, 5);
-        SetForegroundWindow(parent()), SetFocus(h), Tarn_SetCurSel(h, 1), Tarn_ShowDropDown(h, TRUE);
+        // The highlight is not to follow the pointer over the list.
+        SetForegroundWindow(parent()), SetFocus(h), Tarn_SetCurSel(h, 1), Tarn_SetCursorSelect(h, FALSE), Tarn_ShowDropDown(h, TRUE);
         POINT at[] = {{300, 300}, {150, -GetSystemMetrics(SM_CYCAPTION) / 2}, Centre(h), Centre(Tarn_GetHWNDEdit(h)),
                       Centre(Tarn_GetHWNDDropDown(h))};
         MapWindowPoints(parent(), nullptr, at, 2), SetCursorPos(at[c.at % kKeys].x, at[c.at % kKeys].y), ValidateAll(h);
