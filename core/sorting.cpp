@@ -14,6 +14,7 @@
 #include "core/sorting.h"
 
 #include <limits.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -181,7 +182,8 @@ SortOutcome SortSiblings(ControlRecord* rec, const SortGroup& group, int column,
                          int* row)
 {
     const int rows = group.end - group.first + 1;
-    Slot* slots = static_cast<Slot*>(malloc(static_cast<size_t>(rows) * sizeof(Slot)));
+    const size_t count = static_cast<size_t>(rows);
+    Slot* slots = count <= SIZE_MAX / sizeof(Slot) ? static_cast<Slot*>(malloc(count * sizeof(Slot))) : nullptr;
     if (!slots)
         return SortOutcome::NoMemory;
     // Every row of the group is at the siblings' level or deeper; a row at
