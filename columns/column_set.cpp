@@ -158,6 +158,7 @@ bool ReplaceColumns(ControlRecord* rec, int count, const ColumnDef* defs)
     rec->columns = cols;
     rec->columnCount = count;
     rec->bmColumn = bmColumn;
+    ++rec->itemChanges;
     if (oldColumns) {
         FreeHeaderTexts(oldColumns, oldCount);
         free(oldColumns);

@@ -39,6 +39,10 @@ struct ControlRecord {
     LPARAM deleteUserData;
     BOOL releasingItems;    // a reset is reporting its rows; the store keeps its shape
     LCID locale;
+    // Counts changes to the number, order or levels of the rows and to the
+    // columns, so that code calling back into the application can tell cheaply
+    // whether the rows it holds are still the control's.
+    unsigned itemChanges;
 
     // Selection and scrolling
     int curSel;

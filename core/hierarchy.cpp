@@ -157,8 +157,10 @@ LevelChange StoreItemLevel(ControlRecord* rec, int index, int level)
     change.oldLevel = item ? ItemLevel(item) : level;
     change.newLevel = level;
     change.changed = item && change.oldLevel != level;
-    if (change.changed)
+    if (change.changed) {
         item->flags = (item->flags & ~TARNIF_LEVELMASK) | (static_cast<DWORD>(level) << TARNIF_LEVELSHIFT);
+        ++rec->itemChanges;
+    }
     ReleaseItem(rec);
     if (change.changed && level > rec->maxLevel) {
         rec->maxLevel = level;

@@ -342,6 +342,7 @@ int InsertCreatedItem(ControlRecord* rec, TarnItem* item, int index)
             static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
     ++rec->count;
     rec->items[index] = item;
+    ++rec->itemChanges;
     return index;
 }
 
@@ -377,6 +378,7 @@ ItemDeletion DeleteItem(ControlRecord* rec, int index, bool report)
     ++rec->freeSlots;
     memmove(rec->items + index, rec->items + index + 1, static_cast<size_t>(rec->count - index) * sizeof(TarnItem*));
     rec->items[rec->count] = nullptr;
+    ++rec->itemChanges;
     FreeItem(item, StoredColumns(rec));
     result.removed = true;
 
@@ -423,6 +425,7 @@ bool ResetItems(ControlRecord* rec)
         rec->items = nullptr;
         rec->count = 0;
         rec->freeSlots = 0;
+        ++rec->itemChanges;
     }
     // Last, so that whatever a callback selected or scrolled to is undone.
     rec->curSel = -1;
