@@ -18,14 +18,14 @@ using OptimalWidthsTest = ControlTest;
 // column at once; measuring only the shallow first rows narrowing the
 // indentation (and telling the parent); the extent ending at the last column,
 // or open-ended at its optimal width; numbered row headers, none without a
-// row header, and a corner text wider than them.
+// row header (the first 100 reach three digits only when counted from 1),
+// and a corner text wider than them.
 TEST_F(OptimalWidthsTest, ColumnAndRowHeaderWidthsAndExtent)
 {
     std::vector<ColumnDef> cols = {Column(5), Column(5), Column(5)};
     HWND h = Create(TARNS_LISTBOX | TARNS_VARIABLEHEIGHT, 0, {300, 150}, cols), list = Tarn_GetHWNDDropDown(h);
     EXPECT_EQ(Tarn_CalcOptimalColumnWidth(h, 0, 0), Avg(h)) << "empty";
-    cols[1].headerText = "A header wider than its cells";
-    SetColumns(h, cols), Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
+    cols[1].headerText = "A header wider than its cells", SetColumns(h, cols), Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
     for (const char* text : {"ab", "wide wide wide", "cd"})
         Tarn_SetText_A(h, Tarn_AddString_A(h, text), 2, text);
     HBITMAP shared = CreateBitmap(16, 8, 1, 1, nullptr), own = CreateBitmap(24, 8, 1, 1, nullptr);
@@ -46,10 +46,11 @@ TEST_F(OptimalWidthsTest, ColumnAndRowHeaderWidthsAndExtent)
     EXPECT_TRUE((Tarn_SetOpenEnded(h, FALSE), Tarn_RecalcHorizontalExtent(h, 2)) && Tarn_GetHorizontalExtent(h) == shallow + e[0] + e[1] + e[2]);
     AddItems(h, 117);
     EXPECT_EQ((Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NONE), Tarn_CalcOptimalRowHeaderWidth(h, 0)), 0);
-    int widest = 0;
+    int widest[2] = {0, 0};   // the numbers 1 .. 100, and 1 .. 120
     for (int i = 1; i <= 120; ++i)
-        widest = std::max(widest, TextWidth(h, std::to_string(i)));
-    EXPECT_EQ((Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER), Tarn_CalcOptimalRowHeaderWidth(h, 0)), widest + Avg(h) + 3);
+        widest[i > 100] = std::max({widest[0], widest[1], TextWidth(h, std::to_string(i))});
+    EXPECT_EQ((Tarn_SetShowRowHeader(h, TARN_ROWHEADER_NUMBER), Tarn_CalcOptimalRowHeaderWidth(h, 0)), widest[1] + Avg(h) + 3);
+    EXPECT_EQ(Tarn_CalcOptimalRowHeaderWidth(h, 100), widest[0] + Avg(h) + 3) << "maxRows";
     EXPECT_EQ((Tarn_SetRowColText_A(h, "A corner caption wider than the numbers"), Tarn_CalcOptimalRowHeaderWidth(h, 0)), Avg(h) + 6 + TextWidth(h, "A corner caption wider than the numbers"));
     DestroyWindow(h), DeleteObject(shared), DeleteObject(own);
 }
