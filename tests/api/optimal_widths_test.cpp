@@ -26,8 +26,7 @@ TEST_F(OptimalWidthsTest, ColumnAndRowHeaderWidthsAndExtent)
     HWND h = Create(TARNS_LISTBOX | TARNS_VARIABLEHEIGHT, 0, {300, 150}, cols), list = Tarn_GetHWNDDropDown(h);
     EXPECT_EQ(Tarn_CalcOptimalColumnWidth(h, 0, 0), Avg(h)) << "empty";
     cols[1].headerText = "A header wider than its cells", SetColumns(h, cols), Tarn_SetShowHeader(h, TARN_HEADER_BUTTONS);
-    for (const char* text : {"ab", "wide wide wide", "cd"})
-        Tarn_SetText_A(h, Tarn_AddString_A(h, text), 2, text);
+    for (const char* text : {"ab", "wide wide wide", "cd"}) Tarn_SetText_A(h, Tarn_AddString_A(h, text), 2, text);
     HBITMAP shared = CreateBitmap(16, 8, 1, 1, nullptr), own = CreateBitmap(24, 8, 1, 1, nullptr);
     CellInfo info = {TARN_CELLINFO_VERSION, -1, 0, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, 0, 0, 0, nullptr, shared, 0, 0};
     Tarn_SetCellInfo(h, &info), info.row = 1, info.hbm = own, Tarn_SetCellInfo(h, &info);
