@@ -244,18 +244,23 @@ void InvalidateTreeLines(ControlRecord* rec, int index, int pivot)
 }
 } // namespace
 
+bool RepaintMaxLevelChange(ControlRecord* rec)
+{
+    if (!UpdateOverheadWidth(rec))
+        return false;
+    InvalidateHeaderBand(rec);
+    // Every later column moves with the indentation.
+    if (rec->columnCount > 1)
+        InvalidateAllRows(rec);
+    return true;
+}
+
 bool RepaintLevelChange(ControlRecord* rec, int index, const LevelChange& change)
 {
     if (!change.changed)
         return !rec->dead;
-    if (change.maxLevelRaised) {
-        if (!UpdateOverheadWidth(rec))
-            return false;
-        InvalidateHeaderBand(rec);
-        // Every later column moves right with the wider indentation.
-        if (rec->columnCount > 1)
-            InvalidateAllRows(rec);
-    }
+    if (change.maxLevelRaised && !RepaintMaxLevelChange(rec))
+        return false;
     if (Painting(rec) && IsValidRow(rec, index))
         InvalidateTreeLines(rec, index, std::min(change.oldLevel, change.newLevel));
     return true;

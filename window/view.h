@@ -57,6 +57,10 @@ bool EditShowsCommittedRow(ControlRecord* rec);
 // layout.
 [[nodiscard]] bool RepaintAfterInsert(ControlRecord* rec, int index);
 
+// After maxLevel changed: the indentation follows it (notification 12), and
+// the header band and, when later columns move, every row are repainted.
+[[nodiscard]] bool RepaintMaxLevelChange(ControlRecord* rec);
+
 // The repaint a stored level asks for: a deeper maxLevel widens the
 // indentation (notification 12, header band, every row when later columns
 // move); the rows whose tree lines pass through the row are repainted.

@@ -365,7 +365,8 @@ const struct Export { const char* name; LONG_PTR (*call)(HWND); LONG_PTR failure
     CALL(Tarn_GetDropDownPosition, -1), VOID_CALL(Tarn_SetDropDownPosition, 0), CALL(Tarn_GetDroppedHeight, -1),
     CALL(Tarn_SetDroppedHeight, -1, 3), CALL(Tarn_GetDroppedWidth, -1), CALL(Tarn_SetDroppedWidth, -1, 3),
     CALL(Tarn_GetHWNDEdit, 0), CALL(Tarn_GetHWNDDropDown, 0), CALL(Tarn_GetOpenEnded, 0), VOID_CALL(Tarn_SetOpenEnded, 0),
-    CALL(Tarn_GetOverheadWidth, -1),
+    CALL(Tarn_GetOverheadWidth, -1), CALL(Tarn_CalcOptimalColumnWidth, -1, 0, 0), CALL(Tarn_CalcOptimalRowHeaderWidth, -1, 0),
+    VOID_CALL(Tarn_MakeColumnOptimal, -1, 0), CALL(Tarn_RecalcHorizontalExtent, -1, 0),
 };
 
 TEST_F(LifetimeTest, EveryExportRefusesWhatIsNotALiveControl)
