@@ -46,7 +46,10 @@ int TopParent(ControlRecord* rec, int index)
 {
     if (!IsValidRow(rec, index))
         return -1;
+    // A top-level row has no parent: no walk back over the rows before it.
     const int level = LevelOf(rec, index);
+    if (level == 0)
+        return -1;
     int candidate = -1;
     for (int i = index - 1; i >= 0; --i) {
         const int other = LevelOf(rec, i);
