@@ -7,7 +7,8 @@
 //   big-rows  rows of the large fill, the page scroll and the destroy (1000000)
 //   seconds   budget of each rate measurement with redraw on (1.5)
 //   groups    which figures to run, any of p (paint), f (fills, search, scroll,
-//             destroy, memory), e (adds and deletes with redraw on), c (calls);
+//             destroy, memory), e (adds and deletes with redraw on), c (calls),
+//             v (virtual rows: TARN32 virtual mode, ListView LVS_OWNERDATA);
 //             all by default
 // The table goes to stdout, progress to stderr.
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -150,6 +152,9 @@ public:
     virtual LONG_PTR GetCurSel() = 0;
     virtual bool SetCurSel(int row) = 0;
     virtual LONG_PTR GetText(int row, char* buffer, int size) = 0;
+    // Rows kept by the application and asked for on demand; false when the
+    // control has no such mode or refuses the count.
+    virtual bool SetVirtualCount(int) { return false; }
     // The system controls need their background erased by a repaint; TARN32 paints every pixel itself.
     virtual UINT EraseFlag() const { return RDW_ERASE; }
 
@@ -230,10 +235,11 @@ public:
 
 class ListView final : public Control {
 public:
+    explicit ListView(DWORD style = 0) : style_(style) {}
     const char* Name() const override { return "ListView"; }
     bool Create(HWND parent) override
     {
-        if (!Make(parent, WC_LISTVIEWA, LVS_REPORT))
+        if (!Make(parent, WC_LISTVIEWA, LVS_REPORT | style_))
             return false;
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         for (int c = 0; c < kColumns; ++c) {
@@ -307,8 +313,14 @@ public:
         item.pszText = buffer, item.cchTextMax = size;
         return Send(LVM_GETITEMTEXTA, row, &item);
     }
+    // Made with LVS_OWNERDATA, the texts come from the parent's LVN_GETDISPINFO.
+    bool SetVirtualCount(int rows) override
+    {
+        return (style_ & LVS_OWNERDATA) && Send(LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL) && Count() == rows;
+    }
 
 private:
+    DWORD style_;
     int count_ = 0;   // appending needs the count; asking the control for it each time would add a message
 };
 
@@ -343,8 +355,27 @@ public:
     bool SetCurSel(int row) override { return Tarn_SetCurSel(hwnd_, row) == 0; }
     LONG_PTR GetText(int row, char* buffer, int) override { return Tarn_GetText_A(hwnd_, row, 0, buffer); }
     UINT EraseFlag() const override { return 0; }
+    bool SetVirtualCount(int rows) override
+    {
+        return Tarn_VirtualInitialize(hwnd_, Lend, GiveBack, 0) && Tarn_VirtualCount(hwnd_, rows) && Count() == rows;
+    }
 
 private:
+    // One record serves every row: the control holds at most one at a time.
+    static void CALLBACK Lend(HWND, LPARAM, int index, TarnItem** item)
+    {
+        static RowTexts row;
+        static char* texts[kColumns];
+        static TarnItem record;
+        row.Set(index);
+        for (int c = 0; c < kColumns; ++c)
+            texts[c] = row.cell[c];
+        record.texts = texts;
+        record.flags = TARNIF_ENABLED;
+        *item = &record;
+    }
+    static void CALLBACK GiveBack(HWND, LPARAM, int, TarnItem*) {}
+
     bool Fill(int row, const RowTexts& t)
     {
         for (int c = 1; row >= 0 && c < kColumns; ++c)
@@ -804,6 +835,81 @@ void BigFillFigures(int which)
     Fig(name, Kind::Time).value[which] = ctl->Destroy() * 1000;
 }
 
+// Virtual rows: the page print, jumps and page steps cost the same for 100
+// rows as for 100,000,000 when nothing is done per row. LISTBOX has no such
+// mode with texts (LBS_NODATA is owner-drawn without strings).
+constexpr int kVirtualBig = 100000000;
+
+void VirtualFigures(int which)
+{
+    if (which == 0)
+        return;
+    const UINT kPrint = PRF_CLIENT | PRF_CHILDREN | PRF_NONCLIENT | PRF_ERASEBKGND;
+    Dib dib(kClientWidth, kClientHeight);
+    Fig("#v. virtual rows (TARN32 virtual mode, ListView LVS_OWNERDATA), painted", Kind::Info);
+    Note("virtual rows: the texts are made as they are asked for, the same for both controls");
+    double small[2] = {kNone, kNone};   // page print and page step of 100 rows
+    for (int rows : {100, kVirtualBig}) {
+        std::unique_ptr<Control> ctl = which == 1 ? std::unique_ptr<Control>(new ListView(LVS_OWNERDATA)) : MakeControl(2);
+        if (!ctl->Create(g_parent))
+            return Note("%s: the control could not be created with five columns", ctl->Name());
+        const double start = Now();
+        const bool counted = ctl->SetVirtualCount(rows);
+        UpdateWindow(ctl->hwnd());
+        const double countMs = (Now() - start) * 1000;
+        if (!counted) {
+            Note("%s: a virtual count of %d rows was refused (it reports %d)", ctl->Name(), rows, ctl->Count());
+            continue;
+        }
+        Pump();
+        HWND hwnd = ctl->hwnd();
+        const std::string n = Thousands(rows);
+        char name[80];
+        const double print = MedianMs(9, 5, [&] { PrintTree(hwnd, dib.dc(), kPrint); });
+        snprintf(name, sizeof name, "v%c WM_PRINT, first page of %s rows", rows == 100 ? 'a' : 'b', n.c_str());
+        Fig(name, Kind::Time).value[which] = print;
+        // Back and forth between two tops, each step painted; a step that
+        // lands elsewhere voids the figure.
+        const int page = ctl->PageRows();
+        auto steps = [&](int a, int b) {
+            bool ok = true;
+            int i = 0;
+            const double ms = MedianMs(7, 4, [&] {
+                const int target = i++ % 2 ? b : a;
+                ok = ok && ctl->SetTop(target) && (UpdateWindow(hwnd), ctl->Top() == target);
+            });
+            return ok ? ms : kNone;
+        };
+        const double step = steps(0, page);
+        snprintf(name, sizeof name, "v%c page down and up at the top of %s rows", rows == 100 ? 'c' : 'd', n.c_str());
+        Fig(name, Kind::Time).value[which] = step;
+        if (rows == 100) {
+            small[0] = print, small[1] = step;
+            continue;
+        }
+        const int end = rows - page;
+        Fig("ve set a count of 100,000,000, painted", Kind::Time).value[which] = countMs;
+        Fig("vf jump top <-> middle of 100,000,000 rows", Kind::Time).value[which] = steps(0, rows / 2);
+        Fig("vg jump top <-> last page of 100,000,000 rows", Kind::Time).value[which] = steps(0, end);
+        Fig("vh page down and up in the middle of 100,000,000", Kind::Time).value[which] = steps(rows / 2, rows / 2 + page);
+        ctl->SetTop(end), UpdateWindow(hwnd);
+        const double printEnd = ctl->Top() == end ? MedianMs(9, 5, [&] { PrintTree(hwnd, dib.dc(), kPrint); }) : kNone;
+        Fig("vi WM_PRINT, last page of 100,000,000 rows", Kind::Time).value[which] = printEnd;
+        Fig("vj own print 100,000,000 / 100 rows (worse end)", Kind::SelfRatio, 1.3).value[which] =
+            std::max(print, printEnd) / small[0];
+        Fig("vk own page step 100,000,000 / 100 rows", Kind::SelfRatio, 1.3).value[which] = step / small[1];
+        // How far each goes: the largest counts, and a jump to their last page.
+        for (int probe : {1000000000, INT_MAX}) {
+            const bool accepted = ctl->SetVirtualCount(probe);
+            const int last = probe - ctl->PageRows();
+            const bool jumped = accepted && ctl->SetTop(last) && (UpdateWindow(hwnd), ctl->Top() == last);
+            Note("%s: a virtual count of %s rows is %s; a jump to its last page %s%s", ctl->Name(),
+                 Thousands(probe).c_str(), accepted ? "accepted" : "refused", jumped ? "works" : "fails",
+                 which == 1 ? " (LVM_SCROLL takes pixels, which a jump past about 100,000,000 rows overflows)" : "");
+        }
+    }
+}
+
 // Rows per second added with redraw on to a shown control that holds a page
 // and a bit: no messages pumped in the loop, one UpdateWindow at the end.
 void AddFigures(int which)
@@ -914,6 +1020,16 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lp)->code == LVN_DELETEALLITEMS)
         return TRUE;
+    // The texts of an LVS_OWNERDATA ListView, made on demand like TARN32's virtual rows.
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lp)->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(lp)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem < kColumns) {
+            RowTexts t;
+            t.Set(item.iItem);
+            lstrcpynA(item.pszText, t.cell[item.iSubItem], item.cchTextMax);
+        }
+        return 0;
+    }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
@@ -978,7 +1094,7 @@ int main(int argc, char** argv)
             Note("the heap walk does not see an 8 MB block: memory figures miss large arrays");
     }
 
-    const std::string groups = argc > 3 ? argv[3] : "pfec";
+    const std::string groups = argc > 3 ? argv[3] : "pfecv";
     for (int which = 0; which < 3; ++which)
         if (groups.find('p') != std::string::npos) {
             Progress("%s: paint", MakeControl(which)->Name());
@@ -1000,6 +1116,11 @@ int main(int argc, char** argv)
         if (groups.find('c') != std::string::npos) {
             Progress("%s: single calls", MakeControl(which)->Name());
             CallFigures(which);
+        }
+    for (int which = 1; which < 3; ++which)
+        if (groups.find('v') != std::string::npos) {
+            Progress("%s: virtual rows", MakeControl(which)->Name());
+            VirtualFigures(which);
         }
     Progress("scroll bar floor");
     if (groups.find('e') != std::string::npos)
