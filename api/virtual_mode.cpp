@@ -4,7 +4,9 @@
 //
 // The control knows only how many rows there are; every reader fetches the
 // row it needs through GetItem. So a count of any size costs nothing here:
-// nothing is allocated or walked per row.
+// nothing is allocated or walked per row. The optimal widths, still to be
+// built, must read the same way: a row at a time through GetItem, asking
+// `dead` after each, over no more rows than maxRows allows.
 #include "api/call_frame.h"
 #include "core/item_store.h"
 #include "window/drop_close.h"
