@@ -34,8 +34,9 @@ bool SetVirtualCount(ControlRecord* rec, int rows)
         rec->currentItem = -1;
         SyncEditText(rec);
     }
+    // The lent record describes one of the old rows.
     GetItem(rec, -1);
-    if (rec->dead || !IsVirtual(rec))
+    if (rec->dead)
         return false;
     rec->count = rows;
     rec->topIndex = 0;   // the parent may have scrolled while it was told
