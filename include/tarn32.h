@@ -576,8 +576,9 @@ TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, 
    read of a row (painting, measuring, hit testing, the getters) fetches it
    and gives the record lent before back first, even for the same row. The
    callbacks may call any function and may destroy the control; the operation
-   that asked then stops. The row asked for is always below the count, and a
-   record lent when the control is destroyed is given back. Functions that
+   that asked then stops. While a fetch runs no other row is asked for: rows
+   read from inside it read empty. The row asked for is always below the
+   count, and a record lent when the control is destroyed is given back. Functions that
    change rows refuse (see the general conventions); Tarn_ResetContent does
    nothing; type-ahead and matching the edit field's text are off. */
 /* 0 while items are stored (Tarn_ResetContent first) or when fetch is NULL,
