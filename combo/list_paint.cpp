@@ -85,6 +85,8 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     const HBITMAP rowBitmap = rowDC ? KeptBitmapLike(&rec->hbmRowBuffer, dc, std::max(rec->rowHeaderWidth, areaWidth),
                                                      TallestVisibleRow(rec, area.bottom - area.top))
                                     : nullptr;
+    if (rec->dead)   // measuring fetched rows, which runs the application
+        return false;
     SelectGuard rowSelect(rowDC.get(), rowBitmap);
     HDC drawDC = rowBitmap ? rowDC.get() : nullptr;
     RECT printed;
@@ -104,6 +106,8 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
     for (int row = rec->topIndex; row >= 0 && row < rec->count && y < area.bottom; ++row) {
         // The height first: measuring a row may fetch another item.
         const int h = ItemHeight(rec, row);
+        if (rec->dead)
+            return false;
         const RECT rowRect = {area.left, y, area.right, y + h};
         const RECT headerRect = {client.left, y, client.left + rec->rowHeaderWidth, y + h};
         const bool paintRow = Meets(rowRect, update) && areaWidth > 0;
@@ -112,6 +116,12 @@ bool PaintList(ControlRecord* rec, HWND list, HDC dc, const RECT* updateRect)
             // The row header first: painting the row may fetch neighbouring
             // rows (tree lines), after which a lent virtual item is gone.
             TarnItem* item = GetItem(rec, row);
+            // A fetch may destroy the control or count rows away; a count
+            // changed from there has marked the list for painting again.
+            if (rec->dead)
+                return false;
+            if (!IsValidRow(rec, row))
+                break;
             if (paintHeader) {
                 DrawRowPart(dc, drawDC, headerRect, update, oneClip, [&](HDC target, const RECT& rc) {
                     PaintRowHeader(rec, target, work, item, row, rc, false, controlEnabled);

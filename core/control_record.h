@@ -34,6 +34,7 @@ struct ControlRecord {
     LPARAM virtualUserData;
     TarnItem* virtualItem;
     int virtualItemIndex;
+    BOOL virtualFetching;   // a fetch is running: no other row is asked for meanwhile
     int maxLevel;
     TARNDELETEPROC deleteCallback;
     LPARAM deleteUserData;

@@ -3,6 +3,8 @@
 //
 // Every walk reads one item at a time and keeps only its level, because in
 // virtual mode each access gives the previous record back to the application.
+// Each read may run the application's fetch, which may destroy the control:
+// the walks that can run long stop then rather than read on through nothing.
 #include "core/hierarchy.h"
 
 #include "core/lock.h"
@@ -14,7 +16,7 @@ namespace {
 int EndOfRun(ControlRecord* rec, int index, int level)
 {
     int last = index;
-    while (last + 1 < rec->count && LevelOf(rec, last + 1) > level)
+    while (last + 1 < rec->count && !rec->dead && LevelOf(rec, last + 1) > level)
         ++last;
     return last;
 }
@@ -36,7 +38,7 @@ int FindParent(ControlRecord* rec, int index)
     const int level = LevelOf(rec, index);
     if (level == 0)
         return -1;
-    for (int i = index - 1; i >= 0; --i)
+    for (int i = index - 1; i >= 0 && !rec->dead; --i)
         if (LevelOf(rec, i) < level)
             return i;
     return -1;
@@ -46,9 +48,12 @@ int TopParent(ControlRecord* rec, int index)
 {
     if (!IsValidRow(rec, index))
         return -1;
+    // A top-level row has no parent: no walk back over the rows before it.
     const int level = LevelOf(rec, index);
+    if (level == 0)
+        return -1;
     int candidate = -1;
-    for (int i = index - 1; i >= 0; --i) {
+    for (int i = index - 1; i >= 0 && !rec->dead; --i) {
         const int other = LevelOf(rec, i);
         if (other < level) {
             candidate = i;
@@ -64,7 +69,7 @@ int PreviousSibling(ControlRecord* rec, int index)
     if (!IsValidRow(rec, index))
         return -1;
     const int level = LevelOf(rec, index);
-    for (int i = index - 1; i >= 0; --i) {
+    for (int i = index - 1; i >= 0 && !rec->dead; --i) {
         const int other = LevelOf(rec, i);
         if (other == level)
             return i;
@@ -94,7 +99,7 @@ int DependentCount(ControlRecord* rec, int index, BOOL allLevels)
         return -1;
     const int level = LevelOf(rec, index);
     int n = 0;
-    for (int i = index + 1; i < rec->count; ++i) {
+    for (int i = index + 1; i < rec->count && !rec->dead; ++i) {
         const int other = LevelOf(rec, i);
         if (other <= level)
             break;
@@ -114,7 +119,7 @@ int SiblingOf(ControlRecord* rec, int index, int which)
     case TARN_SIBLING_LAST: {
         const int step = which == TARN_SIBLING_FIRST ? -1 : 1;
         int found = index;
-        for (int i = index + step; i >= 0 && i < rec->count; i += step) {
+        for (int i = index + step; i >= 0 && i < rec->count && !rec->dead; i += step) {
             const int other = LevelOf(rec, i);
             if (other < level)
                 break;
@@ -126,7 +131,7 @@ int SiblingOf(ControlRecord* rec, int index, int which)
     case TARN_SIBLING_PREVIOUS:
         return PreviousSibling(rec, index);
     case TARN_SIBLING_NEXT:
-        for (int i = index + 1; i < rec->count; ++i) {
+        for (int i = index + 1; i < rec->count && !rec->dead; ++i) {
             const int other = LevelOf(rec, i);
             if (other == level)
                 return i;

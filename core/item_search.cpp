@@ -38,7 +38,8 @@ int FindItemText(ControlRecord* rec, int startAfter, int column, const char* tex
         ReleaseItem(rec);
         if (match)
             return i;
-        if (i == last)
+        // A virtual control may die in the application's fetch: stop there.
+        if (i == last || rec->dead)
             return -1;
     }
 }
@@ -54,6 +55,8 @@ int FindItemData(ControlRecord* rec, int start, LPARAM value)
         ReleaseItem(rec);
         if (match)
             return i;
+        if (rec->dead)
+            return -1;
     }
     return -1;
 }

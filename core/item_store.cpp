@@ -252,6 +252,24 @@ void FreeItem(TarnItem* item, int columnCount)
     free(item);
 }
 
+namespace {
+// Gives the lent virtual record back. The release callback is the
+// application's and may read rows itself, each read lending one again, so
+// this goes on until nothing is lent. Nothing was lent when the fetch stored
+// no record.
+void GiveBackLent(ControlRecord* rec)
+{
+    while (rec->virtualItemIndex >= 0) {
+        TarnItem* lent = rec->virtualItem;
+        const int lentIndex = rec->virtualItemIndex;
+        rec->virtualItem = nullptr;
+        rec->virtualItemIndex = -1;
+        if (lent && rec->virtualReleaseCallback)
+            rec->virtualReleaseCallback(rec->hwnd, rec->virtualUserData, lentIndex, lent);
+    }
+}
+} // namespace
+
 TarnItem* GetItem(ControlRecord* rec, int index)
 {
     if (!IsVirtual(rec))
@@ -259,23 +277,34 @@ TarnItem* GetItem(ControlRecord* rec, int index)
 
     // The application lends one record at a time: give the previous one back
     // before asking for the next, even when it is the same row again.
-    if (rec->virtualItemIndex >= 0) {
-        TarnItem* lent = rec->virtualItem;
-        int lentIndex = rec->virtualItemIndex;
-        rec->virtualItem = nullptr;
-        rec->virtualItemIndex = -1;
-        if (lent && rec->virtualReleaseCallback)
-            rec->virtualReleaseCallback(rec->hwnd, rec->virtualUserData, lentIndex, lent);
-    }
-    if (index < 0)
+    GiveBackLent(rec);
+    // A destroyed control asks for nothing more, and a row the application
+    // has meanwhile counted away is not asked for. Nor is a row while the
+    // application is busy lending one: whatever reads rows from inside the
+    // fetch (the application itself, or a paint its calls set off) reads
+    // nothing, since a second row would be a second record lent.
+    if (index < 0 || rec->dead || index >= rec->count || rec->virtualFetching)
         return nullptr;
+    // The record is lent only once it is stored below.
+    const TARNVIRTUALFETCHPROC fetch = rec->virtualFetchCallback;
+    const int columns = rec->columnCount;
+    TarnItem* item = nullptr;
+    rec->virtualFetching = 1;
+    fetch(rec->hwnd, rec->virtualUserData, index, &item);
+    rec->virtualFetching = 0;
+    // Callbacks replaced meanwhile lent it under terms no longer in force:
+    // the new release callback never hears of it.
+    if (!item || rec->virtualFetchCallback != fetch)
+        return nullptr;
+    rec->virtualItem = item;
     rec->virtualItemIndex = index;
-    rec->virtualItem = nullptr;
-    rec->virtualFetchCallback(rec->hwnd, rec->virtualUserData, index, &rec->virtualItem);
-    if (!rec->virtualItem)
-        rec->virtualItemIndex = -1;   // nothing lent, nothing to give back
-    // A control destroyed from inside the callback has no rows left to read.
-    return rec->dead ? nullptr : rec->virtualItem;
+    // Given back unread when the control died meanwhile, the row is gone, or
+    // the record's texts were sized for another column count.
+    if (rec->dead || index >= rec->count || rec->columnCount != columns) {
+        GiveBackLent(rec);
+        return nullptr;
+    }
+    return item;
 }
 
 void ReleaseItem(ControlRecord*)

@@ -12,7 +12,10 @@
 constexpr int kItemArrayMinimum = 16;
 
 // Every item access is GetItem ... ReleaseItem; in virtual mode the record is
-// lent by the application between the two.
+// lent by the application between the two. A virtual read runs the
+// application's callbacks: afterwards the caller asks `dead` (NULL is then
+// returned) and reads the count afresh. NULL also for a row beyond the count;
+// GetItem (-1) gives the lent record back.
 TarnItem* GetItem(ControlRecord* rec, int index);
 void ReleaseItem(ControlRecord* rec);
 

@@ -480,8 +480,11 @@ typedef int (CALLBACK* TARNCOMPAREEXPROC)(HWND hwnd, const char* text1, const ch
                                           LPARAM itemData1, LPARAM itemData2,
                                           LPARAM cellValue1, LPARAM cellValue2);
 
-/* Virtual mode: store in *item a record describing row index; it must stay
-   valid until the release callback is called for it. At most one is lent. */
+/* Virtual mode: store in *item a record describing row index (texts sized for
+   the current column count; NULL: the row shows empty); it must stay valid
+   until the release callback is called for it, or without one until the next
+   fetch. At most one is lent. Both may run with the library lock held, like
+   the delete callback. */
 typedef void (CALLBACK* TARNVIRTUALFETCHPROC)(HWND hwnd, LPARAM userData, int index, TarnItem** item);
 typedef void (CALLBACK* TARNVIRTUALRELEASEPROC)(HWND hwnd, LPARAM userData, int index, TarnItem* item);
 
@@ -569,10 +572,28 @@ TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, 
                                                   LPARAM itemData1, LPARAM itemData2);
 
 /* --- Virtual mode --------------------------------------------------------- */
+/* The application keeps the rows and lends the control one at a time: every
+   read of a row (painting, measuring, hit testing, the getters) fetches it
+   and gives the record lent before back first, even for the same row. The
+   callbacks may call any function and may destroy the control; the operation
+   that asked then stops. While a fetch runs no other row is asked for: rows
+   read from inside it read empty. The row asked for is always below the
+   count, and a record lent when the control is destroyed is given back. Functions that
+   change rows refuse (see the general conventions); Tarn_ResetContent does
+   nothing; type-ahead and matching the edit field's text are off. */
+/* 0 while items are stored (Tarn_ResetContent first) or when fetch is NULL,
+   changing nothing. With a NULL release nothing is given back. Calling it
+   again replaces the callbacks; the record lent then is not given back. Ends
+   with Tarn_VirtualCount (0). */
 TARN32_API BOOL    WINAPI Tarn_VirtualInitialize(HWND hwnd, TARNVIRTUALFETCHPROC fetch,
-                                                  TARNVIRTUALRELEASEPROC release, LPARAM userData); /* 0 while items are stored */
+                                                  TARNVIRTUALRELEASEPROC release, LPARAM userData);
+/* 0 outside virtual mode or for rows < 0. Closes the list with cancel, scrolls
+   to the top, clears a selection with TARNN_SELCHANGE, gives the lent record
+   back, sets the count and repaints every row. */
 TARN32_API BOOL    WINAPI Tarn_VirtualCount(HWND hwnd, int rows);
-TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);   /* index -1: all rows */
+/* Gives the lent record back and repaints the row (index -1: all rows). 0
+   outside virtual mode or for index >= the count. */
+TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);
 
 /* --- Columns and headers -------------------------------------------------- */
 /* count 0 installs one default column (width 500). The column count of a

@@ -245,8 +245,11 @@ bool PaintRow(ControlRecord* rec, bool fieldMode, int listWidth, HDC dc, WorkDCs
     }
     // Looking at other rows gives a lent virtual record back, and the
     // callback may have changed the items: take the row afresh.
-    if (itemMayHaveMoved)
+    if (itemMayHaveMoved) {
         item = GetItem(rec, row);
+        if (rec->dead)   // the rows looked at were the application's to lend
+            return false;
+    }
 
     RECT shifted = rowRect;
     shifted.left -= rec->horizontalOffset;

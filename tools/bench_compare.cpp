@@ -8,18 +8,21 @@
 //   seconds   budget of each rate measurement with redraw on (1.5)
 //   groups    which figures to run, any of p (paint), f (fills, search, scroll,
 //             destroy, memory), e (adds and deletes with redraw on), c (calls),
-//             s (sorting); all by default
+//             s (sorting), v (virtual rows: TARN32 virtual mode, ListView
+//             LVS_OWNERDATA); all by default
 // The table goes to stdout, progress to stderr.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -153,6 +156,9 @@ public:
     // Sorts the rows by their first column in the system locale's order;
     // false when the control cannot.
     virtual bool SortByFirstColumn() { return false; }
+    // Rows kept by the application and asked for on demand; false when the
+    // control has no such mode or refuses the count.
+    virtual bool SetVirtualCount(int) { return false; }
     // The system controls need their background erased by a repaint; TARN32 paints every pixel itself.
     virtual UINT EraseFlag() const { return RDW_ERASE; }
 
@@ -233,10 +239,11 @@ public:
 
 class ListView final : public Control {
 public:
+    explicit ListView(DWORD style = 0) : style_(style) {}
     const char* Name() const override { return "ListView"; }
     bool Create(HWND parent) override
     {
-        if (!Make(parent, WC_LISTVIEWA, LVS_REPORT))
+        if (!Make(parent, WC_LISTVIEWA, LVS_REPORT | style_))
             return false;
         Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         for (int c = 0; c < kColumns; ++c) {
@@ -310,6 +317,11 @@ public:
         item.pszText = buffer, item.cchTextMax = size;
         return Send(LVM_GETITEMTEXTA, row, &item);
     }
+    // Made with LVS_OWNERDATA, the texts come from the parent's LVN_GETDISPINFO.
+    bool SetVirtualCount(int rows) override
+    {
+        return (style_ & LVS_OWNERDATA) && Send(LVM_SETITEMCOUNT, rows, LVSICF_NOSCROLL) && Count() == rows;
+    }
 
     // The report view keeps no texts an application callback could reach
     // cheaply, so each row's item data is its number and the callback
@@ -324,6 +336,7 @@ private:
         return CompareStringA(LOCALE_USER_DEFAULT, 0, x.cell[0], -1, y.cell[0], -1) - 2;
     }
 
+    DWORD style_;
     int count_ = 0;   // appending needs the count; asking the control for it each time would add a message
 };
 
@@ -359,8 +372,27 @@ public:
     LONG_PTR GetText(int row, char* buffer, int) override { return Tarn_GetText_A(hwnd_, row, 0, buffer); }
     UINT EraseFlag() const override { return 0; }
     bool SortByFirstColumn() override { return Tarn_SortItems(hwnd_, -1, 0, nullptr) != FALSE; }
+    bool SetVirtualCount(int rows) override
+    {
+        return Tarn_VirtualInitialize(hwnd_, Lend, GiveBack, 0) && Tarn_VirtualCount(hwnd_, rows) && Count() == rows;
+    }
 
 private:
+    // One record serves every row: the control holds at most one at a time.
+    static void CALLBACK Lend(HWND, LPARAM, int index, TarnItem** item)
+    {
+        static RowTexts row;
+        static char* texts[kColumns];
+        static TarnItem record;
+        row.Set(index);
+        for (int c = 0; c < kColumns; ++c)
+            texts[c] = row.cell[c];
+        record.texts = texts;
+        record.flags = TARNIF_ENABLED;
+        *item = &record;
+    }
+    static void CALLBACK GiveBack(HWND, LPARAM, int, TarnItem*) {}
+
     bool Fill(int row, const RowTexts& t)
     {
         for (int c = 1; row >= 0 && c < kColumns; ++c)
@@ -820,6 +852,116 @@ void BigFillFigures(int which)
     Fig(name, Kind::Time).value[which] = ctl->Destroy() * 1000;
 }
 
+// Virtual rows: the page print, jumps and page steps cost the same for 100
+// rows as for 100,000,000 when nothing is done per row. LISTBOX has no such
+// mode with texts (LBS_NODATA is owner-drawn without strings).
+constexpr int kVirtualBig = 100000000;
+
+// Fastest round of each body, the bodies taking turns round by round, so that
+// a machine busy by spells slows all of them alike. Each round of a body
+// starts with its untimed setup. NaN for a body that once returned false.
+struct Turn {
+    std::function<void()> setup;
+    std::function<bool()> body;
+};
+
+std::vector<double> FastestInTurns(const std::vector<Turn>& turns, int per)
+{
+    std::vector<double> best(turns.size(), kNone);
+    std::vector<bool> ok(turns.size(), true);
+    for (int round = 0; round < 10; ++round)
+        for (size_t b = 0; b < turns.size(); ++b) {
+            turns[b].setup();
+            const double t = Now();
+            for (int i = 0; i < per; ++i)
+                ok[b] = turns[b].body() && ok[b];
+            const double ms = (Now() - t) * 1000 / per;
+            if (round > 0)   // the first round warms up
+                best[b] = std::isnan(best[b]) || ms < best[b] ? ms : best[b];
+        }
+    for (size_t b = 0; b < turns.size(); ++b)
+        best[b] = ok[b] ? best[b] : kNone;
+    return best;
+}
+
+void VirtualFigures(int which)
+{
+    if (which == 0)
+        return;
+    const UINT kPrint = PRF_CLIENT | PRF_CHILDREN | PRF_NONCLIENT | PRF_ERASEBKGND;
+    Dib dib(kClientWidth, kClientHeight);
+    Fig("#v. virtual rows (TARN32 virtual mode, ListView LVS_OWNERDATA), painted", Kind::Info);
+    Note("virtual rows: the texts are made as they are asked for, the same for both controls; times are the fastest "
+         "of several rounds, the figures compared taking turns");
+    // A control of 100 rows and one of 100,000,000 side by side in time: the
+    // one measured is the one shown.
+    std::unique_ptr<Control> ctls[2];
+    double countMs = kNone;
+    for (int k = 0; k < 2; ++k) {
+        ctls[k] = which == 1 ? std::unique_ptr<Control>(new ListView(LVS_OWNERDATA)) : MakeControl(2);
+        const int rows = k ? kVirtualBig : 100;
+        if (!ctls[k]->Create(g_parent))
+            return Note("%s: the control could not be created with five columns", ctls[k]->Name());
+        const double start = Now();
+        if (!ctls[k]->SetVirtualCount(rows))
+            return Note("%s: a virtual count of %d rows was refused (it reports %d)", ctls[k]->Name(), rows,
+                        ctls[k]->Count());
+        UpdateWindow(ctls[k]->hwnd());
+        countMs = (Now() - start) * 1000;
+        ShowWindow(ctls[k]->hwnd(), SW_HIDE);
+        Pump();
+    }
+    Control &small = *ctls[0], &big = *ctls[1];
+    const int page = big.PageRows(), middle = kVirtualBig / 2, end = kVirtualBig - page;
+    // Shows ctl alone at top, painted.
+    auto showAt = [&](Control& ctl, int top) {
+        return [&, top] {
+            ShowWindow((&ctl == &small ? big : small).hwnd(), SW_HIDE);
+            ShowWindow(ctl.hwnd(), SW_SHOW);
+            ctl.SetTop(top);
+            UpdateWindow(ctl.hwnd());
+            Pump();
+        };
+    };
+    auto print = [&](Control& ctl, int top) {
+        return Turn{showAt(ctl, top), [&ctl, &dib, top, kPrint] {
+                        PrintTree(ctl.hwnd(), dib.dc(), kPrint);
+                        return ctl.Top() == top;
+                    }};
+    };
+    // Back and forth between two tops, each step painted.
+    auto steps = [&](Control& ctl, int a, int b) {
+        return Turn{showAt(ctl, a), [&ctl, a, b, i = 0]() mutable {
+                        const int target = i++ % 2 ? a : b;
+                        return ctl.SetTop(target) && (UpdateWindow(ctl.hwnd()), ctl.Top() == target);
+                    }};
+    };
+    const std::vector<double> prints = FastestInTurns({print(small, 0), print(big, 0), print(big, end)}, 5);
+    const std::vector<double> moves = FastestInTurns({steps(small, 0, page), steps(big, 0, page), steps(big, 0, middle),
+                                                      steps(big, 0, end), steps(big, middle, middle + page)}, 4);
+    Fig("va WM_PRINT, first page of 100 rows", Kind::Time).value[which] = prints[0];
+    Fig("vb WM_PRINT, first page of 100,000,000 rows", Kind::Time).value[which] = prints[1];
+    Fig("vc WM_PRINT, last page of 100,000,000 rows", Kind::Time).value[which] = prints[2];
+    Fig("vd own print 100,000,000 / 100 rows (worse end)", Kind::SelfRatio, 1.3).value[which] =
+        std::max(prints[1], prints[2]) / prints[0];
+    Fig("ve page down and up at the top of 100 rows", Kind::Time).value[which] = moves[0];
+    Fig("vf page down and up at the top of 100,000,000", Kind::Time).value[which] = moves[1];
+    Fig("vg own page step 100,000,000 / 100 rows", Kind::SelfRatio, 1.3).value[which] = moves[1] / moves[0];
+    Fig("vh jump top <-> middle of 100,000,000 rows", Kind::Time).value[which] = moves[2];
+    Fig("vi jump top <-> last page of 100,000,000 rows", Kind::Time).value[which] = moves[3];
+    Fig("vj page down and up in the middle of 100,000,000", Kind::Time).value[which] = moves[4];
+    Fig("vk set a count of 100,000,000, painted", Kind::Time).value[which] = countMs;
+    // How far each goes: the largest counts, and a jump to their last page.
+    for (int probe : {1000000000, INT_MAX}) {
+        const bool accepted = big.SetVirtualCount(probe);
+        const int last = probe - big.PageRows();
+        const bool jumped = accepted && big.SetTop(last) && (UpdateWindow(big.hwnd()), big.Top() == last);
+        Note("%s: a virtual count of %s rows is %s; a jump to its last page %s%s", big.Name(), Thousands(probe).c_str(),
+             accepted ? "accepted" : "refused", jumped ? "works" : "fails",
+             which == 1 ? " (LVM_SCROLL takes pixels, which a jump past about 100,000,000 rows overflows)" : "");
+    }
+}
+
 // Rows per second added with redraw on to a shown control that holds a page
 // and a bit: no messages pumped in the loop, one UpdateWindow at the end.
 void AddFigures(int which)
@@ -968,6 +1110,16 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lp)->code == LVN_DELETEALLITEMS)
         return TRUE;
+    // The texts of an LVS_OWNERDATA ListView, made on demand like TARN32's virtual rows.
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lp)->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(lp)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 && item.iSubItem < kColumns) {
+            RowTexts t;
+            t.Set(item.iItem);
+            lstrcpynA(item.pszText, t.cell[item.iSubItem], item.cchTextMax);
+        }
+        return 0;
+    }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
@@ -1032,7 +1184,7 @@ int main(int argc, char** argv)
             Note("the heap walk does not see an 8 MB block: memory figures miss large arrays");
     }
 
-    const std::string groups = argc > 3 ? argv[3] : "pfecs";
+    const std::string groups = argc > 3 ? argv[3] : "pfecsv";
     for (int which = 0; which < 3; ++which)
         if (groups.find('p') != std::string::npos) {
             Progress("%s: paint", MakeControl(which)->Name());
@@ -1058,6 +1210,10 @@ int main(int argc, char** argv)
     for (int which = 1; which < 3; ++which)
         if (groups.find('s') != std::string::npos)
             SortFigures(which);
+        if (groups.find('v') != std::string::npos) {
+            Progress("%s: virtual rows", MakeControl(which)->Name());
+            VirtualFigures(which);
+        }
     Progress("scroll bar floor");
     if (groups.find('e') != std::string::npos)
         Note("a scroll bar redraw (SetScrollInfo with redraw, bare window) costs %.2f ms here; adds and deletes "

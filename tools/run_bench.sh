@@ -6,7 +6,7 @@
 # big-rows (1000000) sizes the large fill, the page scroll and the destroy;
 # seconds (1.5) is the budget of each rate measured with redraw on; groups
 # picks figures: p paint, f fills/search/scroll/destroy/memory, e adds and
-# deletes with redraw on, c single calls, s sorting (default: all). Progress goes to
+# deletes with redraw on, c single calls, s sorting, v virtual rows (default: all). Progress goes to
 # stderr. The whole run takes about three minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."

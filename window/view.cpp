@@ -167,7 +167,9 @@ void CompareEditText(ControlRecord* rec, See see)
     } else {
         TarnItem* item = GetItem(rec, rec->currentItem);
         const char* wanted = item && item->texts ? item->texts[FirstVisibleColumn(rec)] : nullptr;
-        see(wanted ? wanted : "", current);
+        // A fetch that destroyed the control leaves no field to compare with.
+        if (!rec->dead)
+            see(wanted ? wanted : "", current);
         ReleaseItem(rec);
     }
     free(current);

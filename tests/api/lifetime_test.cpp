@@ -331,6 +331,7 @@ const struct Export { const char* name; LONG_PTR (*call)(HWND); LONG_PTR failure
     CALL(Tarn_GetParent, -1, 1), CALL(Tarn_GetTopParent, -1, 1), CALL(Tarn_GetDependent, -1, 0, 1),
     CALL(Tarn_GetDependentCount, -1, 0, 1), CALL(Tarn_GetSibling, -1, 0, 1), CALL(Tarn_DeleteDependents, -1, 0),
     CALL(Tarn_DefaultCompareProc, -2, "a", "b", 0, 0), CALL(Tarn_SortItems, 0, -1, 0, nullptr), CALL(Tarn_SortItemsEx, 0, -1, 0, nullptr),
+    CALL(Tarn_VirtualInitialize, 0, nullptr, nullptr, 0), CALL(Tarn_VirtualCount, 0, 1), CALL(Tarn_VirtualItemChanged, 0, -1),
     CALL(Tarn_SetColumns, 0, 0, nullptr),
     CALL(Tarn_GetColumns, 0, &g_columns), CALL(Tarn_SetHeader_A, 0, 0, "x"), CALL(Tarn_GetHeader_A, -1, 0, g_buffer, 8),
     CALL(Tarn_GetHeaderLength, -1, 0), CALL(Tarn_GetHeaderRect, 0, -1, &g_rect), CALL(Tarn_SetHeaderButton, 0, 0),
