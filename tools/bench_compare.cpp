@@ -1210,6 +1210,7 @@ int main(int argc, char** argv)
     for (int which = 1; which < 3; ++which)
         if (groups.find('s') != std::string::npos)
             SortFigures(which);
+    for (int which = 1; which < 3; ++which)
         if (groups.find('v') != std::string::npos) {
             Progress("%s: virtual rows", MakeControl(which)->Name());
             VirtualFigures(which);
