@@ -36,7 +36,7 @@ TEST_F(VirtualTest, RefusalsChangeNothing)
         Tarn_DeleteDependents(h, 1) + 1, Tarn_CopyItem(h, 1, 2) + 1, Tarn_MoveItem(h, 1, 2) + 1, Tarn_SetText_A(h, 1, 0, "x"),
         Tarn_SetRowText_A(h, 1, "x"), Tarn_SetItemData(h, 1, 5) + 1, Tarn_SetItemStatus(h, 1, 0), Tarn_SetItemLevel(h, 1, 1),
         Tarn_SetItemLabel(h, 1, nullptr), Tarn_SetItemBitmap(h, 1, nullptr), Tarn_SetCellInfo(h, &cell), Tarn_SetRowInfo(h, &row),
-        Tarn_SetDeleteCallback(h, nullptr), (Tarn_ResetContent(h), 0), Tarn_VirtualInitialize(h, nullptr, Release, 0),
+        Tarn_SetDeleteCallback(h, nullptr), Tarn_SortItems(h, -1, 0, nullptr), Tarn_SortItemsEx(h, -1, 0, nullptr), (Tarn_ResetContent(h), 0), Tarn_VirtualInitialize(h, nullptr, Release, 0),
         Tarn_VirtualCount(h, -1), Tarn_VirtualItemChanged(h, 40), Tarn_VirtualInitialize(plain, Fetch, Release, 0),
         Tarn_VirtualCount(plain, 5), Tarn_VirtualItemChanged(plain, 0), Tarn_GetCount(h) - 40, Tarn_GetCount(plain) - 1,
         g.fetches - g.releases - (g.lent >= 0), LONG_PTR(Codes().size()), !Paired(h)};
