@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "demo.h"
 
@@ -33,6 +34,9 @@ enum ControlId {
     kIdIssues,
     kIdWarehouse,
     kIdSupplier,
+    kIdFaces,
+    kIdSizes,
+    kIdStyles,
     kIdStatus
 };
 
@@ -121,7 +125,20 @@ void Layout() {
     WidenColumnToFit(d.supplier, 0, leftW - warehouseW - dropGap);
     Place(d.inventoryLabel, d.inventory, leftX, margin, leftW, dropY - vgap - margin - labelHeight);
 
-    const int statusY = bottom + vgap;
+    // The font chooser: a row of its own under both columns, the sample
+    // taking what the three lists leave.
+    const int fontsY = bottom + vgap;
+    const int fontsH = HeightForRows(d.faces, 8);
+    const int facesW = NaturalWidth(d.faces), sizesW = NaturalWidth(d.sizes);
+    const int stylesW = NaturalWidth(d.styles);
+    const int sizesX = leftX + facesW + dropGap, stylesX = sizesX + sizesW + dropGap;
+    const int sampleX = stylesX + stylesW + gap;
+    Place(d.facesLabel, d.faces, leftX, fontsY, facesW, fontsH);
+    Place(d.sizesLabel, d.sizes, sizesX, fontsY, sizesW, fontsH);
+    Place(d.stylesLabel, d.styles, stylesX, fontsY, stylesW, fontsH);
+    Place(d.sampleLabel, d.sample, sampleX, fontsY, rightX + rightW - sampleX, fontsH);
+
+    const int statusY = fontsY + labelHeight + fontsH + vgap;
     const int clientW = rightX + rightW + margin;
     MoveWindow(d.status, margin, statusY, clientW - 2 * margin, labelHeight, FALSE);
 
@@ -140,6 +157,9 @@ const char* ControlName(int id) {
     case kIdIssues: return "Issues";
     case kIdWarehouse: return "Warehouse";
     case kIdSupplier: return "Supplier";
+    case kIdFaces: return "Font face";
+    case kIdSizes: return "Font size";
+    case kIdStyles: return "Font style";
     default: return "?";
     }
 }
@@ -178,13 +198,20 @@ void CreateChildren(HWND main) {
                                   &d.warehouseLabel);
     d.supplier = CreateWithLabel(main, "Supplier - type 2 drop-down list", TARNS_DROPDOWNLIST,
                                  kIdSupplier, &d.supplierLabel);
+    d.faces = CreateWithLabel(main, "Font faces",
+                              TARNS_LISTBOX, kIdFaces, &d.facesLabel);
+    d.sizes = CreateWithLabel(main, "Sizes", TARNS_LISTBOX, kIdSizes, &d.sizesLabel);
+    d.styles = CreateWithLabel(main, "Styles", TARNS_LISTBOX, kIdStyles, &d.stylesLabel);
+    d.sampleLabel = CreateLabel(main, "Sample - the three lists on the left make a font chooser");
+    d.sample = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0,
+                               main, nullptr, GetModuleHandleA(nullptr), nullptr);
     d.status = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_ENDELLIPSIS,
                                0, 0, 0, 0, main,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdStatus)),
                                GetModuleHandleA(nullptr), nullptr);
     SendMessageA(d.status, WM_SETFONT, reinterpret_cast<WPARAM>(g_ui.font), FALSE);
     if (!d.inventory || !d.tree || !d.departures || !d.rooms || !d.issues || !d.warehouse ||
-        !d.supplier)
+        !d.supplier || !d.faces || !d.sizes || !d.styles)
         return;
 
     FillInventory(d.inventory);
@@ -194,6 +221,7 @@ void CreateChildren(HWND main) {
     FillIssues(d.issues);
     FillWarehouses(d.warehouse);
     FillSuppliers(d.supplier);
+    FillFontFaces(d.faces, d.sizes, d.styles);
     Layout();
 
     // A committed row in every control. Each commit is reported with
@@ -204,6 +232,12 @@ void CreateChildren(HWND main) {
     Tarn_SetCurSel(d.issues, 1);
     Tarn_SetCurSel(d.warehouse, 1);
     Tarn_SetCurSel(d.supplier, 1);
+    // A serif face when the machine has one of these; the first face else.
+    int face = -1;
+    for (const char* name : {"Times New Roman", "DejaVu Serif", "Liberation Serif", "Tahoma"})
+        if (face < 0) face = Tarn_FindStringExact_A(d.faces, -1, 0, name, TRUE);
+    Tarn_SetCurSel(d.faces, face >= 0 ? face : 0);
+    Tarn_SetTopIndex(d.faces, face >= 2 ? face - 2 : 0);
     Tarn_SetCurSel(d.inventory, 9);      // Cordless drill, 18 V
 }
 
@@ -213,8 +247,12 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         CreateChildren(hwnd);
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wp) == TARNN_SELCHANGE && lp)
-            ShowSelection(reinterpret_cast<HWND>(lp), LOWORD(wp));
+        if (HIWORD(wp) == TARNN_SELCHANGE && lp) {
+            const HWND sender = reinterpret_cast<HWND>(lp);
+            if (sender == g_demo.faces || sender == g_demo.sizes || sender == g_demo.styles)
+                FontChooserChanged(g_demo.faces, g_demo.sizes, g_demo.styles, sender, g_demo.sample);
+            ShowSelection(sender, LOWORD(wp));
+        }
         return 0;
     case WM_CTLCOLORSTATIC:
         SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
@@ -269,6 +307,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
         }
     }
     FreeIcons();
+    FreeFontChooser();
     FreeUiFont();
     return rc;
 }

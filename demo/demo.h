@@ -55,6 +55,11 @@ void FillMeetingRooms(HWND list);                      // meeting_rooms.cpp
 void FillIssues(HWND list);                            // issues.cpp
 void FillWarehouses(HWND dropDown);                    // drop_downs.cpp
 void FillSuppliers(HWND dropDownList);                 // drop_downs.cpp
+// The font chooser (font_chooser.cpp): the faces list filled, and on each
+// commit in one of the three lists the others refilled and the sample redrawn.
+void FillFontFaces(HWND faces, HWND sizes, HWND styles);
+void FontChooserChanged(HWND faces, HWND sizes, HWND styles, HWND changed, HWND sample);
+void FreeFontChooser();   // the sample's font, after the windows are gone
 
 // ---------------------------------------------------------------- sizing
 
@@ -94,6 +99,10 @@ struct DemoWindow {
     HWND issues = nullptr, issuesLabel = nullptr;
     HWND warehouse = nullptr, warehouseLabel = nullptr;
     HWND supplier = nullptr, supplierLabel = nullptr;
+    HWND faces = nullptr, facesLabel = nullptr;
+    HWND sizes = nullptr, sizesLabel = nullptr;
+    HWND styles = nullptr, stylesLabel = nullptr;
+    HWND sample = nullptr, sampleLabel = nullptr;
     HWND status = nullptr;
 };
 extern DemoWindow g_demo;

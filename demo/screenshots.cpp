@@ -128,6 +128,7 @@ int TakeScreenshots(const char* dir) {
     ok = Shot(dir, "demo-wrapped.bmp", AroundControl(d.issuesLabel, d.issues)) && ok;
     ok = Shot(dir, "demo-dropdowns.bmp",
               AroundTwo(d.warehouseLabel, d.warehouse, d.supplierLabel, d.supplier)) && ok;
+    ok = Shot(dir, "demo-fonts.bmp", AroundTwo(d.facesLabel, d.faces, d.sampleLabel, d.sample)) && ok;
 
     // The drop-down open: its list hangs below the field, over whatever
     // lies there.

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Checks that the library's folders include one another in one direction
 # only: a file may include its own folder and the folders before it in
-#   core  layout  columns  combo  window  api
+#   core  layout  columns  combo  window  fonts  api
 # (the data side first, the entry points last); and that the data, measuring
 # and painting folders (core, layout, columns) neither notify nor change
 # windows: they report what changed and the window side acts on it. Prints
 # every offence and fails when there is one.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
-order=(core layout columns combo window api)
+order=(core layout columns combo window fonts api)
 rank() { local i; for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo -1; }
 status=0
 for dir in "${order[@]}"; do
