@@ -18,23 +18,10 @@
 #include "window/drop_close.h"
 #include "window/selection.h"
 #include "window/tracking.h"
+#include "window/row_insert.h"
 #include "window/view.h"
 
 namespace {
-
-int InsertRow(ControlRecord* rec, int index, const char* text)
-{
-    if (IsVirtual(rec) || !CloseList(rec, false))
-        return -1;
-    if (index < 0 || index >= rec->count)
-        index = rec->count;
-    TarnItem blank = {};
-    blank.flags = TARNIF_ENABLED;
-    const int inserted = InsertItem(rec, &blank, index, text, 0);
-    if (inserted >= 0)
-        (void)RepaintAfterInsert(rec, inserted);
-    return inserted;
-}
 
 // The committed row was deleted: the edit field empties, without
 // notification.

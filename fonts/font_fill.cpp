@@ -15,6 +15,7 @@
 #include "resource_ids.h"
 #include "window/drop_close.h"
 #include "window/module.h"
+#include "window/row_insert.h"
 #include "window/tracking.h"
 #include "window/view.h"
 
@@ -26,22 +27,6 @@ const int kTrueTypeSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 
 const int kScalableSizes[] = {6, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72, 0};
 
 const char kFallbackStyle[] = "Normal";
-
-// A new row at index (out of range appends) with its repaint; a negative
-// result when it was refused or the control died.
-int InsertRow(ControlRecord* rec, int index, const char* text)
-{
-    if (IsVirtual(rec) || !CloseList(rec, false) || rec->dead)
-        return -1;
-    if (index < 0 || index >= rec->count)
-        index = rec->count;
-    TarnItem blank = {};
-    blank.flags = TARNIF_ENABLED;
-    const int inserted = InsertItem(rec, &blank, index, text, 0);
-    if (inserted >= 0 && !RepaintAfterInsert(rec, inserted))
-        return -1;
-    return inserted;
-}
 
 void SetRowBitmap(ControlRecord* rec, int index, HBITMAP hbm)
 {

@@ -1057,7 +1057,7 @@ void CallFigures(int which)
 // takes minutes). The LISTBOX sorts only as rows are added (LBS_SORT).
 void SortFigures(int which)
 {
-    Fig("#10. sort rows added in scattered order by the first column (CompareStringA)", Kind::Info);
+    Fig("#s. sort rows added in scattered order by the first column (CompareStringA)", Kind::Info);
     for (int rows : {kSmallRows, std::min(g_bigRows, 1000000)}) {
         std::unique_ptr<Control> ctl = MakeControl(which);
         if (which == 0 || (which == 1 && rows > kSmallRows) || !ctl->Create(g_parent))
@@ -1083,7 +1083,7 @@ void SortFigures(int which)
         ok = ok && !strcmp(first, "R0000000") && !strcmp(last, t.cell[0]);
         if (!ok)
             Note("%s: sorting %d rows failed or gave the wrong order", ctl->Name(), rows);
-        snprintf(name, sizeof name, "10%c sort %s rows", rows == kSmallRows ? 'a' : 'b', Thousands(rows).c_str());
+        snprintf(name, sizeof name, "s%c sort %s rows", rows == kSmallRows ? 'a' : 'b', Thousands(rows).c_str());
         Fig(name, Kind::Time).value[which] = ok ? elapsed : kNone;
     }
 }
