@@ -17,8 +17,7 @@
 #include "core/lock.h"
 #include "window/drop_close.h"
 #include "window/selection.h"
-#include "window/tracking.h"
-#include "window/row_insert.h"
+#include "window/row_edits.h"
 #include "window/view.h"
 
 namespace {
@@ -56,18 +55,6 @@ int DeleteRow(ControlRecord* rec, int index, bool report)
     const int count = rec->count;
     (void)UpdateControl(rec);
     return count;
-}
-
-void ResetRows(ControlRecord* rec)
-{
-    // Nothing a press was tracking is left.
-    CancelTracking(rec);
-    if (IsVirtual(rec) || !CloseList(rec, false) || !ResetItems(rec))
-        return;
-    // An emptied control empties its field, also of what the user typed.
-    rec->editTyped = 0;
-    RedrawAll(rec);
-    (void)UpdateControl(rec);
 }
 
 // Copies a row; *made (when asked for) is the copy's record. A level change
@@ -159,7 +146,7 @@ extern "C" int WINAPI Tarn_DeleteString(HWND hwnd, int index)
 
 extern "C" void WINAPI Tarn_ResetContent(HWND hwnd)
 {
-    WithControl(hwnd, ResetRows);
+    WithControl(hwnd, [](ControlRecord* rec) { (void)ResetRows(rec); });
 }
 
 extern "C" int WINAPI Tarn_CopyItem(HWND hwnd, int source, int destination)

@@ -67,6 +67,9 @@ void FollowWithList(ControlRecord* rec, const RECT& before)
     if (!rec->fixedItemHeight) {
         RECT fresh;
         DroppedRect(rec, &fresh);
+        // Measuring virtual rows asks the application for them.
+        if (rec->dead || !rec->hwndDropDown)
+            return;
         height = fresh.bottom - fresh.top;
     }
     // The list moving under a still pointer makes a move the user did not.
@@ -103,6 +106,8 @@ bool LayoutDropDownType(ControlRecord* rec)
     if (rec->dead)
         return false;
     FollowWithList(rec, wr);
+    if (rec->dead)
+        return false;
     PlaceEditField(rec);
     return true;
 }

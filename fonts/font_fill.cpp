@@ -15,8 +15,7 @@
 #include "resource_ids.h"
 #include "window/drop_close.h"
 #include "window/module.h"
-#include "window/row_insert.h"
-#include "window/tracking.h"
+#include "window/row_edits.h"
 #include "window/view.h"
 
 namespace {
@@ -56,17 +55,6 @@ void SetRowKey(ControlRecord* rec, int index, LPARAM key)
         InvalidateRows(rec, index);
 }
 
-// False when the control died while its rows were reported.
-bool EmptyControl(ControlRecord* rec)
-{
-    CancelTracking(rec);
-    if (IsVirtual(rec) || !CloseList(rec, false) || rec->dead || !ResetItems(rec))
-        return !rec->dead;
-    rec->editTyped = 0;
-    RedrawAll(rec);
-    return UpdateControl(rec);
-}
-
 // A row with the text and key at index; false when the control died.
 bool AddKeyedRow(ControlRecord* rec, int index, const char* text, LPARAM key)
 {
@@ -85,7 +73,7 @@ bool AddSize(ControlRecord* rec, int index, int size)
 
 bool FillSizeTable(ControlRecord* rec, const int* sizes)
 {
-    if (!EmptyControl(rec))
+    if (!ResetRows(rec))
         return false;
     for (; *sizes; ++sizes)
         if (!AddSize(rec, -1, *sizes))

@@ -33,6 +33,9 @@ bool CreateList(ControlRecord* rec, int* result)
 {
     RECT rc;
     DroppedRect(rec, &rc);
+    // Measuring virtual rows asks the application for them.
+    if (rec->dead)
+        return false;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER;
     if (ControlType(rec) == TARNS_DROPDOWN)
         style |= WS_CLIPCHILDREN;

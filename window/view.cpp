@@ -100,25 +100,23 @@ void InvalidateHeaderBand(const ControlRecord* rec)
     InvalidateRect(rec->hwnd, &band, FALSE);
 }
 
-void InvalidateCorner(const ControlRecord* rec)
+namespace {
+// A part of the control window whose place rectOf gives; empty when the
+// control does not show it.
+void InvalidatePart(const ControlRecord* rec, void (*rectOf)(const ControlRecord*, RECT*))
 {
     if (!Painting(rec))
         return;
     RECT rc;
-    CornerRect(rec, &rc);
+    rectOf(rec, &rc);
     if (!IsRectEmpty(&rc))
         InvalidateRect(rec->hwnd, &rc, FALSE);
 }
+} // namespace
 
-void InvalidateDropButton(const ControlRecord* rec)
-{
-    if (!Painting(rec))
-        return;
-    RECT rc;
-    DropButtonRect(rec, &rc);
-    if (!IsRectEmpty(&rc))
-        InvalidateRect(rec->hwnd, &rc, FALSE);
-}
+void InvalidateCorner(const ControlRecord* rec) { InvalidatePart(rec, CornerRect); }
+
+void InvalidateDropButton(const ControlRecord* rec) { InvalidatePart(rec, DropButtonRect); }
 
 void InvalidateListStrip(const ControlRecord* rec)
 {

@@ -1,7 +1,8 @@
-#include "window/row_insert.h"
+#include "window/row_edits.h"
 
 #include "core/item_store.h"
 #include "window/drop_close.h"
+#include "window/tracking.h"
 #include "window/view.h"
 
 int InsertRow(ControlRecord* rec, int index, const char* text)
@@ -16,4 +17,17 @@ int InsertRow(ControlRecord* rec, int index, const char* text)
     if (inserted >= 0 && !RepaintAfterInsert(rec, inserted))
         return -1;
     return inserted;
+}
+
+bool ResetRows(ControlRecord* rec)
+{
+    // Nothing a press was tracking is left.
+    CancelTracking(rec);
+    if (IsVirtual(rec))
+        return true;
+    if (!CloseList(rec, false) || !ResetItems(rec))
+        return !rec->dead;
+    rec->editTyped = 0;
+    RedrawAll(rec);
+    return UpdateControl(rec);
 }
