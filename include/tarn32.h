@@ -1,5 +1,6 @@
-/*
- * tarn32.h - public interface of TARN32.dll, a combo box with columns.
+/**
+ * @file tarn32.h
+ * @brief Public interface of TARN32.dll, a combo box with columns.
  *
  * Place a control by creating a child window of class TARN32_CLASS ("Tarn32").
  * The low two style bits choose the control type (TARNS_*). The control is then
@@ -507,6 +508,11 @@ typedef struct TarnDrawInfoCallbackInfo {
 /* ------------------------------------------------------------------------ */
 
 /* --- Items --------------------------------------------------------------- */
+/**
+ * @defgroup items Items
+ * @brief Rows: adding, inserting, deleting, copying and moving them; their texts, data, bitmaps and state; searching them.
+ * @{
+ */
 /* Text getters take no buffer size: size the buffer from the matching length
    function + 1. Add/insert/delete/reset/copy/move close an open list with cancel.
    With redraw on, a change of the rows invalidates only the rows it moves (a
@@ -547,8 +553,14 @@ TARN32_API int     WINAPI Tarn_SelectString_A(HWND hwnd, int startAfter, int col
 TARN32_API int     WINAPI Tarn_SelectStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
 TARN32_API int     WINAPI Tarn_FindItem(HWND hwnd, int start, LPARAM itemData); /* first match from start, no wrap */
 TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCallbackInfo* info); /* NULL clears */
+/** @} */
 
 /* --- Hierarchy ------------------------------------------------------------ */
+/**
+ * @defgroup hierarchy Hierarchy
+ * @brief Tree levels, parents, dependents and siblings.
+ * @{
+ */
 /* The tree follows from item order and levels: dependents are the following
    items of higher level; the parent is the nearest earlier item of lower level. */
 TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);          /* -1 for a bad index */
@@ -561,8 +573,14 @@ TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which); /*
 TARN32_API int     WINAPI Tarn_GetDependentCount(HWND hwnd, int index, BOOL allLevels);
 TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);  /* TARN_SIBLING_* */
 TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);      /* new count or -1 */
+/** @} */
 
 /* --- Sorting -------------------------------------------------------------- */
+/**
+ * @defgroup sorting Sorting
+ * @brief Sorting one sibling group.
+ * @{
+ */
 /* Sorts the children of parent (-1: the top-level group) by column; a NULL
    callback uses Tarn_DefaultCompareProc. Stable; dependents move with their item. */
 TARN32_API BOOL    WINAPI Tarn_SortItems(HWND hwnd, int parent, int column, TARNCOMPAREPROC compare);
@@ -570,8 +588,14 @@ TARN32_API BOOL    WINAPI Tarn_SortItemsEx(HWND hwnd, int parent, int column, TA
 /* CompareStringA with the control's locale, minus 2: -1, 0, 1 (-2 on failure). */
 TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, const char* text2,
                                                   LPARAM itemData1, LPARAM itemData2);
+/** @} */
 
 /* --- Virtual mode --------------------------------------------------------- */
+/**
+ * @defgroup virtual Virtual mode
+ * @brief Rows kept by the application and lent to the control one at a time.
+ * @{
+ */
 /* The application keeps the rows and lends the control one at a time: every
    read of a row (painting, measuring, hit testing, the getters) fetches it
    and gives the record lent before back first, even for the same row. The
@@ -594,8 +618,14 @@ TARN32_API BOOL    WINAPI Tarn_VirtualCount(HWND hwnd, int rows);
 /* Gives the lent record back and repaints the row (index -1: all rows). 0
    outside virtual mode or for index >= the count. */
 TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);
+/** @} */
 
 /* --- Columns and headers -------------------------------------------------- */
+/**
+ * @defgroup columns Columns and headers
+ * @brief The column set, the column headers and their switches.
+ * @{
+ */
 /* count 0 installs one default column (width 500). The column count of a
    control that stores items cannot change. */
 TARN32_API BOOL    WINAPI Tarn_SetColumns(HWND hwnd, int count, const ColumnDef* defs);
@@ -616,8 +646,14 @@ TARN32_API void    WINAPI Tarn_SetReorderColumns(HWND hwnd, BOOL on);
 TARN32_API BOOL    WINAPI Tarn_GetReorderColumns(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetColHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
 TARN32_API HFONT   WINAPI Tarn_GetColHeaderFont(HWND hwnd);
+/** @} */
 
 /* --- Cell, row and colour formatting -------------------------------------- */
+/**
+ * @defgroup formatting Cell, row and colour formatting
+ * @brief Per-cell and per-row-header formats, the colour table, the edit field font.
+ * @{
+ */
 /* version must be 1. row -1 (set only) defines the shared bitmap size. */
 TARN32_API BOOL    WINAPI Tarn_SetCellInfo(HWND hwnd, const CellInfo* info);
 TARN32_API BOOL    WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info);      /* row and column read from info */
@@ -627,8 +663,14 @@ TARN32_API void    WINAPI Tarn_SetCtlColors(HWND hwnd, const CtlColors* colors);
 TARN32_API void    WINAPI Tarn_GetCtlColors(HWND hwnd, CtlColors* colors);
 TARN32_API void    WINAPI Tarn_SetEditCtlFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
 TARN32_API HFONT   WINAPI Tarn_GetEditCtlFont(HWND hwnd);
+/** @} */
 
 /* --- Row headers and corner cell ------------------------------------------ */
+/**
+ * @defgroup rowheaders Row headers and corner cell
+ * @brief The row headers left of the rows and the corner cell above them.
+ * @{
+ */
 TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);    /* 0 removes the row header */
 TARN32_API int     WINAPI Tarn_GetRowHeaderWidth(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);   /* TARNRHS_* */
@@ -650,15 +692,27 @@ TARN32_API BOOL    WINAPI Tarn_GetRowColHeaderButton(HWND hwnd);
 TARN32_API void    WINAPI Tarn_GetRowColHeaderRect(HWND hwnd, RECT* rect);
 TARN32_API void    WINAPI Tarn_SetShowRowColHeaderButton(HWND hwnd, BOOL on);
 TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
+/** @} */
 
 /* --- Optimal widths and horizontal extent --------------------------------- */
+/**
+ * @defgroup optimal Optimal widths and horizontal extent
+ * @brief Measuring columns and row headers to fit their contents.
+ * @{
+ */
 /* maxRows < 1 measures every row. */
 TARN32_API int     WINAPI Tarn_CalcOptimalColumnWidth(HWND hwnd, int column, int maxRows);
 TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows); /* 0 without row header */
 TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows); /* column -1: all */
 TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
+/** @} */
 
 /* --- Geometry and hit testing --------------------------------------------- */
+/**
+ * @defgroup geometry Geometry and hit testing
+ * @brief Row heights, rectangles and the row under a point.
+ * @{
+ */
 TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);        /* -1: the field's height */
 TARN32_API int     WINAPI Tarn_GetItemLines(HWND hwnd);
 TARN32_API BOOL    WINAPI Tarn_SetItemLines(HWND hwnd, int lines);
@@ -672,8 +726,14 @@ TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);                   /* at
 /* Row under pt (control client coordinates) or -1; *inField = 1 when pt lies
    in the field (the result is then the current item). */
 TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* inField);
+/** @} */
 
 /* --- Scrolling and visibility --------------------------------------------- */
+/**
+ * @defgroup scrolling Scrolling and visibility
+ * @brief Top row, horizontal extent and offset, scroll bars.
+ * @{
+ */
 TARN32_API int     WINAPI Tarn_GetTopIndex(HWND hwnd);
 TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);          /* 0 / -1 */
 TARN32_API void    WINAPI Tarn_MakeRowVisible(HWND hwnd, int index);
@@ -684,8 +744,14 @@ TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset); /* -1
 TARN32_API void    WINAPI Tarn_MakeColumnVisible(HWND hwnd, int column);
 TARN32_API BOOL    WINAPI Tarn_GetDisableNoScroll(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetDisableNoScroll(HWND hwnd, BOOL on);
+/** @} */
 
 /* --- Display options ------------------------------------------------------ */
+/**
+ * @defgroup display Display options
+ * @brief Switches for what the list shows and how.
+ * @{
+ */
 /* Setters normalise their argument and repaint only when the value changes. */
 TARN32_API int     WINAPI Tarn_GetSelectionStyle(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetSelectionStyle(HWND hwnd, int style);    /* TARN_SELECT_* */
@@ -708,8 +774,14 @@ TARN32_API BOOL    WINAPI Tarn_GetShowTruncated(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetShowTruncated(HWND hwnd, BOOL on);
 /* info NULL clears; always 1. */
 TARN32_API BOOL    WINAPI Tarn_SetDrawInfoCallback(HWND hwnd, const TarnDrawInfoCallbackInfo* info);
+/** @} */
 
 /* --- Selection and keyboard ----------------------------------------------- */
+/**
+ * @defgroup selection Selection and keyboard
+ * @brief The current row, the caret column and keyboard behaviour switches.
+ * @{
+ */
 TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);                       /* -1 none */
 /* 0 / -1. Sets and commits the row (-1 clears) and sends TARNN_SELCHANGE,
    even when the row did not change. */
@@ -719,20 +791,38 @@ TARN32_API BOOL    WINAPI Tarn_GetCursorSelect(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetCursorSelect(HWND hwnd, BOOL on);
 TARN32_API BOOL    WINAPI Tarn_GetExtendedUI(HWND hwnd);
 TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);          /* always 0 */
+/** @} */
 
 /* --- Drag type and timers ------------------------------------------------- */
+/**
+ * @defgroup drag Drag type and timers
+ * @brief The drag switch and the two auto-scroll timer procedures.
+ * @{
+ */
 TARN32_API int     WINAPI Tarn_GetDragType(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);           /* stored as 1 or 0 */
 TARN32_API void    CALLBACK Tarn_VScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
 TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+/** @} */
 
 /* --- Edit field ----------------------------------------------------------- */
+/**
+ * @defgroup editfield Edit field
+ * @brief The edit field of types 0 and 1.
+ * @{
+ */
 /* The following return -1 when the control has no edit field. */
 TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);            /* 0 / -1 */
 TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end); /* 0 / -1; both -1 first */
 TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 / -1 */
+/** @} */
 
 /* --- Drop-down ------------------------------------------------------------ */
+/**
+ * @defgroup dropdown Drop-down
+ * @brief Opening and closing the list, its size and position, the child windows.
+ * @{
+ */
 /* 1 done or nothing to do, 0 for type 0 or opening an empty control, -1 when
    the list window cannot be created. Opening sends TARNN_DROPDOWN first; a
    parent that sends the control WM_CANCELMODE while handling it keeps the list
@@ -756,8 +846,14 @@ TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);                 /* NU
 TARN32_API BOOL    WINAPI Tarn_GetOpenEnded(HWND hwnd);
 TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);           /* last column fills the width */
 TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
+/** @} */
 
 /* --- Font lists ----------------------------------------------------------- */
+/**
+ * @defgroup fontlists Font lists
+ * @brief Filling controls with font faces, sizes and styles.
+ * @{
+ */
 /* Inserts the system's face names sorted from index (-1: 0); TARNFONT_* flags.
    Returns the index of the last face inserted, index when none, or a negative
    insertion failure. */
@@ -769,8 +865,14 @@ TARN32_API BOOL    WINAPI Tarn_FontStyles_A(HWND hwnd, HDC hdcPrinter, const cha
 TARN32_API int     CALLBACK Tarn_FontsEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
 TARN32_API int     CALLBACK Tarn_FontsForSizeEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
 TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+/** @} */
 
 /* --- Module housekeeping, hooks and window procedures --------------------- */
+/**
+ * @defgroup module Module housekeeping, hooks and window procedures
+ * @brief Registration, the filter hooks and the three window procedures.
+ * @{
+ */
 TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);                   /* always 1; value ignored */
 TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);                 /* removes the library's hooks */
 TARN32_API LRESULT CALLBACK Tarn_MouseFilterHook(int code, WPARAM message, LPARAM mouseHook);
@@ -780,11 +882,13 @@ TARN32_API int     WINAPI Tarn_ProcessMouseMessage(HWND target, WPARAM unused1, 
 TARN32_API LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 TARN32_API LRESULT CALLBACK TCtl_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 TARN32_API LRESULT CALLBACK TDropDown_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/** @} */
 
 #ifdef __cplusplus
 } /* extern "C" */
 #endif
 
+/** @cond TARN32_LAYOUT_CHECKS */
 /* ------------------------------------------------------------------------ */
 /* Layout checks of the 32-bit records                                       */
 /* ------------------------------------------------------------------------ */
@@ -905,5 +1009,6 @@ TARN_ASSERT_OFFSET(DrawInfo, enabled, 48);
 TARN_STATIC_ASSERT(sizeof(TarnDeleteCallbackInfo) == 8, "delete callback pair must be 8 bytes");
 TARN_STATIC_ASSERT(sizeof(TarnDrawInfoCallbackInfo) == 8, "draw-info callback pair must be 8 bytes");
 #endif /* !_WIN64 */
+/** @endcond */
 
 #endif /* TARN32_H */
