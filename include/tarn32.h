@@ -2,51 +2,55 @@
  * @file tarn32.h
  * @brief Public interface of TARN32.dll, a combo box with columns.
  *
- * Place a control by creating a child window of class TARN32_CLASS ("Tarn32").
- * The low two style bits choose the control type (TARNS_*). The control is then
- * driven by the exported Tarn_* functions below; every one of them uses the
- * WINAPI convention and takes the control window first.
+ * Place a control by creating a child window of class #TARN32_CLASS ("Tarn32").
+ * The low two style bits choose the control type (`TARNS_*`, see
+ * @ref page_types). The control is then driven by the exported `Tarn_*`
+ * functions; every one of them uses the WINAPI convention and takes the
+ * control window first.
  *
- * Handles
- *   Every function checks its window first: it must be a live window of this
- *   module's class "Tarn32" that is not being destroyed. Given anything else
- *   (NULL, a destroyed control, another class, the control's own list window
- *   or edit field, or a control inside its WM_DESTROY) a function does
- *   nothing, touches none of its arguments and returns its failure value:
- *   the one named at its declaration, else -1 for an int or LPARAM result,
- *   0 (FALSE) for BOOL, UINT and LCID results, NULL for handles and
- *   pointers; Tarn_DefaultCompareProc returns -2. The exported window
- *   procedures give windows of other classes the default processing.
+ * @par Handles
+ * Every function checks its window first: it must be a live window of this
+ * module's class "Tarn32" that is not being destroyed. Given anything else
+ * (NULL, a destroyed control, another class, the control's own list window
+ * or edit field, or a control inside its WM_DESTROY) a function does
+ * nothing, touches none of its arguments and returns its failure value:
+ * the one its documentation names, else -1 for an int or LPARAM result,
+ * 0 (FALSE) for BOOL, UINT and LCID results, NULL for handles and
+ * pointers; Tarn_DefaultCompareProc() returns -2. The exported window
+ * procedures give windows of other classes the default processing.
+ * More in @ref page_conventions.
  *
- * General conventions
- *   - Rows and columns are 0-based signed ints; -1 means "none" (and, where a
- *     function says so, the current row or the shared setting).
- *   - Functions returning an index or a count return -1 (TARN_ERR) for a bad
- *     index or column, a refused operation or a failed allocation.
- *   - Setters that report success return 1 or 0. A few return 0 on success and
- *     -1 on failure; those are marked "0 / -1" below.
- *   - Functions that copy text into a caller's buffer store an empty string in
- *     it first, so the buffer is defined even on failure.
- *   - In virtual mode every function that would add, delete, move or change
- *     stored items refuses with its failure value.
- *   - Strings passed in are copied; the copies belong to the control. Fonts and
- *     bitmaps passed in are used but never deleted: keep them alive while the
- *     control uses them and delete them yourself afterwards.
- *   - Colours are 32-bit values: an RGB COLORREF, TARN_SYSCOLOR(n) for system
- *     colour n (resolved with GetSysColor at paint time), or TARN_COLOR_NONE
- *     (-1) to inherit from the next more general level (cell, column, control;
- *     row headers: row, control).
- *   - The control reports to its parent with WM_COMMAND:
- *     wParam = MAKEWPARAM(control id, TARNN_* code), lParam = control window.
- *     The parent may call any exported function while handling one, and may
- *     destroy the control: the control stops what it was doing at once.
- *     Once WM_DESTROY has begun, the control takes no more calls, so the
- *     notifications and delete callbacks of the destruction itself cannot
- *     reach back into it.
- *   - Application values (item data, callback user data, cell data words) are
- *     LPARAM: 32 bits in the 32-bit DLL, pointer-sized in the 64-bit build.
+ * @par General conventions
+ * - Rows and columns are 0-based signed ints; -1 means "none" (and, where a
+ *   function says so, the current row or the shared setting).
+ * - Functions returning an index or a count return -1 (#TARN_ERR) for a bad
+ *   index or column, a refused operation or a failed allocation.
+ * - Setters that report success return 1 or 0. A few return 0 on success
+ *   and -1 on failure; their results say so.
+ * - Functions that copy text into a caller's buffer store an empty string in
+ *   it first, so the buffer is defined even on failure.
+ * - In virtual mode every function that would add, delete, move or change
+ *   stored items refuses with its failure value (@ref page_virtual).
+ * - Strings passed in are copied; the copies belong to the control. Fonts and
+ *   bitmaps passed in are used but never deleted: keep them alive while the
+ *   control uses them and delete them yourself afterwards.
+ * - Colours are 32-bit values: an RGB COLORREF, #TARN_SYSCOLOR(n) for system
+ *   colour n (resolved with GetSysColor at paint time), or #TARN_COLOR_NONE
+ *   (-1) to inherit from the next more general level (cell, column, control;
+ *   row headers: row, control). See @ref page_colours.
+ * - The control reports to its parent with WM_COMMAND:
+ *   wParam = MAKEWPARAM(control id, `TARNN_*` code), lParam = control window
+ *   (@ref page_notifications).
+ *   The parent may call any exported function while handling one, and may
+ *   destroy the control: the control stops what it was doing at once.
+ *   Once WM_DESTROY has begun, the control takes no more calls, so the
+ *   notifications and delete callbacks of the destruction itself cannot
+ *   reach back into it.
+ * - Application values (item data, callback user data, cell data words) are
+ *   LPARAM: 32 bits in the 32-bit DLL, pointer-sized in the 64-bit build.
  *
- * Everything runs on the thread that created the control.
+ * Everything runs on the thread that created the control. What each change
+ * repaints is described in @ref page_redraw.
  */
 #ifndef TARN32_H
 #define TARN32_H
@@ -54,8 +58,14 @@
 #include <windows.h>
 #include <stddef.h>
 
-/* The DLL build defines TARN32_BUILDING_DLL; its exports come from TARN32.def,
-   so nothing is marked dllexport here. */
+/**
+ * @def TARN32_API
+ * @brief Marks the exported functions: `__declspec(dllimport)` for users of
+ * the DLL, empty when the DLL itself is built.
+ *
+ * The DLL build defines TARN32_BUILDING_DLL; its exports come from
+ * TARN32.def, so nothing is marked dllexport here.
+ */
 #ifdef TARN32_BUILDING_DLL
 #define TARN32_API
 #else
@@ -69,438 +79,886 @@ extern "C" {
 /* ------------------------------------------------------------------------ */
 /* Window classes, properties, child windows, private message               */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup windowclasses Window classes and messages
+ * @brief The classes the DLL registers, the window properties and child ids
+ *        it uses, and its one private message.
+ *
+ * The classes are registered when the DLL is loaded; "Tarn32" is a global
+ * class (CS_GLOBALCLASS), so any module of the process can create controls.
+ * @{
+ */
 
-#define TARN32_CLASS          "Tarn32"        /* the control window */
-#define TARN32_DROPDOWN_CLASS "TarnDropDown"  /* the list window */
-#define TARN32_EDIT_CLASS     "TarnCtl"       /* the edit field, a superclass of "EDIT" */
+/** The control window's class. Create controls with this class name. */
+#define TARN32_CLASS          "Tarn32"
+/** Class of the list window: while a drop-down type is dropped, a top-most
+    tool window (WS_EX_TOOLWINDOW) that is a child of the desktop window; in a
+    #TARNS_LISTBOX control, a permanent child of the control. */
+#define TARN32_DROPDOWN_CLASS "TarnDropDown"
+/** Class of the edit field of the types #TARNS_LISTBOX and #TARNS_DROPDOWN,
+    a superclass of "EDIT". */
+#define TARN32_EDIT_CLASS     "TarnCtl"
 
-#define TARN32_PROP_CONTROL   "Tarn32"        /* set (1) on every live control window */
-#define TARN32_PROP_DROPDOWN  "TarnDD32"      /* set (1) on every list window */
+/** Window property set to 1 on every live control window, from WM_CREATE
+    until its destruction; the hooks find the focused control by it. */
+#define TARN32_PROP_CONTROL   "Tarn32"
+/** Window property set to 1 on every list window while it exists. */
+#define TARN32_PROP_DROPDOWN  "TarnDD32"
 
-#define TARN32_ID_EDIT        100             /* child id of the edit field */
-#define TARN32_ID_LIST        101             /* child id of the list window */
+#define TARN32_ID_EDIT        100   /**< Child window id of the edit field. */
+#define TARN32_ID_LIST        101   /**< Window id of the list window, dropped or permanent. */
 
-/* Posted to a control to close its dropped list with cancel. */
+/**
+ * Closes the control's dropped list with cancel: #TARNN_SELENDCANCEL (21),
+ * then #TARNN_DROPDOWNDESTROYED (18). The hooks post it when a press lands
+ * outside the control and its list, and when a key arrives in menu mode
+ * (unless #TARNS_KEEPOPENINMENU is set); an application may post or send it
+ * too. wParam and lParam are 0. Without a dropped list it only puts the
+ * highlight back on the current row.
+ */
 #define TARNM_CLOSEDROPDOWN   (WM_USER + 100)
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Window style bits (low word of GWL_STYLE)                                */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup stylebits Style bits
+ * @brief The control type and the other style bits, in the low word of
+ *        GWL_STYLE (@ref page_types).
+ *
+ * The type and #TARNS_VARIABLEHEIGHT are read when the control is created;
+ * the other bits are read each time they matter. WS_VSCROLL and WS_HSCROLL
+ * given at creation are taken off the control and given to its list window.
+ * @{
+ */
 
-#define TARNS_TYPEMASK          0x0003L
-#define TARNS_LISTBOX           0x0000L /* edit field above a permanently shown list */
-#define TARNS_DROPDOWN          0x0001L /* drop-down list with edit field */
-#define TARNS_DROPDOWNLIST      0x0002L /* drop-down list without edit field; drop position settable */
-#define TARNS_DROPDOWNLISTFIXED 0x0003L /* as TARNS_DROPDOWNLIST, fixed drop position, no TARNN_DROPDOWNCREATED */
-#define TARNS_KEEPBOTTOM        0x0010L /* drop-down types: fitting the height keeps the bottom edge */
-#define TARNS_KEEPCENTER        0x0020L /* drop-down types: fitting the height keeps the vertical centre */
-#define TARNS_VARIABLEHEIGHT    0x0800L /* rows may differ in height */
-#define TARNS_AUTOHSCROLL       0x1000L /* edit field created with ES_AUTOHSCROLL */
-#define TARNS_LEFTBUTTONONLY    0x2000L /* right and middle presses in the list are ignored */
-#define TARNS_DISABLENOSCROLL   0x4000L /* unneeded scroll bars are shown disabled, not hidden */
-#define TARNS_KEEPOPENINMENU    0x8000L /* keyboard menu mode does not close the dropped list */
-/* WS_VSCROLL / WS_HSCROLL given at creation are moved to the list window. */
+#define TARNS_TYPEMASK          0x0003L /**< The two bits that hold the control type. */
+#define TARNS_LISTBOX           0x0000L /**< Type 0: edit field above a permanently shown list. */
+#define TARNS_DROPDOWN          0x0001L /**< Type 1: drop-down list with an edit field. */
+/** Type 2: drop-down list without an edit field; the field shows the current
+    row, and the list may drop above or below (Tarn_SetDropDownPosition()). */
+#define TARNS_DROPDOWNLIST      0x0002L
+/** Type 3: as #TARNS_DROPDOWNLIST, but the list prefers to drop below and
+    #TARNN_DROPDOWNCREATED is not sent. */
+#define TARNS_DROPDOWNLISTFIXED 0x0003L
+/** Drop-down types: when the control fits its window height to the header
+    and the field, it keeps its bottom edge in place (the top edge otherwise). */
+#define TARNS_KEEPBOTTOM        0x0010L
+/** Drop-down types: when the control fits its window height, it keeps its
+    vertical centre in place. Takes precedence over #TARNS_KEEPBOTTOM. */
+#define TARNS_KEEPCENTER        0x0020L
+#define TARNS_VARIABLEHEIGHT    0x0800L /**< Rows may differ in height (fixed height otherwise). */
+#define TARNS_AUTOHSCROLL       0x1000L /**< The edit field is created with ES_AUTOHSCROLL. */
+/** Middle and right presses in the list are ignored; the right button's
+    release still sends #TARNN_RBUTTONUP (22). */
+#define TARNS_LEFTBUTTONONLY    0x2000L
+/** Scroll bars that are not needed are shown disabled, not hidden
+    (also Tarn_SetDisableNoScroll()). */
+#define TARNS_DISABLENOSCROLL   0x4000L
+/** Keys arriving in menu mode do not close the dropped list. */
+#define TARNS_KEEPOPENINMENU    0x8000L
 
+/**
+ * Extracts the control type (0 to 3) from a window style.
+ * @param style  A window style, such as GetWindowLong(hwnd, GWL_STYLE).
+ * @return #TARNS_LISTBOX, #TARNS_DROPDOWN, #TARNS_DROPDOWNLIST or
+ *         #TARNS_DROPDOWNLISTFIXED, as an int.
+ */
 #define TARN_TYPE(style)        ((int)((style) & TARNS_TYPEMASK))
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Notification codes (HIWORD of wParam of WM_COMMAND)                      */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup notifycodes Notification codes
+ * @brief The codes the control sends its parent in the high word of
+ *        WM_COMMAND's wParam (@ref page_notifications).
+ *
+ * wParam = MAKEWPARAM(control id, code), lParam = the control window. The
+ * parent may call any function while handling a code, or destroy the
+ * control. The control, its edit field and its list window hold the focus
+ * as one: the focus moving among them is neither a loss nor a gain.
+ *
+ * Mouse presses report codes from 30 to 158 (#TARNN_MOUSE_FIRST to
+ * #TARNN_MOUSE_LAST): a button base (#TARNN_LBUTTON, #TARNN_MBUTTON,
+ * #TARNN_RBUTTON), plus #TARNN_DBLCLK for a double click, plus
+ * #TARNN_INFIELD for a press on the field rather than in the list, plus
+ * the part hit (`TARNN_PART_*`); #TARNN_MOUSECODE() composes one. On the
+ * control window only the left button presses; middle and right presses
+ * come from the list. Column header and corner codes are sent on release
+ * and never add #TARNN_DBLCLK.
+ * @{
+ */
 
-/* The control, its edit field and its list window hold the focus as one: the
-   focus moving among them is neither a loss nor a gain. */
-#define TARNN_KILLFOCUS         2   /* the focus left for a window outside the control, or none */
-#define TARNN_SETFOCUS          3   /* the focus came into the control from outside */
-#define TARNN_SELCHANGE         5   /* the current row was committed (sent even if unchanged) */
-#define TARNN_TOPINDEXCHANGE    6   /* the top row changed through scrolling */
-#define TARNN_COLUMNRESIZED     8   /* the user resized a column */
-#define TARNN_COLUMNMOVED       9   /* the user moved a column */
-#define TARNN_HOFFSETCHANGE     10  /* the horizontal offset changed through scrolling */
-#define TARNN_MOUSEMOVE         11  /* the pointer moved over the control or its list */
-#define TARNN_OVERHEADCHANGE    12  /* the width before the first column changed */
-#define TARNN_SIZE              14  /* the control was resized */
-#define TARNN_EDITUPDATE        15  /* the edit field reported EN_UPDATE */
-#define TARNN_EDITCHANGE        16  /* the edit field reported EN_CHANGE */
-#define TARNN_DROPDOWNCREATED   17  /* the list window of a type 1 or 2 control was created */
-#define TARNN_DROPDOWNDESTROYED 18  /* the list window of a drop-down type was destroyed */
-#define TARNN_DROPDOWN          19  /* the list is about to drop */
-#define TARNN_SELENDOK          20  /* the list is closing with acceptance */
-#define TARNN_SELENDCANCEL      21  /* the list is closing with cancel */
-#define TARNN_RBUTTONUP         22  /* right button released over the control or its list */
+/** The focus left the control for a window outside it, or for none.
+    A dropped list is closed with cancel first. */
+#define TARNN_KILLFOCUS         2
+/** The focus came into the control from a window outside it. */
+#define TARNN_SETFOCUS          3
+/** A row was committed as the current row, by the user or by a function
+    such as Tarn_SetCurSel(); sent even when the current row did not change. */
+#define TARNN_SELCHANGE         5
+/** The top row changed through scrolling (scroll bar, wheel, or bringing a
+    row into view); Tarn_SetTopIndex() does not send it. */
+#define TARNN_TOPINDEXCHANGE    6
+#define TARNN_COLUMNRESIZED     8   /**< The user resized a column by dragging a header divider. */
+#define TARNN_COLUMNMOVED       9   /**< The user moved a column by dragging its header. */
+/** The horizontal offset changed through scrolling (scroll bar, a drag in
+    the header, Tarn_MakeColumnVisible()); Tarn_SetHorizontalOffset() does
+    not send it. */
+#define TARNN_HOFFSETCHANGE     10
+/** The pointer moved over the control or its list (every WM_MOUSEMOVE). */
+#define TARNN_MOUSEMOVE         11
+/** The overhead width (Tarn_GetOverheadWidth(): label, tree indentation of
+    the deepest level and item bitmap, before the first column) changed.
+    Checked when the control lays itself out (shown, with redraw on). */
+#define TARNN_OVERHEADCHANGE    12
+/** The control received WM_SIZE (sent after the new layout, also when
+    minimized). */
+#define TARNN_SIZE              14
+/** The edit field reported EN_UPDATE; not for text the control puts there. */
+#define TARNN_EDITUPDATE        15
+/** The edit field reported EN_CHANGE, after the control selected the row
+    matching the typed text; not for text the control puts there. */
+#define TARNN_EDITCHANGE        16
+/** The list window of a #TARNS_DROPDOWN or #TARNS_DROPDOWNLIST control was
+    created (after #TARNN_DROPDOWN). */
+#define TARNN_DROPDOWNCREATED   17
+/** The list window of a drop-down type (1, 2 or 3) was destroyed. */
+#define TARNN_DROPDOWNDESTROYED 18
+/** The list is about to drop (only when the control has rows). Sending the
+    control WM_CANCELMODE while handling it cancels the drop. */
+#define TARNN_DROPDOWN          19
+/** The dropped list is closing with acceptance; #TARNN_DROPDOWNDESTROYED
+    and #TARNN_SELCHANGE follow. WM_CANCELMODE sent to the control while
+    handling it keeps the list open. */
+#define TARNN_SELENDOK          20
+/** The dropped list is closing with cancel; #TARNN_DROPDOWNDESTROYED
+    follows. WM_CANCELMODE sent to the control while handling it keeps the
+    list open. */
+#define TARNN_SELENDCANCEL      21
+/** The right button was released over the control or its list. On the
+    control window the default processing (WM_CONTEXTMENU) follows. */
+#define TARNN_RBUTTONUP         22
 
-/* Mouse presses, 30..158: button base + double-click offset + field offset + part hit. */
-#define TARNN_LBUTTON           30  /* left button base */
-#define TARNN_MBUTTON           50  /* middle button base */
-#define TARNN_RBUTTON           70  /* right button base */
-#define TARNN_DBLCLK            10  /* added for a double click */
-#define TARNN_INFIELD           70  /* added when the press is on the field, not in the list */
-#define TARNN_PART_LABEL        0   /* label bitmap zone */
-#define TARNN_PART_TREEBUTTON   2   /* tree line zone */
-#define TARNN_PART_BITMAP       4   /* item bitmap zone */
-#define TARNN_PART_ROW          5   /* the row itself (or the field) */
-#define TARNN_PART_COLHEADER    6   /* column header button clicked and released */
-#define TARNN_PART_CORNER       7   /* corner cell clicked and released */
-#define TARNN_PART_ROWHEADER    8   /* row header */
-#define TARNN_MOUSE_FIRST       30
-#define TARNN_MOUSE_LAST        158
+#define TARNN_LBUTTON           30  /**< Mouse code base of the left button. */
+#define TARNN_MBUTTON           50  /**< Mouse code base of the middle button. */
+#define TARNN_RBUTTON           70  /**< Mouse code base of the right button. */
+#define TARNN_DBLCLK            10  /**< Added to a mouse code for a double click. */
+/** Added to a mouse code when the press is on the field, not in the list
+    (left button only). A press on the field of a type 2 or 3 control sends
+    105 (#TARNN_LBUTTON + #TARNN_INFIELD + #TARNN_PART_ROW), then drops or
+    closes the list; on an edit field a press sends nothing. */
+#define TARNN_INFIELD           70
+#define TARNN_PART_LABEL        0   /**< Part hit: the label bitmap zone of a row. */
+#define TARNN_PART_TREEBUTTON   2   /**< Part hit: the tree line zone (indentation) of a row. */
+#define TARNN_PART_BITMAP       4   /**< Part hit: the item bitmap zone of a row. */
+#define TARNN_PART_ROW          5   /**< Part hit: the rest of the row, or the field. */
+/** Part hit: a column header button, pressed and released over it
+    (header shown as buttons, #TARN_HEADER_BUTTONS, and not #TARNHF_DISABLED). */
+#define TARNN_PART_COLHEADER    6
+/** Part hit: the corner cell, pressed and released over it
+    (not #TARNRHS_DISABLED). */
+#define TARNN_PART_CORNER       7
+/** Part hit: a row header; only row headers drawn as buttons
+    (#TARN_ROWHEADER_BUTTON, #TARN_ROWHEADER_INDEX, #TARN_ROWHEADER_NUMBER)
+    and not #TARNRHS_DISABLED report it. */
+#define TARNN_PART_ROWHEADER    8
+#define TARNN_MOUSE_FIRST       30  /**< Lowest mouse code. */
+#define TARNN_MOUSE_LAST        158 /**< Highest mouse code (right button, double click, field, row header). */
+/**
+ * Composes a mouse code.
+ * @param button   #TARNN_LBUTTON, #TARNN_MBUTTON or #TARNN_RBUTTON.
+ * @param dblclk   Nonzero for a double click.
+ * @param infield  Nonzero for a press on the field.
+ * @param part     A `TARNN_PART_*` value.
+ * @return The notification code, from #TARNN_MOUSE_FIRST to #TARNN_MOUSE_LAST.
+ */
 #define TARNN_MOUSECODE(button, dblclk, infield, part) \
     ((button) + ((dblclk) ? TARNN_DBLCLK : 0) + ((infield) ? TARNN_INFIELD : 0) + (part))
-#define TARNN_LCLICKROW         (TARNN_LBUTTON + TARNN_PART_ROW)                /* 35 */
-#define TARNN_LDBLCLKROW        (TARNN_LBUTTON + TARNN_DBLCLK + TARNN_PART_ROW) /* 45 */
-#define TARNN_LCLICKCOLHEADER   (TARNN_LBUTTON + TARNN_PART_COLHEADER)          /* 36 */
-#define TARNN_LCLICKCORNER      (TARNN_LBUTTON + TARNN_PART_CORNER)             /* 37 */
+/** 35: left press on a row. */
+#define TARNN_LCLICKROW         (TARNN_LBUTTON + TARNN_PART_ROW)
+/** 45: left double click on a row. */
+#define TARNN_LDBLCLKROW        (TARNN_LBUTTON + TARNN_DBLCLK + TARNN_PART_ROW)
+/** 36: left click on a column header. */
+#define TARNN_LCLICKCOLHEADER   (TARNN_LBUTTON + TARNN_PART_COLHEADER)
+/** 37: left click on the corner cell. */
+#define TARNN_LCLICKCORNER      (TARNN_LBUTTON + TARNN_PART_CORNER)
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Colour values                                                             */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup colourvalues Colour values
+ * @brief The special colour values: "not set" and system colours
+ *        (@ref page_colours).
+ * @{
+ */
 
-#define TARN_COLOR_NONE         ((COLORREF)0xFFFFFFFFu)              /* not set: inherit */
-#define TARN_SYSCOLOR_FLAG      0x80000000u
+/** Colour not set: the next more general level's colour is used (cell,
+    column, control; row headers: row, control). As it has the system colour
+    bit set too, test for it before #TARN_IS_SYSCOLOR(). */
+#define TARN_COLOR_NONE         ((COLORREF)0xFFFFFFFFu)
+#define TARN_SYSCOLOR_FLAG      0x80000000u /**< Bit that marks a system colour value. */
+/**
+ * Makes a colour value that stands for a system colour, resolved with
+ * GetSysColor each time the control paints.
+ * @param n  A system colour index (COLOR_WINDOW, COLOR_HIGHLIGHT, ...).
+ * @return The colour value, as a COLORREF.
+ */
 #define TARN_SYSCOLOR(n)        ((COLORREF)(TARN_SYSCOLOR_FLAG | (DWORD)(n)))
+/**
+ * Tells whether a colour value stands for a system colour.
+ * @param c  A colour value.
+ * @return Nonzero for a #TARN_SYSCOLOR() value (and for #TARN_COLOR_NONE).
+ */
 #define TARN_IS_SYSCOLOR(c)     ((((DWORD)(c)) & TARN_SYSCOLOR_FLAG) != 0)
+/**
+ * Extracts the system colour index of a #TARN_SYSCOLOR() value.
+ * @param c  A system colour value.
+ * @return The index, the low 16 bits of the value.
+ */
 #define TARN_SYSCOLOR_INDEX(c)  ((int)(((DWORD)(c)) & 0xFFFFu))
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Misc. constants                                                           */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup constants Constants
+ * @brief Error value, record versions, flags and the modes the setters take.
+ * @{
+ */
 
-#define TARN_ERR                (-1)
-#define TARN_CELLINFO_VERSION   1   /* CellInfo.version */
-#define TARN_ROWINFO_VERSION    1   /* RowInfo.version */
-#define TARN_MAX_ITEM_LEVEL     63  /* deepest tree level an item stores */
+#define TARN_ERR                (-1) /**< Failure value of functions returning an index or a count. */
+#define TARN_CELLINFO_VERSION   1   /**< Value CellInfo::version must hold; other versions are refused. */
+#define TARN_ROWINFO_VERSION    1   /**< Value RowInfo::version must hold; other versions are refused. */
+/** Deepest tree level an item stores; a deeper level is stored as this one,
+    a negative level as 0. */
+#define TARN_MAX_ITEM_LEVEL     63
 
-/* TarnItem.flags */
-#define TARNIF_ENABLED          0x0001u
-#define TARNIF_LEVELSHIFT       1
-#define TARNIF_LEVELMASK        0x007Eu
+/** @name TarnItem::flags */
+/** @{ */
+#define TARNIF_ENABLED          0x0001u /**< The item is enabled (Tarn_SetItemStatus()). */
+#define TARNIF_LEVELSHIFT       1       /**< Position of the tree level in the flags. */
+#define TARNIF_LEVELMASK        0x007Eu /**< The bits that hold the tree level (0 to 63). */
+/**
+ * Extracts the tree level from item flags.
+ * @param flags  A TarnItem::flags value.
+ * @return The level, 0 to #TARN_MAX_ITEM_LEVEL.
+ */
 #define TARNIF_LEVEL(flags)     ((int)(((flags) & TARNIF_LEVELMASK) >> TARNIF_LEVELSHIFT))
+/** @} */
 
-/* ColumnDef.format: cell text format */
-#define TARNCF_LEFT             0x0000u
-#define TARNCF_CENTER           0x0001u
-#define TARNCF_RIGHT            0x0002u
-#define TARNCF_ALIGNMASK        0x0003u
-#define TARNCF_WORDWRAP         0x0004u /* multi-line, word-wrapped; rows measure from it */
-#define TARNCF_DEFAULT          0x0800u /* format of the default column; has no effect itself */
+/** @name ColumnDef::format: cell text format */
+/** @{ */
+#define TARNCF_LEFT             0x0000u /**< Cell text left-aligned. */
+#define TARNCF_CENTER           0x0001u /**< Cell text centred. */
+#define TARNCF_RIGHT            0x0002u /**< Cell text right-aligned. */
+#define TARNCF_ALIGNMASK        0x0003u /**< The alignment bits. */
+/** Multi-line, word-wrapped text (cut with an ellipsis); rows of variable
+    height measure their height from it, and the edit field becomes
+    multi-line when the first visible column wraps. */
+#define TARNCF_WORDWRAP         0x0004u
+/** Format of the column the control starts with (and gets back from
+    Tarn_SetColumns() with count 0); has no effect itself. */
+#define TARNCF_DEFAULT          0x0800u
+/** @} */
 
-/* ColumnDef.headerFormat */
-#define TARNHF_LEFT             0x0000u
-#define TARNHF_CENTER           0x0001u
-#define TARNHF_RIGHT            0x0002u
-#define TARNHF_ALIGNMASK        0x0003u
-#define TARNHF_POPUP            0x0040u /* a clicked header button springs back up */
-#define TARNHF_DISABLED         0x0080u /* grey header; a click only beeps */
+/** @name ColumnDef::headerFormat */
+/** @{ */
+#define TARNHF_LEFT             0x0000u /**< Header text left-aligned. */
+#define TARNHF_CENTER           0x0001u /**< Header text centred. */
+#define TARNHF_RIGHT            0x0002u /**< Header text right-aligned. */
+#define TARNHF_ALIGNMASK        0x0003u /**< The alignment bits (header texts never wrap). */
+/** A clicked header button springs back up after #TARNN_PART_COLHEADER is
+    sent; otherwise it stays pressed (Tarn_GetHeaderButton()). */
+#define TARNHF_POPUP            0x0040u
+/** Grey header text; a press only beeps (the divider can still be dragged). */
+#define TARNHF_DISABLED         0x0080u
+/** @} */
 
-/* ColumnDef.flags */
-#define TARNCOL_FIXEDWIDTH      0x0001u /* its divider cannot be dragged */
-#define TARNCOL_FIXEDPOSITION   0x0002u /* cannot be moved nor passed by a moved column */
+/** @name ColumnDef::flags */
+/** @{ */
+/** The column's divider cannot be dragged, and the column keeps its width
+    when a divider to its right is dragged past it. */
+#define TARNCOL_FIXEDWIDTH      0x0001u
+/** The column cannot be moved, nor can a moved column pass over it. */
+#define TARNCOL_FIXEDPOSITION   0x0002u
+/** @} */
 
-/* Bitmap placement: ColumnDef.headerBitmapStyle, CellInfo/RowInfo.bitmapStyle,
-   Tarn_SetRowColBitmapStyle */
-#define TARNBS_LEFT             0   /* bitmap left of the text */
-#define TARNBS_ALONE            1   /* bitmap alone, centred; the text is not drawn */
-#define TARNBS_RIGHT            2   /* bitmap right of the text */
+/** @name Bitmap placement
+    ColumnDef::headerBitmapStyle, CellFormat::bitmapStyle, CellInfo::bitmapStyle,
+    RowInfo::bitmapStyle, Tarn_SetRowColBitmapStyle(). */
+/** @{ */
+#define TARNBS_LEFT             0   /**< Bitmap left of the text. */
+#define TARNBS_ALONE            1   /**< Bitmap alone, centred; the text is not drawn. */
+#define TARNBS_RIGHT            2   /**< Bitmap right of the text. */
+/** @} */
 
-/* Row-header and corner formats: Tarn_SetRowHeaderStyle, Tarn_SetRowColHeaderStyle */
-#define TARNRHS_LEFT            0x0000u
-#define TARNRHS_CENTER          0x0001u
-#define TARNRHS_RIGHT           0x0002u
-#define TARNRHS_ALIGNMASK       0x0003u
-#define TARNRHS_WORDWRAP        0x0004u
-#define TARNRHS_NOPRESS         0x0040u /* rows: selected header not drawn pressed; corner: springs back */
+/** @name Row-header and corner formats
+    Tarn_SetRowHeaderStyle(), Tarn_SetRowColHeaderStyle(). */
+/** @{ */
+#define TARNRHS_LEFT            0x0000u /**< Text left-aligned. */
+#define TARNRHS_CENTER          0x0001u /**< Text centred. */
+#define TARNRHS_RIGHT           0x0002u /**< Text right-aligned. */
+#define TARNRHS_ALIGNMASK       0x0003u /**< The alignment bits. */
+#define TARNRHS_WORDWRAP        0x0004u /**< Multi-line, word-wrapped text. */
+/** Row headers: the selected row's header is not drawn pressed. Corner: the
+    clicked corner button springs back up (otherwise each click toggles it). */
+#define TARNRHS_NOPRESS         0x0040u
+/** Drawn with the disabled text colour; a press only beeps and sends no code. */
 #define TARNRHS_DISABLED        0x0080u
+/** @} */
 
-/* Tarn_SetShowHeader */
-#define TARN_HEADER_NONE        0
-#define TARN_HEADER_BUTTONS     1
-#define TARN_HEADER_FLAT        2
+/** @name Tarn_SetShowHeader() */
+/** @{ */
+#define TARN_HEADER_NONE        0   /**< No column header band. */
+#define TARN_HEADER_BUTTONS     1   /**< Header buttons; clicks send #TARNN_PART_COLHEADER codes. */
+#define TARN_HEADER_FLAT        2   /**< Flat header; clicks send nothing (columns can still be moved). */
+/** @} */
 
-/* Tarn_SetShowRowHeader: what a row header without its own text shows */
-#define TARN_ROWHEADER_NONE         0 /* no row header (width 0) */
-#define TARN_ROWHEADER_BUTTON       1 /* button, no text */
-#define TARN_ROWHEADER_FLAT         2 /* flat, no text */
-#define TARN_ROWHEADER_INDEX        3 /* button, 0-based index */
-#define TARN_ROWHEADER_INDEXFLAT    4 /* flat, 0-based index */
-#define TARN_ROWHEADER_NUMBER       5 /* button, 1-based number */
-#define TARN_ROWHEADER_NUMBERFLAT   6 /* flat, 1-based number */
+/** @name Tarn_SetShowRowHeader(): what a row header without its own text shows */
+/** @{ */
+#define TARN_ROWHEADER_NONE         0 /**< No row header (width 0). */
+#define TARN_ROWHEADER_BUTTON       1 /**< Button, no text. */
+#define TARN_ROWHEADER_FLAT         2 /**< Flat, no text. */
+#define TARN_ROWHEADER_INDEX        3 /**< Button, 0-based index (the default). */
+#define TARN_ROWHEADER_INDEXFLAT    4 /**< Flat, 0-based index. */
+#define TARN_ROWHEADER_NUMBER       5 /**< Button, 1-based number. */
+#define TARN_ROWHEADER_NUMBERFLAT   6 /**< Flat, 1-based number. */
+/** @} */
 
-/* Tarn_SetSelectionStyle */
+/** @name Tarn_SetSelectionStyle() */
+/** @{ */
+/** A selected row shows the selection colours in every cell and, without
+    the 3D look, in the indentation zone and after the last column. */
 #define TARN_SELECT_WHOLEROW    0
-#define TARN_SELECT_CELLS       1
-#define TARN_SELECT_FIRSTTEXT   2
+#define TARN_SELECT_CELLS       1   /**< A selected row shows the selection colours in its cells only. */
+#define TARN_SELECT_FIRSTTEXT   2   /**< Only the text of the first visible column shows the selection. */
+/** @} */
 
-/* Tarn_SetGridStyle */
-#define TARN_GRID_VERTICAL      0
-#define TARN_GRID_HORIZONTAL    1
-#define TARN_GRID_BOTH          2
+/** @name Tarn_SetGridStyle() (any other value means #TARN_GRID_BOTH) */
+/** @{ */
+#define TARN_GRID_VERTICAL      0   /**< Lines between the columns. */
+#define TARN_GRID_HORIZONTAL    1   /**< Lines between the rows. */
+#define TARN_GRID_BOTH          2   /**< Lines between columns and between rows (the default). */
+/** @} */
 
-/* Tarn_GetDependent */
-#define TARN_DEPENDENT_FIRST    1
-#define TARN_DEPENDENT_LAST     2
+/** @name Tarn_GetDependent() */
+/** @{ */
+#define TARN_DEPENDENT_FIRST    1   /**< The row's first dependent (the row right below it, if deeper). */
+#define TARN_DEPENDENT_LAST     2   /**< The last row of the row's dependents, at any depth. */
+/** @} */
 
-/* Tarn_GetSibling */
-#define TARN_SIBLING_FIRST      1
-#define TARN_SIBLING_LAST       2
-#define TARN_SIBLING_PREVIOUS   3
-#define TARN_SIBLING_NEXT       4
+/** @name Tarn_GetSibling() */
+/** @{ */
+#define TARN_SIBLING_FIRST      1   /**< The first row of the row's sibling group (the row itself if first). */
+#define TARN_SIBLING_LAST       2   /**< The last row of the row's sibling group (the row itself if last). */
+#define TARN_SIBLING_PREVIOUS   3   /**< The previous sibling, -1 if none. */
+#define TARN_SIBLING_NEXT       4   /**< The next sibling, -1 if none. */
+/** @} */
 
-/* Tarn_SetDropDownPosition */
-#define TARN_DROPDOWN_ABOVE     0
-#define TARN_DROPDOWN_BELOW     1
+/** @name Tarn_SetDropDownPosition() */
+/** @{ */
+#define TARN_DROPDOWN_ABOVE     0   /**< The list prefers to drop above the control. */
+#define TARN_DROPDOWN_BELOW     1   /**< The list prefers to drop below the control (the default). */
+/** @} */
 
-/* Tarn_Fonts flags */
-#define TARNFONT_FIXEDPITCH     0x0001u
-#define TARNFONT_VARIABLEPITCH  0x0002u
-#define TARNFONT_TRUETYPE       0x0004u
-#define TARNFONT_RASTER         0x0008u
-#define TARNFONT_VECTOR         0x0010u
-#define TARNFONT_SCREENTOO      0x0020u /* with a printer DC, list the screen fonts too */
-#define TARNFONT_ITALICKEY      0x80000000u /* style key bit in CellInfo.data0: italic */
+/** @name Tarn_Fonts() flags: a face is listed when its pitch and its type are both asked for */
+/** @{ */
+#define TARNFONT_FIXEDPITCH     0x0001u /**< List fixed-pitch faces. */
+#define TARNFONT_VARIABLEPITCH  0x0002u /**< List variable-pitch faces. */
+#define TARNFONT_TRUETYPE       0x0004u /**< List TrueType faces. */
+#define TARNFONT_RASTER         0x0008u /**< List raster faces. */
+#define TARNFONT_VECTOR         0x0010u /**< List vector faces. */
+#define TARNFONT_SCREENTOO      0x0020u /**< With a printer DC, list the screen faces too. */
+/** Bit set in the style key that Tarn_FontStyles_A() stores in
+    CellFormat::data0 of column 0 (the weight, 100 to 900) for an italic style. */
+#define TARNFONT_ITALICKEY      0x80000000u
+/** @} */
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Records                                                                   */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup records Records
+ * @brief The records the control stores and exchanges: cell and row
+ *        formats, items, column definitions, the colour table and the
+ *        draw information.
+ *
+ * Layouts are fixed: in the 32-bit build the offsets match the checks at
+ * the end of this header.
+ * @{
+ */
 
-/* Formatting stored for one cell: bytes 12..51 of CellInfo. An item's cellInfo
-   points to an array of one such record per column. */
+/**
+ * @brief Formatting stored for one cell.
+ *
+ * An item's TarnItem::cellInfo points to an array of one such record per
+ * column. A stored item gets its array, each entry unset, on the first
+ * Tarn_SetCellInfo() for one of its cells, and keeps it until the item is
+ * freed; in virtual mode the fetch callback may lend one. The fields match
+ * bytes 12 to 51 of CellInfo (32-bit layout), which is what
+ * Tarn_SetCellInfo() and Tarn_GetCellInfo() exchange.
+ */
 typedef struct CellFormat {
-    COLORREF backColor;     /* TARN_COLOR_NONE = column / control default */
+    /** Background while the row is not selected; #TARN_COLOR_NONE takes
+        the column's, then the row's colour. */
+    COLORREF backColor;
+    /** Text colour while the row is not selected; #TARN_COLOR_NONE inherits as
+        backColor. */
     COLORREF textColor;
+    /** Background while the row is selected (with #TARN_SELECT_FIRSTTEXT,
+        only in the first visible column); #TARN_COLOR_NONE inherits. */
     COLORREF selBackColor;
-    COLORREF selTextColor;
-    LPARAM   data0;         /* application values, kept and returned */
-    LPARAM   data1;
-    LPARAM   data2;
-    HFONT    hfont;         /* NULL = row font; not owned */
-    HBITMAP  hbm;           /* NULL = none; not owned */
-    WORD     reserved;
-    SHORT    bitmapStyle;   /* TARNBS_* */
+    COLORREF selTextColor;  /**< Text colour while the row is selected; #TARN_COLOR_NONE inherits. */
+    /** Application value, kept and returned. Tarn_SortItemsEx() hands it to
+        the comparison; the font fillers store their keys in column 0's. */
+    LPARAM   data0;
+    LPARAM   data1;         /**< Application value, kept and returned. */
+    LPARAM   data2;         /**< Application value, kept and returned. */
+    /** Font of this cell; NULL uses the row's font (the draw-info callback's,
+        else the control's). Rows of variable height measure with it. Not owned. */
+    HFONT    hfont;
+    /** Cell bitmap, NULL for none. Drawn only once a size for cell bitmaps
+        is defined (Tarn_SetCellInfo() with row -1). Not owned. */
+    HBITMAP  hbm;
+    WORD     reserved;      /**< Kept and returned as given. */
+    SHORT    bitmapStyle;   /**< Placement of the bitmap, a `TARNBS_*` value. */
 } CellFormat;
 
-/* Row-header formatting stored for one item: bytes 8..29 of RowInfo. */
+/**
+ * @brief Row-header formatting stored for one item.
+ *
+ * An item's TarnItem::rowInfo. A stored item gets it, unset, on the first
+ * Tarn_SetRowInfo() for it and keeps it until the item is freed. The fields
+ * match bytes 8 to 29 of RowInfo (32-bit layout); a record lent in virtual
+ * mode needs only the first #TARN_ROWFORMAT_BYTES bytes.
+ */
 typedef struct RowFormat {
+    /** Header background while the row is not selected; #TARN_COLOR_NONE
+        takes the control's row-header colour. */
     COLORREF backColor;
+    /** Header text colour while not selected (also when disabled);
+        #TARN_COLOR_NONE inherits. */
     COLORREF textColor;
-    COLORREF selBackColor;
-    COLORREF selTextColor;
-    HBITMAP  hbm;           /* not owned */
-    SHORT    bitmapStyle;   /* TARNBS_* */
+    COLORREF selBackColor;  /**< Header background while the row is selected; #TARN_COLOR_NONE inherits. */
+    COLORREF selTextColor;  /**< Header text colour while the row is selected; #TARN_COLOR_NONE inherits. */
+    /** Row-header bitmap, NULL for none. Drawn only once a size for
+        row-header bitmaps is defined (Tarn_SetRowInfo() with row -1). Not owned. */
+    HBITMAP  hbm;
+    SHORT    bitmapStyle;   /**< Placement of the bitmap, a `TARNBS_*` value. */
 } RowFormat;
 
-/* Meaningful bytes of a stored RowFormat in the 32-bit layout. */
+/** Meaningful bytes of a stored RowFormat in the 32-bit layout (the record
+    without its trailing padding). */
 #define TARN_ROWFORMAT_BYTES 22
 
-/* One row. Stored items are owned by the control; in virtual mode the fetch
-   callback lends records of this layout (texts sized for the column count). */
+/**
+ * @brief One row.
+ *
+ * Stored items and everything they point to are owned by the control;
+ * applications meet this record in virtual mode, where the fetch callback
+ * (#TARNVIRTUALFETCHPROC) lends records of this layout, with texts sized
+ * for the current column count (@ref page_virtual).
+ */
 typedef struct TarnItem {
-    LPARAM      itemData;   /* application value */
-    HBITMAP     hbmLabel;   /* label bitmap; not owned */
-    HBITMAP     hbmBitmap;  /* item bitmap; not owned */
-    RowFormat*  rowInfo;    /* NULL if none */
-    char*       rowText;    /* row-header text, NULL if none */
-    CellFormat* cellInfo;   /* array of column-count records, NULL if none */
-    char**      texts;      /* array of column-count texts; NULL entry = no text */
-    DWORD       flags;      /* TARNIF_ENABLED, level in TARNIF_LEVELMASK */
+    /** Application value (Tarn_SetItemData()); handed to the delete and compare
+        callbacks. */
+    LPARAM      itemData;
+    HBITMAP     hbmLabel;   /**< Label bitmap (Tarn_SetItemLabel()), NULL for none; not owned. */
+    HBITMAP     hbmBitmap;  /**< Item bitmap (Tarn_SetItemBitmap()), NULL for none; not owned. */
+    RowFormat*  rowInfo;    /**< Row-header formatting, NULL if none. */
+    /** Row-header text, NULL if none (the row header then shows what
+        Tarn_SetShowRowHeader() chose). */
+    char*       rowText;
+    CellFormat* cellInfo;   /**< Array of one CellFormat per column, NULL if none. */
+    char**      texts;      /**< Array of one text per column; a NULL entry means no text. */
+    DWORD       flags;      /**< #TARNIF_ENABLED, and the tree level in #TARNIF_LEVELMASK. */
 } TarnItem;
 
-/* Column definition: input of Tarn_SetColumns, the control's own array and
-   output of Tarn_GetColumns. */
+/**
+ * @brief Definition of one column.
+ *
+ * Tarn_SetColumns() takes an array of these and copies it whole (header
+ * texts included); Tarn_GetColumns() hands out a copy of the control's own
+ * array, owned by the control and replaced by the next Tarn_GetColumns().
+ * A set is refused if a width is negative or no column is visible. The
+ * reserved fields are kept and returned as given; set them to 0.
+ */
 typedef struct ColumnDef {
-    DWORD       reserved0;
-    DWORD       reserved1;
-    DWORD       reserved2;
-    int         width;              /* pixels; 0 hides the column; negative is refused */
-    COLORREF    backColor;          /* TARN_COLOR_NONE = control default */
-    COLORREF    textColor;
+    DWORD       reserved0;          /**< Reserved. */
+    DWORD       reserved1;          /**< Reserved. */
+    DWORD       reserved2;          /**< Reserved. */
+    int         width;              /**< Width in pixels; 0 hides the column; a negative width is refused. */
+    /** Cell background of the column; #TARN_COLOR_NONE takes the row's colour. */
+    COLORREF    backColor;
+    COLORREF    textColor;          /**< Cell text colour; #TARN_COLOR_NONE takes the row's colour. */
+    /** Cell background in a selected row; #TARN_COLOR_NONE takes the row's
+        colour. */
     COLORREF    selBackColor;
+    /** Cell text colour in a selected row; #TARN_COLOR_NONE takes the row's
+        colour. */
     COLORREF    selTextColor;
-    DWORD       format;             /* TARNCF_* */
-    DWORD       headerFormat;       /* TARNHF_* */
-    const char* headerText;         /* in: copied; out: the control's copy */
-    char*       headerTextBuffer;   /* control-owned copy; ignored on input */
-    HBITMAP     hbmHeader;          /* not owned */
-    SHORT       headerBitmapStyle;  /* TARNBS_* */
-    WORD        reserved3;
-    DWORD       reserved4;
-    int         columnAtPosition;   /* kept by the control; ignored on input */
-    int         position;           /* display position; must be a permutation of 0..n-1 */
-    WORD        flags;              /* TARNCOL_* */
-    WORD        reserved5;
-    DWORD       reserved6;
+    DWORD       format;             /**< Cell text format, `TARNCF_*` values. */
+    DWORD       headerFormat;       /**< Header format, `TARNHF_*` values. */
+    /** Header text, NULL for none. In: copied. Out: the control's copy, valid
+        until the columns or this header text change. */
+    const char* headerText;
+    char*       headerTextBuffer;   /**< The control's copy of the header text (out only); ignored on input. */
+    /** Header bitmap, NULL for none; not owned. All header bitmaps are drawn
+        at the size of the highest-indexed column's bitmap. */
+    HBITMAP     hbmHeader;
+    SHORT       headerBitmapStyle;  /**< Placement of the header bitmap, a `TARNBS_*` value. */
+    WORD        reserved3;          /**< Reserved. */
+    DWORD       reserved4;          /**< Reserved. */
+    /** Out: the column shown at display position i, where i is this entry's
+        index. Set by the control; ignored on input. */
+    int         columnAtPosition;
+    /** Display position of the column. If the positions are not a
+        permutation of 0 to count - 1, the control uses the index order. */
+    int         position;
+    WORD        flags;              /**< `TARNCOL_*` values. */
+    WORD        reserved5;          /**< Reserved. */
+    DWORD       reserved6;          /**< Reserved. */
 } ColumnDef;
 
-/* Exchange record of Tarn_SetCellInfo / Tarn_GetCellInfo. */
+/**
+ * @brief Exchange record of Tarn_SetCellInfo() and Tarn_GetCellInfo().
+ *
+ * Fill in version, row and column; the setter stores the rest in the cell's
+ * CellFormat, the getter fills it in (#TARN_COLOR_NONE and zeros for a cell
+ * never formatted).
+ */
 typedef struct CellInfo {
-    DWORD    version;       /* must be TARN_CELLINFO_VERSION */
-    int      row;           /* -1 (set only): define the size of cell bitmaps */
-    int      column;        /* ignored for row -1 */
-    COLORREF backColor;
-    COLORREF textColor;
-    COLORREF selBackColor;
-    COLORREF selTextColor;
-    LPARAM   data0;         /* application value; the extended sort compares by it */
-    LPARAM   data1;
-    LPARAM   data2;
-    HFONT    hfont;         /* NULL = row font; not owned */
-    HBITMAP  hbm;           /* not owned */
-    WORD     reserved;
-    SHORT    bitmapStyle;   /* TARNBS_* */
+    DWORD    version;       /**< Must be #TARN_CELLINFO_VERSION, else the call fails. */
+    /** The row. -1 (setter only): hbm's size becomes the size cell bitmaps
+        are drawn at (NULL: none); the bitmap itself is not kept. */
+    int      row;
+    int      column;        /**< The column; ignored for row -1. */
+    COLORREF backColor;     /**< As CellFormat::backColor. */
+    COLORREF textColor;     /**< As CellFormat::textColor. */
+    COLORREF selBackColor;  /**< As CellFormat::selBackColor. */
+    COLORREF selTextColor;  /**< As CellFormat::selTextColor. */
+    LPARAM   data0;         /**< Application value; Tarn_SortItemsEx() compares by it. */
+    LPARAM   data1;         /**< Application value. */
+    LPARAM   data2;         /**< Application value. */
+    HFONT    hfont;         /**< Cell font; NULL uses the row's font. Not owned. */
+    /** Cell bitmap, NULL for none; must be a bitmap, else the setter fails. Not
+        owned. */
+    HBITMAP  hbm;
+    WORD     reserved;      /**< Kept and returned as given. */
+    SHORT    bitmapStyle;   /**< Placement of the bitmap, a `TARNBS_*` value. */
 } CellInfo;
 
-/* Exchange record of Tarn_SetRowInfo / Tarn_GetRowInfo (row-header format). */
+/**
+ * @brief Exchange record of Tarn_SetRowInfo() and Tarn_GetRowInfo(): the
+ *        row-header format of one row.
+ *
+ * Fill in version and row; the setter stores the rest in the row's
+ * RowFormat, the getter fills it in (#TARN_COLOR_NONE and zeros for a row
+ * never formatted).
+ */
 typedef struct RowInfo {
-    DWORD    version;       /* must be TARN_ROWINFO_VERSION */
-    int      row;           /* -1 (set only): define the size of row-header bitmaps */
-    COLORREF backColor;
-    COLORREF textColor;
-    COLORREF selBackColor;
-    COLORREF selTextColor;
-    HBITMAP  hbm;           /* not owned */
-    SHORT    bitmapStyle;   /* TARNBS_* */
+    DWORD    version;       /**< Must be #TARN_ROWINFO_VERSION, else the call fails. */
+    /** The row. -1 (setter only): hbm's size becomes the size row-header
+        bitmaps are drawn at (NULL: none); the bitmap itself is not kept. */
+    int      row;
+    COLORREF backColor;     /**< As RowFormat::backColor. */
+    COLORREF textColor;     /**< As RowFormat::textColor. */
+    COLORREF selBackColor;  /**< As RowFormat::selBackColor. */
+    COLORREF selTextColor;  /**< As RowFormat::selTextColor. */
+    /** Row-header bitmap, NULL for none; must be a bitmap, else the setter
+        fails. Not owned. */
+    HBITMAP  hbm;
+    SHORT    bitmapStyle;   /**< Placement of the bitmap, a `TARNBS_*` value. */
 } RowInfo;
 
-/* The control's 37 colours, exchanged whole by Tarn_SetCtlColors / Tarn_GetCtlColors. */
+/**
+ * @brief The control's 37 colours, exchanged whole by Tarn_SetCtlColors()
+ *        and Tarn_GetCtlColors().
+ *
+ * Entry n is also reachable as an array element with the TarnColorIndex
+ * values. Each entry is an RGB value or a #TARN_SYSCOLOR() value; the
+ * defaults are system colours, named below. See @ref page_colours.
+ */
 typedef struct CtlColors {
-    COLORREF backColor;                     /*  0 item-area background */
-    COLORREF textColor;                     /*  1 item text */
-    COLORREF disabledTextColor;             /*  2 disabled items / control */
-    COLORREF altBackColor;                  /*  3 odd rows when set */
-    COLORREF altTextColor;                  /*  4 odd rows when set */
-    COLORREF selBackColor;                  /*  5 */
-    COLORREF selTextColor;                  /*  6 */
-    COLORREF cellShadowColor;               /*  7 3D row frames */
-    COLORREF cellHighlightColor;            /*  8 */
-    COLORREF colHeaderBackColor;            /*  9 */
-    COLORREF colHeaderTextColor;            /* 10 */
-    COLORREF colHeaderDisabledTextColor;    /* 11 */
-    COLORREF colHeaderShadowColor;          /* 12 */
-    COLORREF colHeaderHighlightColor;       /* 13 */
-    COLORREF rowHeaderBackColor;            /* 14 */
-    COLORREF rowHeaderTextColor;            /* 15 */
-    COLORREF rowHeaderSelBackColor;         /* 16 */
-    COLORREF rowHeaderSelTextColor;         /* 17 */
-    COLORREF rowHeaderDisabledTextColor;    /* 18 */
-    COLORREF rowHeaderShadowColor;          /* 19 */
-    COLORREF rowHeaderHighlightColor;       /* 20 */
-    COLORREF rowColHeaderBackColor;         /* 21 corner cell */
-    COLORREF rowColHeaderTextColor;         /* 22 */
-    COLORREF rowColHeaderDisabledTextColor; /* 23 */
-    COLORREF rowColHeaderShadowColor;       /* 24 */
-    COLORREF rowColHeaderHighlightColor;    /* 25 */
-    COLORREF dropButtonFaceColor;           /* 26 */
-    COLORREF dropButtonArrowColor;          /* 27 */
-    COLORREF dropButtonDisabledArrowColor;  /* 28 */
-    COLORREF dropButtonFrameFaceColor;      /* 29 */
-    COLORREF dropButtonFrameShadowColor;    /* 30 */
-    COLORREF dropButtonFrameDarkShadowColor;/* 31 */
-    COLORREF dropButtonFrameHighlightColor; /* 32 stored only; not drawn */
-    COLORREF vertGridColor;                 /* 33 */
-    COLORREF horzGridColor;                 /* 34 */
-    COLORREF treeLineColor;                 /* 35 */
-    COLORREF disabledTreeLineColor;         /* 36 */
+    /** 0: background of the rows and the field (default COLOR_WINDOW). */
+    COLORREF backColor;
+    COLORREF textColor;                     /**< 1: item text (default COLOR_WINDOWTEXT). */
+    /** 2: text of disabled items and of a disabled control (default
+        COLOR_GRAYTEXT). */
+    COLORREF disabledTextColor;
+    /** 3: background of odd rows (1, 3, ...) when set (default
+        #TARN_COLOR_NONE). */
+    COLORREF altBackColor;
+    COLORREF altTextColor;                  /**< 4: text of odd rows when set (default #TARN_COLOR_NONE). */
+    COLORREF selBackColor;                  /**< 5: background of the selected row (default COLOR_HIGHLIGHT). */
+    COLORREF selTextColor;                  /**< 6: text of the selected row (default COLOR_HIGHLIGHTTEXT). */
+    COLORREF cellShadowColor;               /**< 7: shadow of the 3D row frames (default COLOR_BTNSHADOW). */
+    /** 8: highlight of the 3D row frames (default COLOR_BTNHIGHLIGHT). */
+    COLORREF cellHighlightColor;
+    COLORREF colHeaderBackColor;            /**< 9: column header face (default COLOR_BTNFACE). */
+    COLORREF colHeaderTextColor;            /**< 10: column header text (default COLOR_BTNTEXT). */
+    /** 11: text of disabled column headers (default COLOR_GRAYTEXT). */
+    COLORREF colHeaderDisabledTextColor;
+    COLORREF colHeaderShadowColor;          /**< 12: column header shadow (default COLOR_BTNSHADOW). */
+    COLORREF colHeaderHighlightColor;       /**< 13: column header highlight (default COLOR_BTNHIGHLIGHT). */
+    COLORREF rowHeaderBackColor;            /**< 14: row header face (default COLOR_BTNFACE). */
+    COLORREF rowHeaderTextColor;            /**< 15: row header text (default COLOR_BTNTEXT). */
+    COLORREF rowHeaderSelBackColor;         /**< 16: header face of the selected row (default COLOR_BTNFACE). */
+    COLORREF rowHeaderSelTextColor;         /**< 17: header text of the selected row (default COLOR_BTNTEXT). */
+    COLORREF rowHeaderDisabledTextColor;    /**< 18: text of disabled row headers (default COLOR_GRAYTEXT). */
+    COLORREF rowHeaderShadowColor;          /**< 19: row header shadow (default COLOR_BTNSHADOW). */
+    COLORREF rowHeaderHighlightColor;       /**< 20: row header highlight (default COLOR_BTNHIGHLIGHT). */
+    COLORREF rowColHeaderBackColor;         /**< 21: corner cell face (default COLOR_BTNFACE). */
+    COLORREF rowColHeaderTextColor;         /**< 22: corner cell text (default COLOR_BTNTEXT). */
+    COLORREF rowColHeaderDisabledTextColor; /**< 23: text of a disabled corner cell (default COLOR_GRAYTEXT). */
+    COLORREF rowColHeaderShadowColor;       /**< 24: corner cell shadow (default COLOR_BTNSHADOW). */
+    COLORREF rowColHeaderHighlightColor;    /**< 25: corner cell highlight (default COLOR_BTNHIGHLIGHT). */
+    COLORREF dropButtonFaceColor;           /**< 26: drop button face (default COLOR_BTNFACE). */
+    COLORREF dropButtonArrowColor;          /**< 27: drop button arrow (default COLOR_BTNTEXT). */
+    /** 28: arrow of a disabled or empty control (default COLOR_GRAYTEXT). */
+    COLORREF dropButtonDisabledArrowColor;
+    /** 29: top and left edge of the raised drop button (default COLOR_BTNFACE). */
+    COLORREF dropButtonFrameFaceColor;
+    /** 30: edges of the pressed drop button (default COLOR_BTNSHADOW). */
+    COLORREF dropButtonFrameShadowColor;
+    /** 31: bottom and right edge of the raised drop button (default
+        COLOR_3DDKSHADOW). */
+    COLORREF dropButtonFrameDarkShadowColor;
+    COLORREF dropButtonFrameHighlightColor; /**< 32: stored only; not drawn (default COLOR_BTNHIGHLIGHT). */
+    COLORREF vertGridColor;                 /**< 33: vertical grid lines (default COLOR_BTNSHADOW). */
+    COLORREF horzGridColor;                 /**< 34: horizontal grid lines (default COLOR_BTNSHADOW). */
+    COLORREF treeLineColor;                 /**< 35: tree lines (default COLOR_BTNSHADOW). */
+    /** 36: tree lines of a disabled control (default COLOR_BTNSHADOW). */
+    COLORREF disabledTreeLineColor;
 } CtlColors;
 
-/* Index of each CtlColors entry, for code that treats the table as an array. */
+/** Index of each CtlColors entry, for code that treats the table as an
+    array of #TARNCLR_COUNT COLORREF values. */
 enum TarnColorIndex {
-    TARNCLR_BACKCOLOR = 0,
-    TARNCLR_TEXTCOLOR,
-    TARNCLR_DISABLEDTEXTCOLOR,
-    TARNCLR_ALTBACKCOLOR,
-    TARNCLR_ALTTEXTCOLOR,
-    TARNCLR_SELBACKCOLOR,
-    TARNCLR_SELTEXTCOLOR,
-    TARNCLR_CELLSHADOWCOLOR,
-    TARNCLR_CELLHIGHLIGHTCOLOR,
-    TARNCLR_COLHEADERBACKCOLOR,
-    TARNCLR_COLHEADERTEXTCOLOR,
-    TARNCLR_COLHEADERDISABLEDTEXTCOLOR,
-    TARNCLR_COLHEADERSHADOWCOLOR,
-    TARNCLR_COLHEADERHIGHLIGHTCOLOR,
-    TARNCLR_ROWHEADERBACKCOLOR,
-    TARNCLR_ROWHEADERTEXTCOLOR,
-    TARNCLR_ROWHEADERSELBACKCOLOR,
-    TARNCLR_ROWHEADERSELTEXTCOLOR,
-    TARNCLR_ROWHEADERDISABLEDTEXTCOLOR,
-    TARNCLR_ROWHEADERSHADOWCOLOR,
-    TARNCLR_ROWHEADERHIGHLIGHTCOLOR,
-    TARNCLR_ROWCOLHEADERBACKCOLOR,
-    TARNCLR_ROWCOLHEADERTEXTCOLOR,
-    TARNCLR_ROWCOLHEADERDISABLEDTEXTCOLOR,
-    TARNCLR_ROWCOLHEADERSHADOWCOLOR,
-    TARNCLR_ROWCOLHEADERHIGHLIGHTCOLOR,
-    TARNCLR_DROPBUTTONFACECOLOR,
-    TARNCLR_DROPBUTTONARROWCOLOR,
-    TARNCLR_DROPBUTTONDISABLEDARROWCOLOR,
-    TARNCLR_DROPBUTTONFRAMEFACECOLOR,
-    TARNCLR_DROPBUTTONFRAMESHADOWCOLOR,
-    TARNCLR_DROPBUTTONFRAMEDARKSHADOWCOLOR,
-    TARNCLR_DROPBUTTONFRAMEHIGHLIGHTCOLOR,
-    TARNCLR_VERTGRIDCOLOR,
-    TARNCLR_HORZGRIDCOLOR,
-    TARNCLR_TREELINECOLOR,
-    TARNCLR_DISABLEDTREELINECOLOR,
-    TARNCLR_COUNT   /* 37 */
+    TARNCLR_BACKCOLOR = 0,                  /**< CtlColors::backColor. */
+    TARNCLR_TEXTCOLOR,                      /**< CtlColors::textColor. */
+    TARNCLR_DISABLEDTEXTCOLOR,              /**< CtlColors::disabledTextColor. */
+    TARNCLR_ALTBACKCOLOR,                   /**< CtlColors::altBackColor. */
+    TARNCLR_ALTTEXTCOLOR,                   /**< CtlColors::altTextColor. */
+    TARNCLR_SELBACKCOLOR,                   /**< CtlColors::selBackColor. */
+    TARNCLR_SELTEXTCOLOR,                   /**< CtlColors::selTextColor. */
+    TARNCLR_CELLSHADOWCOLOR,                /**< CtlColors::cellShadowColor. */
+    TARNCLR_CELLHIGHLIGHTCOLOR,             /**< CtlColors::cellHighlightColor. */
+    TARNCLR_COLHEADERBACKCOLOR,             /**< CtlColors::colHeaderBackColor. */
+    TARNCLR_COLHEADERTEXTCOLOR,             /**< CtlColors::colHeaderTextColor. */
+    TARNCLR_COLHEADERDISABLEDTEXTCOLOR,     /**< CtlColors::colHeaderDisabledTextColor. */
+    TARNCLR_COLHEADERSHADOWCOLOR,           /**< CtlColors::colHeaderShadowColor. */
+    TARNCLR_COLHEADERHIGHLIGHTCOLOR,        /**< CtlColors::colHeaderHighlightColor. */
+    TARNCLR_ROWHEADERBACKCOLOR,             /**< CtlColors::rowHeaderBackColor. */
+    TARNCLR_ROWHEADERTEXTCOLOR,             /**< CtlColors::rowHeaderTextColor. */
+    TARNCLR_ROWHEADERSELBACKCOLOR,          /**< CtlColors::rowHeaderSelBackColor. */
+    TARNCLR_ROWHEADERSELTEXTCOLOR,          /**< CtlColors::rowHeaderSelTextColor. */
+    TARNCLR_ROWHEADERDISABLEDTEXTCOLOR,     /**< CtlColors::rowHeaderDisabledTextColor. */
+    TARNCLR_ROWHEADERSHADOWCOLOR,           /**< CtlColors::rowHeaderShadowColor. */
+    TARNCLR_ROWHEADERHIGHLIGHTCOLOR,        /**< CtlColors::rowHeaderHighlightColor. */
+    TARNCLR_ROWCOLHEADERBACKCOLOR,          /**< CtlColors::rowColHeaderBackColor. */
+    TARNCLR_ROWCOLHEADERTEXTCOLOR,          /**< CtlColors::rowColHeaderTextColor. */
+    TARNCLR_ROWCOLHEADERDISABLEDTEXTCOLOR,  /**< CtlColors::rowColHeaderDisabledTextColor. */
+    TARNCLR_ROWCOLHEADERSHADOWCOLOR,        /**< CtlColors::rowColHeaderShadowColor. */
+    TARNCLR_ROWCOLHEADERHIGHLIGHTCOLOR,     /**< CtlColors::rowColHeaderHighlightColor. */
+    TARNCLR_DROPBUTTONFACECOLOR,            /**< CtlColors::dropButtonFaceColor. */
+    TARNCLR_DROPBUTTONARROWCOLOR,           /**< CtlColors::dropButtonArrowColor. */
+    TARNCLR_DROPBUTTONDISABLEDARROWCOLOR,   /**< CtlColors::dropButtonDisabledArrowColor. */
+    TARNCLR_DROPBUTTONFRAMEFACECOLOR,       /**< CtlColors::dropButtonFrameFaceColor. */
+    TARNCLR_DROPBUTTONFRAMESHADOWCOLOR,     /**< CtlColors::dropButtonFrameShadowColor. */
+    TARNCLR_DROPBUTTONFRAMEDARKSHADOWCOLOR, /**< CtlColors::dropButtonFrameDarkShadowColor. */
+    TARNCLR_DROPBUTTONFRAMEHIGHLIGHTCOLOR,  /**< CtlColors::dropButtonFrameHighlightColor. */
+    TARNCLR_VERTGRIDCOLOR,                  /**< CtlColors::vertGridColor. */
+    TARNCLR_HORZGRIDCOLOR,                  /**< CtlColors::horzGridColor. */
+    TARNCLR_TREELINECOLOR,                  /**< CtlColors::treeLineColor. */
+    TARNCLR_DISABLEDTREELINECOLOR,          /**< CtlColors::disabledTreeLineColor. */
+    TARNCLR_COUNT                           /**< Number of entries: 37. */
 };
 
-/* Handed to the draw-info callback before a row is painted. The fields marked
-   "in/out" are read back after the callback; the others are for reading. */
+/**
+ * @brief What the draw-info callback (#TARNDRAWINFOPROC) may change before
+ *        a row is painted.
+ *
+ * The control fills the record for each row it paints, in the list or in
+ * the field of a type 2 or 3 control. The "in/out" fields are read back
+ * after the callback and apply to this one painting; the others are for
+ * reading. The colours come in as RGB values; the callback may store RGB
+ * or #TARN_SYSCOLOR() values. Colours a cell or its column sets itself
+ * still take precedence over the cell pair.
+ */
 typedef struct DrawInfo {
-    int      ctlId;         /* GetDlgCtrlID of the control */
-    HWND     hwnd;          /* the control window */
-    int      row;           /* row being painted */
-    BOOL     selected;      /* the row is shown selected */
-    int      columnCount;
-    COLORREF rowTextColor;  /* in/out: row zone text (cells too for selection style 2) */
-    COLORREF rowBackColor;  /* in/out: indentation zone, area after the last column */
-    COLORREF cellTextColor; /* in/out */
-    COLORREF cellBackColor; /* in/out */
-    HFONT    hfont;         /* in/out: font of the whole row; not owned */
-    HBITMAP  hbmLabel;      /* in/out */
-    HBITMAP  hbmBitmap;     /* in/out */
-    BOOL     enabled;       /* in/out; forced to 0 while the control is disabled */
+    int      ctlId;         /**< The control's id (GetDlgCtrlID). */
+    HWND     hwnd;          /**< The control window. */
+    int      row;           /**< The row being painted. */
+    /** The row is shown selected (in the field: the current row while the
+        control has the focus). */
+    BOOL     selected;
+    int      columnCount;   /**< The number of columns. */
+    /** In/out: text colour of the row zone (with #TARN_SELECT_FIRSTTEXT,
+        also of the cells, except the selected first text). */
+    COLORREF rowTextColor;
+    /** In/out: background of the indentation zone and of the area after the
+        last column (with #TARN_SELECT_FIRSTTEXT, also of the cells, except
+        behind the selected first text). */
+    COLORREF rowBackColor;
+    COLORREF cellTextColor; /**< In/out: text colour of the cells (in: selected, disabled or row colour). */
+    COLORREF cellBackColor; /**< In/out: background of the cells (in: selection or row colour). */
+    /** In/out: font of the whole row (in: the control's); NULL uses the
+        control's. Not owned. */
+    HFONT    hfont;
+    HBITMAP  hbmLabel;      /**< In/out: label bitmap drawn for the row (in: the item's). */
+    HBITMAP  hbmBitmap;     /**< In/out: item bitmap drawn for the row (in: the item's). */
+    /** In/out: the row is drawn enabled (in: the item is enabled and so is
+        the control). Forced to FALSE while the control is disabled. */
+    BOOL     enabled;
 } DrawInfo;
+/** @} */
 
 /* ------------------------------------------------------------------------ */
 /* Callbacks (all get the control window first)                              */
 /* ------------------------------------------------------------------------ */
+/**
+ * @defgroup callbacks Callbacks
+ * @brief The application's callbacks and the records that install them.
+ *
+ * Every callback gets the control window first. Each runs on the control's
+ * thread, inside the call or message that needs it.
+ * @{
+ */
 
-/* Called for every item that is freed (delete, reset, destruction), with the
-   library lock held: do not wait on another thread from it. Every row is
-   reported once. While a reset reports its rows they stay readable, but
-   rows can be neither added nor removed (such calls fail); during the
-   destruction the control takes no calls at all. */
+/**
+ * @brief Hears of each stored item that is freed.
+ *
+ * Installed with Tarn_SetDeleteCallback(). Called once for every row that
+ * leaves the control: deleted (Tarn_DeleteString(), the dependents of a
+ * row), emptied (Tarn_ResetContent(), or Tarn_FontSizes_A() for a scalable
+ * face) or destroyed with the control; not for the original of a row that
+ * Tarn_MoveItem() moved, since the row lives on. It runs
+ * with the library lock held: do not wait on another thread from it. While
+ * a reset reports its rows they stay readable, but rows can be neither
+ * added nor removed (such calls fail); during the destruction the control
+ * takes no calls at all.
+ *
+ * @param hwnd      The control window (still passed after the callback has
+ *                  destroyed the control).
+ * @param index     The row's index when it was reported.
+ * @param itemData  The row's application value.
+ * @param userData  The value given with the callback.
+ */
 typedef void (CALLBACK* TARNDELETEPROC)(HWND hwnd, int index, LPARAM itemData, LPARAM userData);
 
-/* Result > 0: item 1 belongs after item 2. */
+/**
+ * @brief Compares two rows for Tarn_SortItems().
+ *
+ * Never called for a row without text in the sort column: such rows stay
+ * where they are, and the rows between them are sorted separately. The
+ * sort is stable. A callback that changes the rows or destroys the control
+ * stops the sort, leaving the rows as they were (@ref page_sorting).
+ *
+ * @param hwnd       The control window.
+ * @param text1      Text of the first row in the sort column; never NULL.
+ * @param text2      Text of the second row in the sort column; never NULL.
+ * @param itemData1  Application value of the first row.
+ * @param itemData2  Application value of the second row.
+ * @return Greater than 0 when the first row belongs after the second; 0 or
+ *         less keeps their order.
+ */
 typedef int (CALLBACK* TARNCOMPAREPROC)(HWND hwnd, const char* text1, const char* text2,
                                         LPARAM itemData1, LPARAM itemData2);
 
-/* As TARNCOMPAREPROC; the cell values are data0 of the sort column's CellFormat
-   (0 when the item has none). Texts may be NULL. */
+/**
+ * @brief Compares two rows for Tarn_SortItemsEx(), with their cell values.
+ *
+ * As #TARNCOMPAREPROC, but called for every pair, rows without text
+ * included.
+ *
+ * @param hwnd        The control window.
+ * @param text1       Text of the first row in the sort column; may be NULL.
+ * @param text2       Text of the second row in the sort column; may be NULL.
+ * @param itemData1   Application value of the first row.
+ * @param itemData2   Application value of the second row.
+ * @param cellValue1  CellFormat::data0 of the first row's cell in the sort
+ *                    column; 0 when the row has no cell formatting.
+ * @param cellValue2  The same for the second row.
+ * @return Greater than 0 when the first row belongs after the second; 0 or
+ *         less keeps their order.
+ */
 typedef int (CALLBACK* TARNCOMPAREEXPROC)(HWND hwnd, const char* text1, const char* text2,
                                           LPARAM itemData1, LPARAM itemData2,
                                           LPARAM cellValue1, LPARAM cellValue2);
 
-/* Virtual mode: store in *item a record describing row index (texts sized for
-   the current column count; NULL: the row shows empty); it must stay valid
-   until the release callback is called for it, or without one until the next
-   fetch. At most one is lent. Both may run with the library lock held, like
-   the delete callback. */
+/**
+ * @brief Lends the record of one row in virtual mode.
+ *
+ * Installed with Tarn_VirtualInitialize(). At most one record is lent at a
+ * time: before the next fetch the previous record is given back (to the
+ * release callback, if any). The record must stay valid until the release
+ * callback is called for it, or, without one, until the next fetch. Reads
+ * of rows from inside the fetch get nothing. May run with the library lock
+ * held, like the delete callback. See @ref page_virtual.
+ *
+ * @param hwnd      The control window.
+ * @param userData  The value given to Tarn_VirtualInitialize().
+ * @param index     The row wanted.
+ * @param item      Receives the record describing the row, its texts sized
+ *                  for the current column count; store NULL and the row
+ *                  shows empty.
+ */
 typedef void (CALLBACK* TARNVIRTUALFETCHPROC)(HWND hwnd, LPARAM userData, int index, TarnItem** item);
+
+/**
+ * @brief Takes back a record lent by the fetch callback in virtual mode.
+ *
+ * Called before the next fetch, by Tarn_VirtualItemChanged(),
+ * Tarn_VirtualCount() and when the control is destroyed; not for a fetch
+ * that stored NULL. May run with the library lock held.
+ *
+ * @param hwnd      The control window.
+ * @param userData  The value given to Tarn_VirtualInitialize().
+ * @param index     The row the record was lent for.
+ * @param item      The record lent.
+ */
 typedef void (CALLBACK* TARNVIRTUALRELEASEPROC)(HWND hwnd, LPARAM userData, int index, TarnItem* item);
 
-/* Called before each row is painted; may change the in/out fields. */
+/**
+ * @brief Adjusts a row's colours, font, bitmaps and state before it is
+ *        painted.
+ *
+ * Installed with Tarn_SetDrawInfoCallback(); called for every row painted,
+ * in the list or in the field of a type 2 or 3 control. It may change the in/out fields of info.
+ *
+ * @param hwnd      The control window.
+ * @param info      The row's draw information.
+ * @param userData  The value given with the callback.
+ */
 typedef void (CALLBACK* TARNDRAWINFOPROC)(HWND hwnd, DrawInfo* info, LPARAM userData);
 
-/* {callback, user data} pairs taken by the two callback setters. */
+/** @} */
+
+/**
+ * @ingroup callbacks
+ * @brief Delete callback and its user data, for Tarn_SetDeleteCallback().
+ */
 typedef struct TarnDeleteCallbackInfo {
-    TARNDELETEPROC callback;
-    LPARAM         userData;
+    TARNDELETEPROC callback;    /**< The callback; NULL for none. */
+    LPARAM         userData;    /**< Passed to every call of the callback. */
 } TarnDeleteCallbackInfo;
 
+/**
+ * @ingroup callbacks
+ * @brief Draw-info callback and its user data, for Tarn_SetDrawInfoCallback().
+ */
 typedef struct TarnDrawInfoCallbackInfo {
-    TARNDRAWINFOPROC callback;
-    LPARAM           userData;
+    TARNDRAWINFOPROC callback;  /**< The callback; NULL for none. */
+    LPARAM           userData;  /**< Passed to every call of the callback. */
 } TarnDrawInfoCallbackInfo;
 
 /* ------------------------------------------------------------------------ */
