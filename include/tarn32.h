@@ -1172,20 +1172,166 @@ TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCall
 /**
  * @defgroup hierarchy Hierarchy
  * @brief Tree levels, parents, dependents and siblings.
+ *
+ * The tree is not stored as links: it follows from the order of the rows and
+ * their levels (0 to #TARN_MAX_ITEM_LEVEL). A row's dependents are the run of
+ * rows after it with a higher level; its parent is the nearest earlier row
+ * with a lower level; its siblings are the rows of its level reachable
+ * without crossing a row of a lower level. Levels need not rise by one: a row
+ * at level 2 right after one at level 0 is its dependent and has it as
+ * parent, though Tarn_GetDependentCount() without allLevels counts only rows
+ * exactly one level deeper. Deleting, copying or moving a row never takes its
+ * dependents along (Tarn_DeleteDependents() removes them); sorting keeps them
+ * with their row. In virtual mode the levels are read from the records the
+ * fetch callback lends, and only the getters work.
  * @{
  */
-/* The tree follows from item order and levels: dependents are the following
-   items of higher level; the parent is the nearest earlier item of lower level. */
-TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);          /* -1 for a bad index */
-/* Levels are 0..63 (six bits of the item flags): a negative level is stored
-   as 0 and one above 63 as 63, so the level read back is the level stored. */
+
+/**
+ * @brief Returns the tree level of a row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The level, 0 to #TARN_MAX_ITEM_LEVEL; -1 (#TARN_ERR) for a bad
+ *         handle or index.
+ * @sa Tarn_SetItemLevel()
+ */
+TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);
+
+/**
+ * @brief Sets the tree level of a row.
+ *
+ * Levels are 0 to 63 (#TARN_MAX_ITEM_LEVEL, six bits of the item flags): a
+ * negative level is stored as 0 and one above 63 as 63, so the level read
+ * back is the level stored. The indentation before the first column is sized
+ * for the deepest level any row has reached: it widens when a row goes
+ * deeper, but does not narrow when rows become shallower or are deleted
+ * (Tarn_ResetContent() brings it back to 0; Tarn_CalcOptimalColumnWidth()
+ * sets it to the deepest level among the rows it measures). Refused in
+ * virtual mode.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param level  The new level; clamped to 0..63.
+ * @return TRUE when stored, also when the level did not change; FALSE for a
+ *         bad handle or index, or in virtual mode.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the row is deeper than any before it and
+ * the indentation widens; otherwise none.
+ * @par Repaints
+ * Nothing when the level did not change. Otherwise the row and the rows
+ * whose tree lines pass through it: back to the nearest row at the lower of
+ * the old and new levels (stopping short of a shallower row), and forward
+ * over the following rows deeper than that level. When
+ * the indentation widens, also the header band, and every row when there is
+ * more than one column.
+ * @sa Tarn_GetItemLevel(), Tarn_SetShowTreeLines(), Tarn_GetOverheadWidth()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetItemLevel(HWND hwnd, int index, int level);
+
+/**
+ * @brief Returns the parent of a row.
+ *
+ * The parent is the nearest earlier row with a lower level; it need not be
+ * exactly one level up.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The parent's index; -1 for a row at level 0, a row with no earlier
+ *         row of a lower level, or a bad handle or index.
+ * @sa Tarn_GetTopParent(), Tarn_GetDependent()
+ */
 TARN32_API int     WINAPI Tarn_GetParent(HWND hwnd, int index);
+
+/**
+ * @brief Returns the level-0 row a row belongs under.
+ *
+ * This is the nearest earlier row at level 0, the top of the row's parent
+ * chain. In a tree whose first rows are not at level 0 and that has no
+ * earlier level-0 row, it is the first row with a lower level than the row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The top parent's index; -1 for a row at level 0, row 0, or a bad
+ *         handle or index.
+ * @sa Tarn_GetParent()
+ */
 TARN32_API int     WINAPI Tarn_GetTopParent(HWND hwnd, int index);
-TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which); /* TARN_DEPENDENT_* */
+
+/**
+ * @brief Returns the first or the last dependent of a row.
+ *
+ * #TARN_DEPENDENT_FIRST gives the row right after it when that row is
+ * deeper; #TARN_DEPENDENT_LAST the last row of the run of deeper rows after
+ * it, at any level.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param which  #TARN_DEPENDENT_FIRST or #TARN_DEPENDENT_LAST.
+ * @return The dependent's index; -1 when the row has no dependents, or for a
+ *         bad handle, index or which.
+ * @sa Tarn_GetDependentCount(), Tarn_DeleteDependents()
+ */
+TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which);
+
+/**
+ * @brief Counts the dependents of a row.
+ *
+ * @param hwnd       The control window.
+ * @param index      Row index.
+ * @param allLevels  Non-zero counts the whole run of deeper rows after the
+ *                   row; FALSE counts only the rows of that run exactly one
+ *                   level deeper than the row.
+ * @return The number of dependents, 0 or more; -1 (#TARN_ERR) for a bad
+ *         handle or index.
+ * @sa Tarn_GetDependent()
+ */
 TARN32_API int     WINAPI Tarn_GetDependentCount(HWND hwnd, int index, BOOL allLevels);
-TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);  /* TARN_SIBLING_* */
-TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);      /* new count or -1 */
+
+/**
+ * @brief Returns a sibling of a row.
+ *
+ * Siblings are the rows of the row's level reachable without crossing a row
+ * of a lower level; deeper rows between them are passed over.
+ * #TARN_SIBLING_FIRST and #TARN_SIBLING_LAST give the first and the last of
+ * them, the row itself when it is at that end; #TARN_SIBLING_PREVIOUS and
+ * #TARN_SIBLING_NEXT the neighbouring sibling.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param which  #TARN_SIBLING_FIRST, #TARN_SIBLING_LAST,
+ *               #TARN_SIBLING_PREVIOUS or #TARN_SIBLING_NEXT.
+ * @return The sibling's index; -1 when there is no previous or next sibling,
+ *         or for a bad handle, index or which.
+ * @sa Tarn_GetParent(), Tarn_SortItems()
+ */
+TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);
+
+/**
+ * @brief Deletes the dependents of a row.
+ *
+ * Deletes the run of deeper rows after the row, the first of them each time,
+ * each reported to the delete callback (so every report gives index + 1);
+ * the row itself stays. When the current row was among them, the selection
+ * is cleared and the edit field emptied, without #TARNN_SELCHANGE. The
+ * deepest level the indentation is sized for stays. A row without
+ * dependents still closes an open list. From a delete callback while
+ * Tarn_ResetContent() reports its rows nothing is deleted and the unchanged
+ * count is returned.
+ *
+ * @param hwnd   The control window.
+ * @param index  The row whose dependents go.
+ * @return The new row count; -1 (#TARN_ERR) for a bad handle or index, in
+ *         virtual mode, or when the control was destroyed meanwhile.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; then the delete callback for each row.
+ * @par Repaints
+ * From the row down to the bottom of the list, when redraw is on. The scroll
+ * bars are set at once and drawn with the next paint.
+ * @sa Tarn_GetDependent(), Tarn_DeleteString(), Tarn_SetDeleteCallback()
+ */
+TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);
 /** @} */
 
 /* --- Sorting -------------------------------------------------------------- */
