@@ -969,68 +969,827 @@ typedef struct TarnDrawInfoCallbackInfo {
 /**
  * @defgroup items Items
  * @brief Rows: adding, inserting, deleting, copying and moving them; their texts, data, bitmaps and state; searching them.
+ *
+ * A row holds one text per column, a row-header text, an application value
+ * (item data), a label bitmap, an item bitmap, an enabled bit and a tree
+ * level (see @ref hierarchy). A cell may have no text at all, which is not
+ * the same as an empty text: searches never match a cell without text.
+ *
+ * The text getters take no buffer size: size the buffer from the matching
+ * length function + 1 (Tarn_GetTextLength(), Tarn_GetRowTextLength()).
+ *
+ * Changing the rows. The functions that add, insert, delete, reset, copy or
+ * move rows (Tarn_AddString_A(), Tarn_InsertString_A(), Tarn_DeleteString(),
+ * Tarn_ResetContent(), Tarn_CopyItem(), Tarn_MoveItem() and
+ * Tarn_DeleteDependents()) first close an open list with cancel:
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18); with or
+ * without a list (type 0 has no list to close) the highlight goes back to
+ * the current row. A parent that sends WM_CANCELMODE while told of the
+ * closing keeps the list open, and the operation goes on. The parent may
+ * change the rows while it is told: the function then works on the rows as
+ * they are, and fails with -1 when its index is no longer valid.
+ * - A row inserted at or before the highlighted row or the current row moves
+ *   it down with its row; a deletion before it moves it up. Deleting the
+ *   current row clears the selection and empties the edit field without
+ *   #TARNN_SELCHANGE.
+ * - The top row keeps its index, so rows inserted or deleted above it shift
+ *   what the list shows. Only when the top row is the last row does a
+ *   deletion move it up by one.
+ * - With redraw on, a change of the rows invalidates only the rows it moves
+ *   (a row added below the visible page invalidates none) and sets the list
+ *   window's scroll bars at once without drawing them: GetScrollInfo on the
+ *   list window (Tarn_GetHWNDDropDown()) always reads the current range and
+ *   position, and the bars are drawn once, when the list next paints (at the
+ *   next message loop turn, or at once with UpdateWindow). A loop of calls
+ *   therefore costs one repaint, not one per call. When the row-header strip
+ *   is sized to the row numbers and they gain or lose a digit, the whole
+ *   control repaints.
+ * - The layout that ends each change may send #TARNN_OVERHEADCHANGE (12)
+ *   when the width before the first column changes.
+ *
+ * In virtual mode every function here that would add, delete, move or change
+ * a row refuses with its failure value (Tarn_ResetContent() does nothing);
+ * the getters and searches read the rows the fetch callback lends (see
+ * @ref page_virtual).
  * @{
  */
-/* Text getters take no buffer size: size the buffer from the matching length
-   function + 1. Add/insert/delete/reset/copy/move close an open list with cancel.
-   With redraw on, a change of the rows invalidates only the rows it moves (a
-   row added below the visible page invalidates none) and sets the list
-   window's scroll bars at once without drawing them: GetScrollInfo on the
-   list window (Tarn_GetHWNDDropDown) always reads the current range and
-   position, and the bars are drawn once, when the list next paints (at the
-   next message loop turn, or at once with UpdateWindow). A loop of calls
-   therefore costs one repaint, not one per call. */
+
+/**
+ * @brief Returns the number of rows.
+ *
+ * In virtual mode this is the count set with Tarn_VirtualCount().
+ *
+ * @param hwnd  The control window.
+ * @return The number of rows, 0 or more; -1 (#TARN_ERR) for a bad handle.
+ * @sa Tarn_AddString_A(), Tarn_VirtualCount()
+ */
 TARN32_API int     WINAPI Tarn_GetCount(HWND hwnd);
+
+/**
+ * @brief Returns the locale the built-in text comparison uses.
+ *
+ * The sort functions compare texts in this locale when no comparison
+ * callback is given, and so does Tarn_DefaultCompareProc(). Searches do not
+ * use it. A new control has LOCALE_USER_DEFAULT (0x0400).
+ *
+ * @param hwnd  The control window.
+ * @return The locale identifier; 0 for a bad handle.
+ * @sa Tarn_SetLocale(), Tarn_SortItems(), @ref page_sorting
+ */
 TARN32_API LCID    WINAPI Tarn_GetLocale(HWND hwnd);
-TARN32_API LCID    WINAPI Tarn_SetLocale(HWND hwnd, LCID locale);           /* previous locale */
-TARN32_API int     WINAPI Tarn_AddString_A(HWND hwnd, const char* text);    /* new index or -1 */
-TARN32_API int     WINAPI Tarn_InsertString_A(HWND hwnd, int index, const char* text); /* index out of range appends */
-TARN32_API int     WINAPI Tarn_DeleteString(HWND hwnd, int index);          /* new count or -1; dependents stay */
+
+/**
+ * @brief Sets the locale the built-in text comparison uses.
+ *
+ * Any value is stored as given, unchecked. The rows are not sorted again and
+ * nothing is repainted; the locale applies from the next sort.
+ *
+ * @param hwnd    The control window.
+ * @param locale  The locale identifier, e.g. MAKELCID(MAKELANGID(LANG_GERMAN,
+ *                SUBLANG_GERMAN), SORT_DEFAULT).
+ * @return The previous locale; 0 for a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetLocale(), Tarn_DefaultCompareProc()
+ */
+TARN32_API LCID    WINAPI Tarn_SetLocale(HWND hwnd, LCID locale);
+
+/**
+ * @brief Appends a row with a text in column 0.
+ *
+ * Works as Tarn_InsertString_A() with an index of -1: the new row is
+ * enabled, at level 0, with item data 0, no bitmaps and no other texts.
+ * Refused in virtual mode, when memory runs out, and from a delete callback
+ * while Tarn_ResetContent() reports its rows.
+ *
+ * @param hwnd  The control window.
+ * @param text  Text of column 0, copied; NULL leaves the cell without text.
+ * @return The new row's index (the old count); -1 (#TARN_ERR) for a bad
+ *         handle or a refusal.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open.
+ * @par Repaints
+ * None when the new row is below the visible page; otherwise the new row
+ * (with tree lines, from its previous sibling) down to the bottom of the
+ * list. The scroll bars are set at once and drawn with the next paint.
+ * @sa Tarn_InsertString_A(), Tarn_SetText_A(), Tarn_DeleteString()
+ */
+TARN32_API int     WINAPI Tarn_AddString_A(HWND hwnd, const char* text);
+
+/**
+ * @brief Inserts a row with a text in column 0.
+ *
+ * The row goes in at index and the rows from there move down one place; an
+ * index out of range (negative, or the count or more) appends. The new row
+ * is enabled, at level 0, with item data 0, no bitmaps and no other texts.
+ * The highlighted and current rows stay on their rows; the top row keeps its
+ * index. Refused in virtual mode, when memory runs out (the control is then
+ * unchanged), and from a delete callback while Tarn_ResetContent() reports
+ * its rows.
+ *
+ * @param hwnd   The control window.
+ * @param index  Where the row goes; out of range appends.
+ * @param text   Text of column 0, copied; NULL leaves the cell without text.
+ * @return The new row's index; -1 (#TARN_ERR) for a bad handle or a refusal.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open.
+ * @par Repaints
+ * The new row (with tree lines, from its previous sibling) down to the bottom
+ * of the list, none when it is below the visible page, the whole list when it
+ * is above the top row. The scroll bars are set at once and drawn with the
+ * next paint.
+ * @sa Tarn_AddString_A(), Tarn_CopyItem(), Tarn_SetItemLevel()
+ */
+TARN32_API int     WINAPI Tarn_InsertString_A(HWND hwnd, int index, const char* text);
+
+/**
+ * @brief Deletes one row.
+ *
+ * The delete callback (Tarn_SetDeleteCallback()) is told of the row first,
+ * while it is still in place. Only this row goes: its dependents stay, keep
+ * their levels and move up, now following the deleted row's previous
+ * neighbour. The rows after it move up one place, and the highlighted and
+ * current rows with them. Deleting the current row clears the selection and
+ * empties the edit field, without #TARNN_SELCHANGE. The deepest level the
+ * indentation is sized for stays. From a delete callback while
+ * Tarn_ResetContent() reports its rows nothing is deleted and the unchanged
+ * count is returned.
+ *
+ * @param hwnd   The control window.
+ * @param index  The row to delete.
+ * @return The new row count; -1 (#TARN_ERR) for a bad handle, a bad index,
+ *         in virtual mode, or when the control was destroyed meanwhile.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; the delete callback is called after them.
+ * @par Repaints
+ * From the deleted row's place (with tree lines, from its previous sibling,
+ * or its parent when it had none) down to the bottom of the list; none when
+ * it was below the visible page. The scroll bars are set at once and drawn
+ * with the next paint.
+ * @sa Tarn_DeleteDependents(), Tarn_ResetContent(), Tarn_SetDeleteCallback()
+ */
+TARN32_API int     WINAPI Tarn_DeleteString(HWND hwnd, int index);
+
+/**
+ * @brief Deletes every row.
+ *
+ * Ends any mouse press the control is tracking (a column being sized or
+ * moved, auto-scrolling), releasing the capture, without notification; closes
+ * an open list; then reports every row to the delete callback, in index
+ * order, before any is freed: while they are reported the rows stay readable,
+ * but rows can be neither added nor removed. Afterwards the selection is
+ * cleared without #TARNN_SELCHANGE, the top row and the horizontal offset
+ * return to 0 without #TARNN_TOPINDEXCHANGE or #TARNN_HOFFSETCHANGE, the
+ * deepest level returns to 0, and the edit field is emptied, also of text the
+ * user typed. In virtual mode only the press is ended; nothing else happens.
+ *
+ * @param hwnd  The control window.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; then the delete callback for each row; then
+ * #TARNN_OVERHEADCHANGE (12) when rows had levels and the indentation
+ * narrows.
+ * @par Repaints
+ * The whole control: the control window, the list and the edit field, when
+ * redraw is on.
+ * @sa Tarn_DeleteString(), Tarn_SetDeleteCallback()
+ */
 TARN32_API void    WINAPI Tarn_ResetContent(HWND hwnd);
-TARN32_API int     WINAPI Tarn_CopyItem(HWND hwnd, int source, int destination); /* new index or -1 */
-TARN32_API int     WINAPI Tarn_MoveItem(HWND hwnd, int source, int destination); /* final index or -1 */
-TARN32_API int     WINAPI Tarn_GetText_A(HWND hwnd, int row, int column, char* buffer); /* row -1: current item; length or -1 */
+
+/**
+ * @brief Inserts a copy of a row.
+ *
+ * The copy holds all of the source's texts, row-header text, row and cell
+ * formats, label and item bitmaps (the same handles), item data, enabled bit
+ * and level; it goes in at destination, an index out of range (negative, or
+ * the count or more) appending it. The source's dependents are not copied.
+ * Copying to a place before the source works. The highlighted and current
+ * rows stay on their rows. A source out of range returns -1 without closing
+ * the list.
+ *
+ * @param hwnd         The control window.
+ * @param source       The row to copy.
+ * @param destination  Where the copy goes; out of range appends.
+ * @return The copy's index; -1 (#TARN_ERR) for a bad handle or source, in
+ *         virtual mode, when memory runs out (nothing changes then), or from
+ *         a delete callback while Tarn_ResetContent() reports its rows.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open.
+ * @par Repaints
+ * As for Tarn_InsertString_A(), and for a copy below level 0 also the rows
+ * whose tree lines pass through it.
+ * @sa Tarn_MoveItem(), Tarn_InsertString_A()
+ */
+TARN32_API int     WINAPI Tarn_CopyItem(HWND hwnd, int source, int destination);
+
+/**
+ * @brief Moves a row to another place.
+ *
+ * A copy (as Tarn_CopyItem()) is inserted at destination, then the source is
+ * deleted without telling the delete callback. destination is counted in
+ * the rows as they are before the move: the row goes in front of the row now
+ * at destination, so its final index is destination when moving up and
+ * destination - 1 when moving down (moving 0 to 3 in five rows gives 2;
+ * moving 3 to 0 gives 0; moving a row to its own index or the next one
+ * leaves it in place). An index out of range (negative, or the count or
+ * more) moves it to the end. Only the one row moves; its dependents stay.
+ * When the moved row was the current row, the selection is cleared and the
+ * edit field emptied, without #TARNN_SELCHANGE; the highlighted and current
+ * rows otherwise stay on their rows. An open list is closed even when the
+ * source turns out to be out of range.
+ *
+ * @param hwnd         The control window.
+ * @param source       The row to move.
+ * @param destination  Index, counted before the move, of the row it goes in
+ *                     front of; out of range moves it to the end.
+ * @return The row's final index; -1 (#TARN_ERR) for a bad handle or source,
+ *         in virtual mode, when memory runs out, or from a delete callback
+ *         while Tarn_ResetContent() reports its rows.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open.
+ * @par Repaints
+ * What inserting the copy and deleting the source each repaint: together,
+ * from the upper of the two places (the smaller index) down to the bottom of
+ * the list.
+ * @sa Tarn_CopyItem(), Tarn_DeleteString(), Tarn_SortItems()
+ */
+TARN32_API int     WINAPI Tarn_MoveItem(HWND hwnd, int source, int destination);
+
+/**
+ * @brief Copies the text of one cell into a buffer.
+ *
+ * A row of -1 reads the current row: the committed row the edit field shows,
+ * which in an open list may differ from the highlighted row
+ * Tarn_GetCurSel() returns. A cell without text reads as an empty string.
+ * In virtual mode the text comes from the record the fetch callback lends.
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index; -1 means the current row.
+ * @param column  Column index.
+ * @param buffer  Receives the text and its terminating zero; size it from
+ *                Tarn_GetTextLength() + 1. An empty string is stored first.
+ * @return The length of the text copied; -1 (#TARN_ERR) for a bad handle,
+ *         row or column, for row -1 without a current row, or for a NULL
+ *         buffer.
+ * @sa Tarn_GetTextLength(), Tarn_SetText_A(), Tarn_GetRowText_A()
+ */
+TARN32_API int     WINAPI Tarn_GetText_A(HWND hwnd, int row, int column, char* buffer);
+
+/**
+ * @brief Returns the length of the text of one cell.
+ *
+ * The rows as for Tarn_GetText_A(): row -1 means the current row.
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index; -1 means the current row.
+ * @param column  Column index.
+ * @return The length in characters, without the terminating zero; 0 for a
+ *         cell without text; -1 (#TARN_ERR) for a bad handle, row or column,
+ *         or for row -1 without a current row.
+ * @sa Tarn_GetText_A()
+ */
 TARN32_API int     WINAPI Tarn_GetTextLength(HWND hwnd, int row, int column);
-TARN32_API BOOL    WINAPI Tarn_SetText_A(HWND hwnd, int row, int column, const char* text); /* NULL removes */
-TARN32_API int     WINAPI Tarn_GetRowText_A(HWND hwnd, int row, char* buffer); /* length or -1 */
+
+/**
+ * @brief Sets or removes the text of one cell.
+ *
+ * The text is copied. NULL removes it, leaving the cell without text; an
+ * empty string is a text. When memory runs out the old text stays. Unlike
+ * Tarn_GetText_A(), row -1 is refused. When the row is the current row and
+ * the column is its first visible one, the edit field follows (with redraw
+ * on), unless it holds text the user typed. Refused in virtual mode.
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index.
+ * @param column  Column index.
+ * @param text    The new text; NULL removes the text.
+ * @return TRUE when stored; FALSE for a bad handle, row or column, in virtual
+ *         mode, or when memory runs out.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The row's cells (not its row header), when it is visible and redraw is on;
+ * for the current row also the field.
+ * @sa Tarn_GetText_A(), Tarn_SetRowText_A()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetText_A(HWND hwnd, int row, int column, const char* text);
+
+/**
+ * @brief Copies the row-header text of a row into a buffer.
+ *
+ * A row without its own row-header text reads as an empty string; its row
+ * header then shows what Tarn_SetShowRowHeader() chose (for example the row
+ * number).
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index (-1 is not accepted).
+ * @param buffer  Receives the text and its terminating zero; size it from
+ *                Tarn_GetRowTextLength() + 1. An empty string is stored first.
+ * @return The length of the text copied; -1 (#TARN_ERR) for a bad handle or
+ *         row, or a NULL buffer.
+ * @sa Tarn_GetRowTextLength(), Tarn_SetRowText_A()
+ */
+TARN32_API int     WINAPI Tarn_GetRowText_A(HWND hwnd, int row, char* buffer);
+
+/**
+ * @brief Returns the length of the row-header text of a row.
+ *
+ * @param hwnd  The control window.
+ * @param row   Row index.
+ * @return The length in characters, without the terminating zero; 0 for a
+ *         row without row-header text; -1 (#TARN_ERR) for a bad handle or
+ *         row.
+ * @sa Tarn_GetRowText_A()
+ */
 TARN32_API int     WINAPI Tarn_GetRowTextLength(HWND hwnd, int row);
-TARN32_API BOOL    WINAPI Tarn_SetRowText_A(HWND hwnd, int row, const char* text); /* NULL removes */
-TARN32_API LPARAM  WINAPI Tarn_GetItemData(HWND hwnd, int index);           /* -1 for a bad index */
-TARN32_API int     WINAPI Tarn_SetItemData(HWND hwnd, int index, LPARAM value); /* 0 / -1 */
-TARN32_API HBITMAP WINAPI Tarn_GetItemLabel(HWND hwnd, int index);          /* NULL for a bad index */
-TARN32_API BOOL    WINAPI Tarn_SetItemLabel(HWND hwnd, int index, HBITMAP hbm); /* index -1: label size, switches labels */
-TARN32_API HBITMAP WINAPI Tarn_GetItemBitmap(HWND hwnd, int index);         /* NULL for a bad index */
-TARN32_API BOOL    WINAPI Tarn_SetItemBitmap(HWND hwnd, int index, HBITMAP hbm); /* index -1: bitmap size, switches bitmaps */
-TARN32_API int     WINAPI Tarn_GetItemStatus(HWND hwnd, int index);         /* 1 enabled, 0 disabled or bad index */
+
+/**
+ * @brief Sets or removes the row-header text of a row.
+ *
+ * The text is copied and shown in the row's header in place of what
+ * Tarn_SetShowRowHeader() chose; NULL removes it, bringing that back. When
+ * memory runs out the old text stays. Refused in virtual mode.
+ *
+ * @param hwnd  The control window.
+ * @param row   Row index.
+ * @param text  The new text; NULL removes the text.
+ * @return TRUE when stored; FALSE for a bad handle or row, in virtual mode,
+ *         or when memory runs out.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Only the row's header in the row-header strip, when it is visible and
+ * redraw is on; for the current row also the field.
+ * @sa Tarn_GetRowText_A(), Tarn_SetRowInfo(), Tarn_CalcOptimalRowHeaderWidth()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetRowText_A(HWND hwnd, int row, const char* text);
+
+/**
+ * @brief Returns the item data of a row.
+ *
+ * A new row has 0. Since -1 is also a value a row can hold, check the index
+ * when it matters. In virtual mode the value comes from the record the fetch
+ * callback lends (-1 when it lends none).
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The row's item data; -1 for a bad handle or index.
+ * @sa Tarn_SetItemData(), Tarn_FindItem()
+ */
+TARN32_API LPARAM  WINAPI Tarn_GetItemData(HWND hwnd, int index);
+
+/**
+ * @brief Sets the item data of a row.
+ *
+ * The value is the application's: the control stores it, hands it to the
+ * delete callback and the comparison callbacks, copies it with the row, and
+ * never interprets it. Refused in virtual mode.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param value  The value to store.
+ * @return 0 when stored; -1 (#TARN_ERR) for a bad handle or index, or in
+ *         virtual mode.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetItemData(), Tarn_FindItem()
+ */
+TARN32_API int     WINAPI Tarn_SetItemData(HWND hwnd, int index, LPARAM value);
+
+/**
+ * @brief Returns the label bitmap of a row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The bitmap handle; NULL when the row has none, or for a bad handle
+ *         or index.
+ * @sa Tarn_SetItemLabel(), Tarn_GetShowLabels()
+ */
+TARN32_API HBITMAP WINAPI Tarn_GetItemLabel(HWND hwnd, int index);
+
+/**
+ * @brief Sets the label bitmap of a row, or the size of the label zone.
+ *
+ * The label zone lies at the left of each row, before the indentation. For
+ * index 0 or more the row's label becomes hbm (NULL: none); it is drawn only
+ * while the zone is on, centred in it, with the colour of its top-left pixel
+ * left transparent. With fixed row heights its top-left part of the zone's
+ * size is drawn; with #TARNS_VARIABLEHEIGHT it is drawn at its own height,
+ * no wider than the zone, and the row grows to that height. Refused for a
+ * row in virtual mode.
+ *
+ * Index -1 sets the zone instead: its size becomes hbm's size, and the zone
+ * is switched on for a bitmap and off for NULL (Tarn_GetShowLabels()). Only
+ * the size is taken from hbm; the rows keep their own labels. This works in
+ * virtual mode too.
+ *
+ * The control never deletes the bitmap: keep it alive while it is shown.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, or -1 for the size of the label zone.
+ * @param hbm    A bitmap, or NULL; a handle that is not a bitmap is refused.
+ * @return TRUE when stored; FALSE for a bad handle, an index below -1 or not
+ *         below the count, a handle that is not a bitmap, or a row in
+ *         virtual mode.
+ * @par Notifications
+ * For index -1, #TARNN_OVERHEADCHANGE (12) when the width before the first
+ * column changes; none for a row.
+ * @par Repaints
+ * For a row, only that row (and the field, for the current row), even when
+ * the bitmap makes it taller; for index -1, the layout and then the whole
+ * control.
+ * @sa Tarn_GetItemLabel(), Tarn_SetItemBitmap(), Tarn_GetShowLabels()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetItemLabel(HWND hwnd, int index, HBITMAP hbm);
+
+/**
+ * @brief Returns the item bitmap of a row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The bitmap handle; NULL when the row has none, or for a bad handle
+ *         or index.
+ * @sa Tarn_SetItemBitmap(), Tarn_GetShowBitmaps()
+ */
+TARN32_API HBITMAP WINAPI Tarn_GetItemBitmap(HWND hwnd, int index);
+
+/**
+ * @brief Sets the item bitmap of a row, or the size of the bitmap zone.
+ *
+ * The twin of Tarn_SetItemLabel() for the item bitmap, which is drawn after
+ * the row's indentation, just before the first column. For index 0 or more
+ * the row's bitmap becomes hbm (NULL: none); it is drawn only while the zone
+ * is on, as the label is, and embossed for a disabled row. Refused for a row
+ * in virtual mode.
+ *
+ * Index -1 sets the zone instead: its size becomes hbm's size, and the zone
+ * is switched on for a bitmap and off for NULL (Tarn_GetShowBitmaps()). While
+ * the zone is on, its width is also the indentation step of the levels (half
+ * of it without tree lines). Only the size is taken from hbm; the rows keep
+ * their own bitmaps. This works in virtual mode too.
+ *
+ * The control never deletes the bitmap: keep it alive while it is shown.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, or -1 for the size of the bitmap zone.
+ * @param hbm    A bitmap, or NULL; a handle that is not a bitmap is refused.
+ * @return TRUE when stored; FALSE for a bad handle, an index below -1 or not
+ *         below the count, a handle that is not a bitmap, or a row in
+ *         virtual mode.
+ * @par Notifications
+ * For index -1, #TARNN_OVERHEADCHANGE (12) when the width before the first
+ * column changes; none for a row.
+ * @par Repaints
+ * For a row, only that row (and the field, for the current row), even when
+ * the bitmap makes it taller; for index -1, the layout and then the whole
+ * control.
+ * @sa Tarn_GetItemBitmap(), Tarn_SetItemLabel(), Tarn_GetShowBitmaps()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetItemBitmap(HWND hwnd, int index, HBITMAP hbm);
+
+/**
+ * @brief Tells whether a row is enabled.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return 1 for an enabled row; 0 for a disabled row, or for a bad handle or
+ *         index.
+ * @sa Tarn_SetItemStatus()
+ */
+TARN32_API int     WINAPI Tarn_GetItemStatus(HWND hwnd, int index);
+
+/**
+ * @brief Enables or disables a row.
+ *
+ * A disabled row is drawn in the disabled text colour
+ * (#TARNCLR_DISABLEDTEXTCOLOR), its item and cell bitmaps embossed; the
+ * draw-info callback may change that. It can still be selected and found.
+ * New rows are enabled. Refused in virtual mode.
+ *
+ * @param hwnd    The control window.
+ * @param index   Row index.
+ * @param status  Non-zero enables the row, 0 disables it.
+ * @return TRUE when stored, also when the state did not change; FALSE for a
+ *         bad handle or index, or in virtual mode.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The row (and the field, for the current row), only when its state
+ * changed.
+ * @sa Tarn_GetItemStatus(), @ref page_colours
+ */
 TARN32_API BOOL    WINAPI Tarn_SetItemStatus(HWND hwnd, int index, int status);
-/* Case-insensitive prefix / whole-text search starting after startAfter (-1: from 0). */
+
+/**
+ * @brief Finds the next row whose text in a column begins with a text.
+ *
+ * Compares without regard to case (the C runtime's rule, not the control's
+ * locale); a row without text in the column never matches, and a NULL or
+ * empty text matches any row that has one. The search starts after
+ * startAfter (-1: at row 0). Without wrap it runs to the last row; with wrap
+ * it goes on from row 0 and ends with startAfter itself, so that every row
+ * is tested once. A startAfter of the last row searches all rows from 0
+ * either way. In virtual mode each row tested is fetched.
+ *
+ * @param hwnd        The control window.
+ * @param startAfter  The row after which to start, -1 to start at row 0.
+ * @param column      Column whose texts are compared.
+ * @param text        The prefix to look for; NULL counts as "".
+ * @param wrap        Non-zero to go on from row 0 up to startAfter.
+ * @return The index of the first matching row; -1 (#TARN_ERR) when none
+ *         matches, for an empty control, for a bad handle, column or
+ *         startAfter (below -1, or the count or more).
+ * @sa Tarn_FindStringExact_A(), Tarn_SelectString_A(), Tarn_FindItem()
+ */
 TARN32_API int     WINAPI Tarn_FindString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+
+/**
+ * @brief Finds the next row whose whole text in a column equals a text.
+ *
+ * As Tarn_FindString_A(), but the whole text is compared, without regard to
+ * case; a NULL or empty text matches only an empty text, never a cell
+ * without text.
+ *
+ * @param hwnd        The control window.
+ * @param startAfter  The row after which to start, -1 to start at row 0.
+ * @param column      Column whose texts are compared.
+ * @param text        The text to look for; NULL counts as "".
+ * @param wrap        Non-zero to go on from row 0 up to startAfter.
+ * @return The index of the first matching row; -1 (#TARN_ERR) when none
+ *         matches, for an empty control, for a bad handle, column or
+ *         startAfter (below -1, or the count or more).
+ * @sa Tarn_FindString_A(), Tarn_SelectStringExact_A()
+ */
 TARN32_API int     WINAPI Tarn_FindStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
-/* Search, then Tarn_SetCurSel with the result (a miss clears the selection). */
+
+/**
+ * @brief Finds a row by the beginning of its text and makes it the current row.
+ *
+ * Searches as Tarn_FindString_A(), then commits the result as
+ * Tarn_SetCurSel() does: the row found becomes the highlighted and the
+ * current row, is scrolled into view (when the list exists), and the edit
+ * field shows it, replacing text the user typed. When the search gives -1 (no
+ * match, or a bad column or startAfter) the selection is cleared instead. An
+ * open list stays open.
+ *
+ * @param hwnd        The control window.
+ * @param startAfter  The row after which to start, -1 to start at row 0.
+ * @param column      Column whose texts are compared.
+ * @param text        The prefix to look for; NULL counts as "".
+ * @param wrap        Non-zero to go on from row 0 up to startAfter.
+ * @return The index of the row found and selected; -1 (#TARN_ERR) when
+ *         nothing was found (the selection is then cleared), or for a bad
+ *         handle.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when the list scrolls to show the row, then
+ * #TARNN_SELCHANGE (5), sent even when the current row did not change and
+ * when the selection is cleared.
+ * @par Repaints
+ * The rows losing and gaining the highlight, the field, and what scrolling
+ * brings into view.
+ * @sa Tarn_FindString_A(), Tarn_SelectStringExact_A(), Tarn_SetCurSel()
+ */
 TARN32_API int     WINAPI Tarn_SelectString_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
+
+/**
+ * @brief Finds a row by its whole text and makes it the current row.
+ *
+ * Searches as Tarn_FindStringExact_A(), then commits the result as
+ * Tarn_SelectString_A() does; a result of -1 clears the selection.
+ *
+ * @param hwnd        The control window.
+ * @param startAfter  The row after which to start, -1 to start at row 0.
+ * @param column      Column whose texts are compared.
+ * @param text        The text to look for; NULL counts as "".
+ * @param wrap        Non-zero to go on from row 0 up to startAfter.
+ * @return The index of the row found and selected; -1 (#TARN_ERR) when
+ *         nothing was found (the selection is then cleared), or for a bad
+ *         handle.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when the list scrolls to show the row, then
+ * #TARNN_SELCHANGE (5), sent even when the current row did not change and
+ * when the selection is cleared.
+ * @par Repaints
+ * The rows losing and gaining the highlight, the field, and what scrolling
+ * brings into view.
+ * @sa Tarn_FindStringExact_A(), Tarn_SelectString_A(), Tarn_SetCurSel()
+ */
 TARN32_API int     WINAPI Tarn_SelectStringExact_A(HWND hwnd, int startAfter, int column, const char* text, BOOL wrap);
-TARN32_API int     WINAPI Tarn_FindItem(HWND hwnd, int start, LPARAM itemData); /* first match from start, no wrap */
-TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCallbackInfo* info); /* NULL clears */
+
+/**
+ * @brief Finds the first row from a given one whose item data equals a value.
+ *
+ * Tests the rows from start, included, to the last; it does not wrap. In
+ * virtual mode each row tested is fetched.
+ *
+ * @param hwnd      The control window.
+ * @param start     The first row to test.
+ * @param itemData  The value to look for.
+ * @return The index of the first matching row; -1 (#TARN_ERR) when none
+ *         matches, or for a bad handle or start.
+ * @sa Tarn_SetItemData(), Tarn_FindString_A()
+ */
+TARN32_API int     WINAPI Tarn_FindItem(HWND hwnd, int start, LPARAM itemData);
+
+/**
+ * @brief Sets or clears the callback told of every row that is freed.
+ *
+ * The callback (#TARNDELETEPROC) gets the control, the row's index, its item
+ * data and the user data given here, once for every row freed by
+ * Tarn_DeleteString(), Tarn_DeleteDependents(), Tarn_ResetContent() (also
+ * when a font filler empties the control first) or the control's
+ * destruction; never for the source row of Tarn_MoveItem(). It is
+ * called while the row is still in place, with the library lock held: do
+ * not wait on another thread from it. It may call the control's functions,
+ * and may destroy it. While a reset reports its rows they stay readable, but
+ * rows can be neither added nor removed; during the destruction the control
+ * takes no calls at all. The pair is copied: info need not outlive the call.
+ * Refused in virtual mode, where the callback in place stays.
+ *
+ * @param hwnd  The control window.
+ * @param info  The callback and its user data; NULL (or a NULL callback)
+ *              clears the callback.
+ * @return TRUE when stored; FALSE for a bad handle or in virtual mode.
+ * @par Notifications
+ * None.
+ * @sa Tarn_DeleteString(), Tarn_ResetContent(), Tarn_DeleteDependents()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetDeleteCallback(HWND hwnd, const TarnDeleteCallbackInfo* info);
 /** @} */
 
 /* --- Hierarchy ------------------------------------------------------------ */
 /**
  * @defgroup hierarchy Hierarchy
  * @brief Tree levels, parents, dependents and siblings.
+ *
+ * The tree is not stored as links: it follows from the order of the rows and
+ * their levels (0 to #TARN_MAX_ITEM_LEVEL). A row's dependents are the run of
+ * rows after it with a higher level; its parent is the nearest earlier row
+ * with a lower level; its siblings are the rows of its level reachable
+ * without crossing a row of a lower level. Levels need not rise by one: a row
+ * at level 2 right after one at level 0 is its dependent and has it as
+ * parent, though Tarn_GetDependentCount() without allLevels counts only rows
+ * exactly one level deeper. Deleting, copying or moving a row never takes its
+ * dependents along (Tarn_DeleteDependents() removes them); sorting keeps them
+ * with their row. In virtual mode the levels are read from the records the
+ * fetch callback lends, and only the getters work.
  * @{
  */
-/* The tree follows from item order and levels: dependents are the following
-   items of higher level; the parent is the nearest earlier item of lower level. */
-TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);          /* -1 for a bad index */
-/* Levels are 0..63 (six bits of the item flags): a negative level is stored
-   as 0 and one above 63 as 63, so the level read back is the level stored. */
+
+/**
+ * @brief Returns the tree level of a row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The level, 0 to #TARN_MAX_ITEM_LEVEL; -1 (#TARN_ERR) for a bad
+ *         handle or index.
+ * @sa Tarn_SetItemLevel()
+ */
+TARN32_API int     WINAPI Tarn_GetItemLevel(HWND hwnd, int index);
+
+/**
+ * @brief Sets the tree level of a row.
+ *
+ * Levels are 0 to 63 (#TARN_MAX_ITEM_LEVEL, six bits of the item flags): a
+ * negative level is stored as 0 and one above 63 as 63, so the level read
+ * back is the level stored. The indentation before the first column is sized
+ * for the deepest level any row has reached: it widens when a row goes
+ * deeper, but does not narrow when rows become shallower or are deleted
+ * (Tarn_ResetContent() brings it back to 0; Tarn_CalcOptimalColumnWidth()
+ * sets it to the deepest level among the rows it measures). Refused in
+ * virtual mode.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param level  The new level; clamped to 0..63.
+ * @return TRUE when stored, also when the level did not change; FALSE for a
+ *         bad handle or index, or in virtual mode.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the row is deeper than any before it and
+ * the indentation widens; otherwise none.
+ * @par Repaints
+ * Nothing when the level did not change. Otherwise the row and the rows
+ * whose tree lines pass through it: back to the nearest row at the lower of
+ * the old and new levels (stopping short of a shallower row), and forward
+ * over the following rows deeper than that level. When
+ * the indentation widens, also the header band, and every row when there is
+ * more than one column.
+ * @sa Tarn_GetItemLevel(), Tarn_SetShowTreeLines(), Tarn_GetOverheadWidth()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetItemLevel(HWND hwnd, int index, int level);
+
+/**
+ * @brief Returns the parent of a row.
+ *
+ * The parent is the nearest earlier row with a lower level; it need not be
+ * exactly one level up.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The parent's index; -1 for a row at level 0, a row with no earlier
+ *         row of a lower level, or a bad handle or index.
+ * @sa Tarn_GetTopParent(), Tarn_GetDependent()
+ */
 TARN32_API int     WINAPI Tarn_GetParent(HWND hwnd, int index);
+
+/**
+ * @brief Returns the level-0 row a row belongs under.
+ *
+ * This is the nearest earlier row at level 0, the top of the row's parent
+ * chain. In a tree whose first rows are not at level 0 and that has no
+ * earlier level-0 row, it is the first row with a lower level than the row.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @return The top parent's index; -1 for a row at level 0, row 0, or a bad
+ *         handle or index.
+ * @sa Tarn_GetParent()
+ */
 TARN32_API int     WINAPI Tarn_GetTopParent(HWND hwnd, int index);
-TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which); /* TARN_DEPENDENT_* */
+
+/**
+ * @brief Returns the first or the last dependent of a row.
+ *
+ * #TARN_DEPENDENT_FIRST gives the row right after it when that row is
+ * deeper; #TARN_DEPENDENT_LAST the last row of the run of deeper rows after
+ * it, at any level.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param which  #TARN_DEPENDENT_FIRST or #TARN_DEPENDENT_LAST.
+ * @return The dependent's index; -1 when the row has no dependents, or for a
+ *         bad handle, index or which.
+ * @sa Tarn_GetDependentCount(), Tarn_DeleteDependents()
+ */
+TARN32_API int     WINAPI Tarn_GetDependent(HWND hwnd, int index, int which);
+
+/**
+ * @brief Counts the dependents of a row.
+ *
+ * @param hwnd       The control window.
+ * @param index      Row index.
+ * @param allLevels  Non-zero counts the whole run of deeper rows after the
+ *                   row; FALSE counts only the rows of that run exactly one
+ *                   level deeper than the row.
+ * @return The number of dependents, 0 or more; -1 (#TARN_ERR) for a bad
+ *         handle or index.
+ * @sa Tarn_GetDependent()
+ */
 TARN32_API int     WINAPI Tarn_GetDependentCount(HWND hwnd, int index, BOOL allLevels);
-TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);  /* TARN_SIBLING_* */
-TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);      /* new count or -1 */
+
+/**
+ * @brief Returns a sibling of a row.
+ *
+ * Siblings are the rows of the row's level reachable without crossing a row
+ * of a lower level; deeper rows between them are passed over.
+ * #TARN_SIBLING_FIRST and #TARN_SIBLING_LAST give the first and the last of
+ * them, the row itself when it is at that end; #TARN_SIBLING_PREVIOUS and
+ * #TARN_SIBLING_NEXT the neighbouring sibling.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @param which  #TARN_SIBLING_FIRST, #TARN_SIBLING_LAST,
+ *               #TARN_SIBLING_PREVIOUS or #TARN_SIBLING_NEXT.
+ * @return The sibling's index; -1 when there is no previous or next sibling,
+ *         or for a bad handle, index or which.
+ * @sa Tarn_GetParent(), Tarn_SortItems()
+ */
+TARN32_API int     WINAPI Tarn_GetSibling(HWND hwnd, int index, int which);
+
+/**
+ * @brief Deletes the dependents of a row.
+ *
+ * Deletes the run of deeper rows after the row, the first of them each time,
+ * each reported to the delete callback (so every report gives index + 1);
+ * the row itself stays. When the current row was among them, the selection
+ * is cleared and the edit field emptied, without #TARNN_SELCHANGE. The
+ * deepest level the indentation is sized for stays. A row without
+ * dependents still closes an open list. From a delete callback while
+ * Tarn_ResetContent() reports its rows nothing is deleted and the unchanged
+ * count is returned.
+ *
+ * @param hwnd   The control window.
+ * @param index  The row whose dependents go.
+ * @return The new row count; -1 (#TARN_ERR) for a bad handle or index, in
+ *         virtual mode, or when the control was destroyed meanwhile.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; then the delete callback for each row.
+ * @par Repaints
+ * From the row down to the bottom of the list, when redraw is on. The scroll
+ * bars are set at once and drawn with the next paint.
+ * @sa Tarn_GetDependent(), Tarn_DeleteString(), Tarn_SetDeleteCallback()
+ */
+TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);
 /** @} */
 
 /* --- Sorting -------------------------------------------------------------- */
