@@ -1796,13 +1796,125 @@ TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);
 /**
  * @defgroup sorting Sorting
  * @brief Sorting one sibling group.
+ *
+ * The control never orders rows by itself: the application sorts one sibling
+ * group at a time, the children of one item or the top-level group, by the
+ * texts of one column. Each sibling moves together with all its dependents,
+ * which keep their own order; no row outside the group moves. The sort is
+ * stable: rows that compare equal keep their order.
+ *
+ * A row without text in the sort column (a NULL text, never set or removed;
+ * an empty string is a text) acts as a separator for the built-in comparison
+ * and for a Tarn_SortItems() callback: it is never compared, so it stays in
+ * place and nothing passes it, and the siblings between two such rows are
+ * sorted on their own. The extended callback of Tarn_SortItemsEx() is given
+ * every row, NULL texts included. See @ref page_sorting.
  * @{
  */
-/* Sorts the children of parent (-1: the top-level group) by column; a NULL
-   callback uses Tarn_DefaultCompareProc. Stable; dependents move with their item. */
+
+/**
+ * @brief Sorts the children of one item by the texts of a column.
+ *
+ * Orders the siblings that are the children of @p parent so that no row
+ * belongs after the sibling below it, each sibling moving with its
+ * dependents. With @p parent -1 the group is row 0 and its siblings (the
+ * top-level rows when row 0 is at level 0). A parent with fewer than two
+ * children has nothing to sort: the call returns 1 and changes and repaints
+ * nothing. Refused, with nothing changed, in virtual mode, for a parent
+ * outside -1 .. count - 1 and for a bad column.
+ *
+ * With a NULL @p compare, or with Tarn_DefaultCompareProc() itself, the
+ * built-in comparison orders the texts by the control's locale
+ * (Tarn_SetLocale()) exactly as Tarn_DefaultCompareProc() does. Either way a
+ * row without text in the column is never compared (see @ref sorting).
+ *
+ * The highlighted row keeps its item: the selection is taken off while the
+ * rows move and put back on the same item afterwards, which is committed
+ * again as the current row and scrolled into view, without #TARNN_SELCHANGE.
+ * Without a selection there is none afterwards.
+ *
+ * The callback may call any function. One that adds, deletes or moves rows,
+ * changes a level or replaces the columns stops the sort with no row moved:
+ * the selection goes back onto its item (none when that item is gone), the
+ * group is repainted and the result is 0. One that destroys the control
+ * stops the sort at once (result 0). When memory for the sort cannot be had,
+ * no row moves and the result is 0, but the selection stays cleared (without
+ * #TARNN_SELCHANGE).
+ *
+ * @param hwnd    The control window.
+ * @param parent  Row whose children are sorted; -1 for the group row 0
+ *                begins.
+ * @param column  Column whose texts are compared.
+ * @param compare Called for two siblings, the one above first, with their
+ *                texts in the column (never NULL) and their item data; a
+ *                result above 0 puts the first after the second. NULL (or
+ *                Tarn_DefaultCompareProc()) uses the built-in comparison.
+ * @return 1 when the group was sorted or had nothing to sort; 0 for a bad
+ *         handle, a refused call, a callback that changed the rows or the
+ *         columns or destroyed the control, or a lack of memory.
+ * @par Notifications
+ * No #TARNN_SELCHANGE. Putting the selection back may scroll it into view
+ * (#TARNN_TOPINDEXCHANGE (6)) and lays the control out, which sends
+ * #TARNN_SIZE (14) when a drop-down type's height changes with the current
+ * row.
+ * @par Repaints
+ * Every row from the group's first row down, with its row header, and the field when the current row is among them; nothing when
+ * there was nothing to sort or the call was refused. The rows are not
+ * scrolled, except to bring the selection into view.
+ * @sa Tarn_SortItemsEx(), Tarn_DefaultCompareProc(), Tarn_SetLocale(),
+ *     @ref page_sorting
+ */
 TARN32_API BOOL    WINAPI Tarn_SortItems(HWND hwnd, int parent, int column, TARNCOMPAREPROC compare);
+
+/**
+ * @brief Sorts the children of one item with a comparison that also sees cell values.
+ *
+ * Works as Tarn_SortItems() (the group, the refusals, the selection, the
+ * callback's limits and the result are the same), but a callback is given
+ * every sibling, also one without text in the column (its text is then
+ * NULL), together with both rows' cell values: the data0 word of the sort
+ * column's cell format (CellInfo.data0, set with Tarn_SetCellInfo()), 0 when
+ * it was never set. With a NULL @p compare the built-in comparison is used,
+ * and rows without text are not compared, as in Tarn_SortItems().
+ *
+ * @param hwnd    The control window.
+ * @param parent  Row whose children are sorted; -1 for the group row 0
+ *                begins.
+ * @param column  Column whose texts and cell values are compared.
+ * @param compare Called for two siblings, the one above first, with their
+ *                texts in the column (either may be NULL), item data and
+ *                cell values; a result above 0 puts the first after the
+ *                second. NULL uses the built-in comparison.
+ * @return 1 when the group was sorted or had nothing to sort; 0 for a bad
+ *         handle, a refused call, a callback that changed the rows or the
+ *         columns or destroyed the control, or a lack of memory.
+ * @par Notifications
+ * As Tarn_SortItems(): no #TARNN_SELCHANGE.
+ * @par Repaints
+ * As Tarn_SortItems(): the rows from the group's first row down.
+ * @sa Tarn_SortItems(), Tarn_SetCellInfo(), @ref page_sorting
+ */
 TARN32_API BOOL    WINAPI Tarn_SortItemsEx(HWND hwnd, int parent, int column, TARNCOMPAREEXPROC compare);
-/* CompareStringA with the control's locale, minus 2: -1, 0, 1 (-2 on failure). */
+
+/**
+ * @brief Compares two texts by the control's locale, as the built-in sort does.
+ *
+ * Returns CompareStringA with the control's locale (Tarn_GetLocale()), no
+ * flags and zero-terminated texts, minus 2. The item data are ignored. A
+ * comparison callback may call it to fall back to the built-in order; named
+ * as the callback of Tarn_SortItems() it selects the built-in comparison,
+ * which orders texts the same way.
+ *
+ * @param hwnd      The control window; its locale is used.
+ * @param text1     The first text.
+ * @param text2     The second text.
+ * @param itemData1 Ignored.
+ * @param itemData2 Ignored.
+ * @return -1 when @p text1 sorts before @p text2, 0 when they sort equal,
+ *         1 when it sorts after; -2 for a bad handle or a failed comparison
+ *         (a NULL text, for one).
+ * @sa Tarn_SortItems(), Tarn_SetLocale()
+ */
 TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, const char* text2,
                                                   LPARAM itemData1, LPARAM itemData2);
 /** @} */
@@ -1811,29 +1923,115 @@ TARN32_API int     WINAPI Tarn_DefaultCompareProc(HWND hwnd, const char* text1, 
 /**
  * @defgroup virtual Virtual mode
  * @brief Rows kept by the application and lent to the control one at a time.
+ *
+ * In virtual mode the control stores no rows and knows only their number.
+ * The application keeps them and lends the control one record at a time
+ * through its fetch callback: every read of a row (painting, measuring, hit
+ * testing, the getters) fetches it, and gives the record lent before back
+ * through the release callback first, even when it is the same row. A record
+ * stays lent until the next read, a change notice (Tarn_VirtualItemChanged()),
+ * a new count or the control's destruction, which gives it back. The row
+ * asked for is always below the count. While a fetch runs no other row is
+ * asked for: rows read from inside it read empty. A fetch that stores no
+ * record shows the row empty; a record fetched while the column count
+ * changed is given back unread.
+ *
+ * The callbacks may call any function and may destroy the control; the
+ * operation that asked for the row then stops.
+ *
+ * A control stays in virtual mode for the rest of its life. Every function
+ * that would add, delete, move or change stored rows refuses with its
+ * failure value; Tarn_ResetContent() does nothing; type-ahead and the
+ * matching of the edit field's text against the rows are off. The column
+ * count may change while there are rows (Tarn_SetColumns()). See
+ * @ref page_virtual.
  * @{
  */
-/* The application keeps the rows and lends the control one at a time: every
-   read of a row (painting, measuring, hit testing, the getters) fetches it
-   and gives the record lent before back first, even for the same row. The
-   callbacks may call any function and may destroy the control; the operation
-   that asked then stops. While a fetch runs no other row is asked for: rows
-   read from inside it read empty. The row asked for is always below the
-   count, and a record lent when the control is destroyed is given back. Functions that
-   change rows refuse (see the general conventions); Tarn_ResetContent does
-   nothing; type-ahead and matching the edit field's text are off. */
-/* 0 while items are stored (Tarn_ResetContent first) or when fetch is NULL,
-   changing nothing. With a NULL release nothing is given back. Calling it
-   again replaces the callbacks; the record lent then is not given back. Ends
-   with Tarn_VirtualCount (0). */
+
+/**
+ * @brief Switches the control to rows lent by the application.
+ *
+ * Refused, with nothing changed, while the control stores rows (call
+ * Tarn_ResetContent() first) and for a NULL @p fetch. Otherwise closes an
+ * open list with cancel, stores the callbacks and @p userData and sets the
+ * row count to 0 as Tarn_VirtualCount() (0) does. Calling it again in
+ * virtual mode replaces the callbacks and the user data; the record lent at
+ * that moment is given back to neither release callback.
+ *
+ * @param hwnd     The control window.
+ * @param fetch    Called as fetch(hwnd, userData, index, item) to lend row
+ *                 index: through its last argument it stores the address of
+ *                 a record describing the row (TarnItem, texts sized for the
+ *                 current column count), or NULL for an empty row. The
+ *                 record must stay valid until it is given back.
+ * @param release  Called as release(hwnd, userData, index, item) to give
+ *                 back the record lent for row index. NULL: nothing is given
+ *                 back, and a record need only stay valid until the next
+ *                 fetch.
+ * @param userData Application value passed to both callbacks.
+ * @return 1 when the callbacks are stored; 0 for a bad handle, a control
+ *         that stores rows (also rows the parent adds while the list
+ *         closes) or a NULL @p fetch.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; then #TARNN_SELCHANGE (5) when a row was selected (only possible
+ * when called again in virtual mode).
+ * @par Repaints
+ * As Tarn_VirtualCount().
+ * @sa Tarn_VirtualCount(), Tarn_VirtualItemChanged(), @ref page_virtual
+ */
 TARN32_API BOOL    WINAPI Tarn_VirtualInitialize(HWND hwnd, TARNVIRTUALFETCHPROC fetch,
                                                   TARNVIRTUALRELEASEPROC release, LPARAM userData);
-/* 0 outside virtual mode or for rows < 0. Closes the list with cancel, scrolls
-   to the top, clears a selection with TARNN_SELCHANGE, gives the lent record
-   back, sets the count and repaints every row. */
+
+/**
+ * @brief Sets the number of rows of a control in virtual mode.
+ *
+ * Treats every row as new: closes an open list with cancel, scrolls to the
+ * top (without #TARNN_TOPINDEXCHANGE), clears the selection, gives the lent
+ * record back, sets the count and lays the control out. Any count costs the
+ * same, since nothing is kept per row. Refused outside virtual mode and for
+ * a negative count. To show changed data and keep the selection and the
+ * scroll position, use Tarn_VirtualItemChanged() instead.
+ *
+ * @param hwnd The control window.
+ * @param rows The new row count, 0 or more.
+ * @return 1 when the count is set; 0 for a bad handle, outside virtual mode,
+ *         for a negative count, or when the parent destroyed the control
+ *         during a notification.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list
+ * is open; then #TARNN_SELCHANGE (5) when a row was selected, sent while the
+ * old rows can still be read.
+ * @par Repaints
+ * Every row with its row header, and the field when a selection is
+ * cleared; the scroll bars are set at once.
+ * @sa Tarn_VirtualInitialize(), Tarn_VirtualItemChanged(), Tarn_GetCount()
+ */
 TARN32_API BOOL    WINAPI Tarn_VirtualCount(HWND hwnd, int rows);
-/* Gives the lent record back and repaints the row (index -1: all rows). 0
-   outside virtual mode or for index >= the count. */
+
+/**
+ * @brief Tells the control that the application's data of a row changed.
+ *
+ * Gives the lent record back, so that the next read fetches the row afresh,
+ * and repaints the row: a negative @p index (-1) repaints every row. When
+ * tree lines are shown every row is repainted (a new level moves lines drawn
+ * in other rows); with variable row heights (#TARNS_VARIABLEHEIGHT) the row
+ * and every row below it. Nothing is laid out or scrolled. Refused outside
+ * virtual mode; for an index at or beyond the count the lent record is given
+ * back and the result is 0.
+ *
+ * @param hwnd  The control window.
+ * @param index Row whose data changed; -1 for all rows.
+ * @return 1; 0 for a bad handle, outside virtual mode, for an index at or
+ *         beyond the count, or when the release callback destroyed the
+ *         control.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The row with its row header, and the field when it is the current row; as
+ * described above for -1, tree lines and variable heights.
+ * @sa Tarn_VirtualCount(), Tarn_VirtualInitialize()
+ */
 TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);
 /** @} */
 
@@ -1841,27 +2039,277 @@ TARN32_API BOOL    WINAPI Tarn_VirtualItemChanged(HWND hwnd, int index);
 /**
  * @defgroup columns Columns and headers
  * @brief The column set, the column headers and their switches.
+ *
+ * A column is named by its index in the ColumnDef array given to
+ * Tarn_SetColumns(); its display position (ColumnDef.position) says where it
+ * is shown. When the user moves a column only the positions change, never
+ * the indexes. Every control starts with one default column.
  * @{
  */
-/* count 0 installs one default column (width 500). The column count of a
-   control that stores items cannot change. */
+
+/**
+ * @brief Replaces the whole column set.
+ *
+ * Copies @p count column definitions. @p count 0 installs one default
+ * column instead (width 500, colours #TARN_COLOR_NONE, format
+ * #TARNCF_DEFAULT, no header text or bitmap) and ignores @p defs. Each
+ * definition is taken as it is, except that the header text is copied
+ * (ColumnDef.headerTextBuffer is ignored), columnAtPosition is computed, and
+ * positions that are not a permutation of 0 .. count - 1 are all replaced by
+ * the index order. Header bitmaps are used, not owned; all are drawn at the
+ * size of the bitmap of the highest-indexed column that has one. The
+ * definitions may be a copy from Tarn_GetColumns(), texts included.
+ *
+ * Refused, with the old set kept: a negative @p count, NULL @p defs with a
+ * count above 0, a negative width, no column wider than 0, a lack of memory,
+ * and a new column count while the control stores rows (stored rows hold
+ * one text per column; call Tarn_ResetContent() first). In virtual mode the
+ * count may change while there are rows.
+ *
+ * For any count of 0 or more, taken or refused, a mouse drag in progress
+ * ends first without a notification (a column being resized or moved, a
+ * pressed header, corner cell or drop button, a press in the rows), and a
+ * new column count closes an open list with cancel. A pressed header button
+ * (Tarn_SetHeaderButton()) or a caret column beyond the new count becomes
+ * -1.
+ *
+ * Types 0 and 1 get a new edit field window (Tarn_GetHWNDEdit() changes),
+ * multi-line when the first shown column in display order has
+ * #TARNCF_WORDWRAP. It keeps the length limit and the focus, and is
+ * disabled while the control is. Text the user typed stays, with its
+ * selection; otherwise the field shows the current row's text from the new
+ * columns.
+ *
+ * @param hwnd  The control window.
+ * @param count Number of definitions in @p defs; 0 for one default column.
+ * @param defs  Array of @p count definitions; copied, and ignored for
+ *              @p count 0.
+ * @return 1 when the set was taken; 0 for a bad handle, a refused set, or
+ *         when the new edit field could not be created (the new columns are
+ *         in place then).
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when the
+ * column count changes while a list is open (also when the set is then
+ * refused); #TARNN_SIZE (14) when the new layout changes a drop-down type's
+ * height. The rebuilt edit field sends no #TARNN_EDITCHANGE.
+ * @par Repaints
+ * The whole control, its list and its edit field, after the layout, unless
+ * redrawing is off (WM_SETREDRAW); nothing more when the set is refused.
+ * @sa Tarn_GetColumns(), Tarn_SetHeader_A(), ColumnDef
+ */
 TARN32_API BOOL    WINAPI Tarn_SetColumns(HWND hwnd, int count, const ColumnDef* defs);
-/* Returns the column count; *defs receives a control-owned copy, valid until
-   the next call or destruction (do not free it). 0 if that copy fails. */
+
+/**
+ * @brief Gives the column count and a copy of the column set.
+ *
+ * With @p defs not NULL, frees the copy the previous call handed out, makes
+ * a new control-owned copy of the column array (with the current widths and
+ * positions, as the user may have changed them) and stores its address in
+ * the pointer @p defs points to. The copy stays valid until the next call
+ * with @p defs not NULL or the control's destruction; do not free it. It may
+ * be changed and handed back to Tarn_SetColumns(). Its header text pointers
+ * are the control's own texts: each is valid only until that header text
+ * changes (Tarn_SetHeader_A(), Tarn_SetColumns()). With @p defs NULL only
+ * the count is returned, and the previous copy is kept.
+ *
+ * @param hwnd The control window.
+ * @param defs Receives the address of the copy; NULL to ask only for the
+ *             count. Not written when the call fails.
+ * @return The column count (1 or more); 0 for a bad handle (not -1) or when
+ *         the copy cannot be allocated (the previous copy is freed then).
+ * @sa Tarn_SetColumns()
+ */
 TARN32_API int     WINAPI Tarn_GetColumns(HWND hwnd, ColumnDef** defs);
+
+/**
+ * @brief Replaces the header text of one column.
+ *
+ * Copies @p text; NULL removes the text. The header text pointer of a
+ * Tarn_GetColumns() copy for this column is invalid afterwards. The layout
+ * is not changed.
+ *
+ * @param hwnd   The control window.
+ * @param column Column index.
+ * @param text   The new text, copied; NULL for none.
+ * @return 1; 0 for a bad handle or column, or when the copy cannot be
+ *         allocated (the old text is kept).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The header band, when a header is shown.
+ * @sa Tarn_GetHeader_A(), Tarn_GetHeaderLength()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetHeader_A(HWND hwnd, int column, const char* text);
-TARN32_API int     WINAPI Tarn_GetHeader_A(HWND hwnd, int column, char* buffer, int cch); /* length or -1 */
+
+/**
+ * @brief Copies the header text of one column into a buffer.
+ *
+ * Stores an empty string in @p buffer first (when it is not NULL and
+ * @p cch is 1 or more), then at most @p cch - 1 characters of the text and
+ * a terminating zero.
+ *
+ * @param hwnd   The control window.
+ * @param column Column index.
+ * @param buffer Receives the text; size it from Tarn_GetHeaderLength() + 1
+ *               to get the whole text.
+ * @param cch    Size of @p buffer in characters, terminating zero included.
+ * @return The length copied, shorter than the text when it was cut; 0 when
+ *         the column has no text, @p buffer is NULL or @p cch is below 1;
+ *         -1 for a bad handle or column.
+ * @sa Tarn_GetHeaderLength(), Tarn_SetHeader_A()
+ */
+TARN32_API int     WINAPI Tarn_GetHeader_A(HWND hwnd, int column, char* buffer, int cch);
+
+/**
+ * @brief Gives the length of one column's header text.
+ *
+ * @param hwnd   The control window.
+ * @param column Column index.
+ * @return The length without the terminating zero; 0 when the column has no
+ *         text; -1 for a bad handle or column.
+ * @sa Tarn_GetHeader_A()
+ */
 TARN32_API int     WINAPI Tarn_GetHeaderLength(HWND hwnd, int column);
-/* column -1: the whole header band. 1, or 0 with an empty rectangle when
-   the column is bad or no header is shown. */
+
+/**
+ * @brief Gets the rectangle of one column's header cell, or of the whole header band.
+ *
+ * In client coordinates of the control window. Column -1 gives the band:
+ * from the row-header width (right of the corner cell) to the drop button of
+ * a drop-down type, or to the right edge. A column's cell lies where its
+ * display position puts it, moved by the horizontal offset; it may lie
+ * partly or wholly outside the band (it is not clipped). The rectangle is
+ * emptied first and stays empty for a bad column or when no header is
+ * shown; a hidden column (width 0) has an empty one.
+ *
+ * @param hwnd   The control window.
+ * @param column Column index; -1 for the whole header band.
+ * @param rect   Receives the rectangle; with NULL the call returns 0.
+ * @return 1 for a rectangle that is not empty; 0 for an empty one, a bad
+ *         column or a NULL @p rect; 0 also for a bad handle (not -1).
+ * @sa Tarn_SetShowHeader(), Tarn_GetRowColHeaderRect()
+ */
 TARN32_API int     WINAPI Tarn_GetHeaderRect(HWND hwnd, int column, RECT* rect);
-TARN32_API BOOL    WINAPI Tarn_SetHeaderButton(HWND hwnd, int column);      /* -1 releases */
+
+/**
+ * @brief Shows one column's header button pressed, or none.
+ *
+ * The pressed header is drawn pushed in. It stays so until this function
+ * changes it, the user clicks another header (headers shown as buttons), or
+ * a new column set no longer has that column. Any column may be chosen,
+ * also a disabled or hidden one.
+ *
+ * @param hwnd   The control window.
+ * @param column Column index; -1 releases the pressed button.
+ * @return 1; 0 for a bad handle or a column outside -1 .. count - 1 (nothing
+ *         changes then).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The header band, when the pressed button changes and a header is shown.
+ * @sa Tarn_GetHeaderButton()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetHeaderButton(HWND hwnd, int column);
+
+/**
+ * @brief Gives the column whose header button is shown pressed.
+ *
+ * @param hwnd The control window.
+ * @return The column index; -1 when none is pressed and for a bad handle.
+ * @sa Tarn_SetHeaderButton()
+ */
 TARN32_API int     WINAPI Tarn_GetHeaderButton(HWND hwnd);
+
+/**
+ * @brief Allows or forbids resizing columns by dragging the header dividers.
+ *
+ * On by default. While it is on and a header is shown, the user can drag
+ * the divider at the right edge of a column, except a column with
+ * #TARNCOL_FIXEDWIDTH and the last column while it is open-ended
+ * (Tarn_SetOpenEnded()); a finished resize sends #TARNN_COLUMNRESIZED. The switch is read when a
+ * press begins: a resize in progress goes on.
+ *
+ * @param hwnd The control window.
+ * @param on   Nonzero allows resizing (stored as 1), 0 forbids it.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetResizeHeader(), Tarn_SetReorderColumns()
+ */
 TARN32_API void    WINAPI Tarn_SetResizeHeader(HWND hwnd, BOOL on);
+
+/**
+ * @brief Tells whether the user may resize columns in the header.
+ *
+ * @param hwnd The control window.
+ * @return 1 when allowed (the default); 0 when forbidden and for a bad
+ *         handle.
+ * @sa Tarn_SetResizeHeader()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetResizeHeader(HWND hwnd);
+
+/**
+ * @brief Allows or forbids moving columns by dragging their headers.
+ *
+ * On by default. While it is on and there are two columns or more, a header
+ * pressed and dragged beyond the system's drag distance becomes a column
+ * being moved; dropping it changes the display positions (not the indexes)
+ * and sends #TARNN_COLUMNMOVED. A column with #TARNCOL_FIXEDPOSITION neither
+ * moves nor lets a moved column pass it. The switch is read as the pointer
+ * moves: a move already begun goes on.
+ *
+ * @param hwnd The control window.
+ * @param on   Nonzero allows moving (stored as 1), 0 forbids it.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetReorderColumns(), Tarn_SetResizeHeader()
+ */
 TARN32_API void    WINAPI Tarn_SetReorderColumns(HWND hwnd, BOOL on);
+
+/**
+ * @brief Tells whether the user may move columns in the header.
+ *
+ * @param hwnd The control window.
+ * @return 1 when allowed (the default); 0 when forbidden and for a bad
+ *         handle.
+ * @sa Tarn_SetReorderColumns()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetReorderColumns(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetColHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+
+/**
+ * @brief Sets the font of the column headers.
+ *
+ * The font is used, never deleted: keep it alive while it is set. NULL
+ * paints the headers in the control font. The header band's height follows
+ * the font, and the control is laid out again. WM_SETFONT to the control replaces this font with the new
+ * control font.
+ *
+ * @param hwnd   The control window.
+ * @param hfont  The font; NULL for the control font.
+ * @param redraw Nonzero marks the whole control for repainting; 0 repaints
+ *               nothing (the layout is still brought up to date).
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new header height changes a drop-down type's
+ * height.
+ * @par Repaints
+ * With @p redraw, the whole control, its list and its edit field, unless
+ * redrawing is off (WM_SETREDRAW); without it, nothing.
+ * @sa Tarn_GetColHeaderFont(), Tarn_SetRowHeaderFont(), Tarn_SetEditCtlFont()
+ */
+TARN32_API void    WINAPI Tarn_SetColHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw);
+
+/**
+ * @brief Gives the font of the column headers.
+ *
+ * @param hwnd The control window.
+ * @return The font last set by Tarn_SetColHeaderFont() or, when WM_SETFONT
+ *         came later, the control font (a new control has the one it was
+ *         created with); NULL when NULL was set and for a bad handle.
+ * @sa Tarn_SetColHeaderFont()
+ */
 TARN32_API HFONT   WINAPI Tarn_GetColHeaderFont(HWND hwnd);
 /** @} */
 
@@ -1869,16 +2317,181 @@ TARN32_API HFONT   WINAPI Tarn_GetColHeaderFont(HWND hwnd);
 /**
  * @defgroup formatting Cell, row and colour formatting
  * @brief Per-cell and per-row-header formats, the colour table, the edit field font.
+ *
+ * Colours inherit from the more general level while they are
+ * #TARN_COLOR_NONE: a cell from its column (ColumnDef) and then from the
+ * control's colour table, a row header from the table. Fonts and bitmaps
+ * given here are used, never deleted. See @ref page_colours.
  * @{
  */
-/* version must be 1. row -1 (set only) defines the shared bitmap size. */
+
+/**
+ * @brief Sets the colours, font, bitmap and application values of one cell.
+ *
+ * CellInfo.version must be #TARN_CELLINFO_VERSION (1); CellInfo.row and
+ * CellInfo.column name the cell. All other fields are stored for it: the
+ * four colours (#TARN_COLOR_NONE inherits), data0 to data2 (kept and
+ * returned; data0 is the cell value Tarn_SortItemsEx() compares), the font
+ * (NULL: the row's font), the bitmap (NULL: none), reserved and bitmapStyle
+ * (TARNBS_*). Font and bitmap are not owned. The first cell formatted in a
+ * row gives every cell of the row a format, unset until formatted. Row
+ * heights that follow the new font or bitmap are measured at the next
+ * layout.
+ *
+ * Row -1 formats no cell: it sets the size at which every cell bitmap is
+ * drawn, from CellInfo.hbm (NULL: no size); the other fields are ignored,
+ * and it is allowed in virtual mode.
+ *
+ * Refused: a NULL @p info, another version, a bad row or column, a handle in
+ * CellInfo.hbm that is not a bitmap, a row in virtual mode, a lack of memory.
+ *
+ * @param hwnd The control window.
+ * @param info The cell and its format; read only.
+ * @return 1; 0 for a bad handle or a refused call.
+ * @par Notifications
+ * None for a cell. Row -1 lays the control out, which sends #TARNN_SIZE (14)
+ * when a drop-down type's height changes.
+ * @par Repaints
+ * A cell: its row with the row header, and the field when it is the current
+ * row. Row -1: the whole control, its list and its edit field when the
+ * bitmap height changed, nothing otherwise.
+ * @sa Tarn_GetCellInfo(), Tarn_SetRowInfo(), CellInfo
+ */
 TARN32_API BOOL    WINAPI Tarn_SetCellInfo(HWND hwnd, const CellInfo* info);
-TARN32_API BOOL    WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info);      /* row and column read from info */
+
+/**
+ * @brief Reads the format of one cell.
+ *
+ * CellInfo.version must be #TARN_CELLINFO_VERSION (1); CellInfo.row and
+ * CellInfo.column name the cell (row -1 is refused). Fills in the colours,
+ * data0 to data2, the font, the bitmap, reserved and bitmapStyle; a cell
+ * never formatted reads as #TARN_COLOR_NONE colours and zeros. The version,
+ * row and column are left as they are. In virtual mode the row is fetched
+ * and its record's cell formats are read.
+ *
+ * @param hwnd The control window.
+ * @param info Names the cell and receives its format.
+ * @return 1; 0 for a bad handle, a NULL @p info, another version, or a bad
+ *         row or column.
+ * @sa Tarn_SetCellInfo()
+ */
+TARN32_API BOOL    WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info);
+
+/**
+ * @brief Sets the colours and bitmap of one row's header.
+ *
+ * RowInfo.version must be #TARN_ROWINFO_VERSION (1); RowInfo.row names the
+ * row. Stores the four colours (#TARN_COLOR_NONE inherits from the control's
+ * row-header colours), the bitmap (NULL: none; not owned) and bitmapStyle
+ * (TARNBS_*) of its row header.
+ *
+ * Row -1 formats no row: it sets the size at which every row-header bitmap
+ * is drawn, from RowInfo.hbm (NULL: no size); the other fields are ignored,
+ * and it is allowed in virtual mode.
+ *
+ * Refused: a NULL @p info, another version, a bad row, a handle in
+ * RowInfo.hbm that is not a bitmap, a row in virtual mode, a lack of memory.
+ *
+ * @param hwnd The control window.
+ * @param info The row and its header's format; read only.
+ * @return 1; 0 for a bad handle or a refused call.
+ * @par Notifications
+ * None for a row. Row -1 lays the control out, which sends #TARNN_SIZE (14)
+ * when a drop-down type's height changes.
+ * @par Repaints
+ * A row: the row with its header, and the field when it is the current
+ * row. Row -1: every row with its header, and the field, when the bitmap
+ * height changed; nothing otherwise.
+ * @sa Tarn_GetRowInfo(), Tarn_SetRowText_A(), RowInfo
+ */
 TARN32_API BOOL    WINAPI Tarn_SetRowInfo(HWND hwnd, const RowInfo* info);
+
+/**
+ * @brief Reads the format of one row's header.
+ *
+ * RowInfo.version must be #TARN_ROWINFO_VERSION (1); RowInfo.row names the
+ * row (-1 is refused). Fills in the colours, the bitmap and bitmapStyle; a
+ * row never formatted reads as #TARN_COLOR_NONE colours, no bitmap and
+ * style 0. The version and row are left as they are. In virtual mode the
+ * row is fetched and its record's row format is read.
+ *
+ * @param hwnd The control window.
+ * @param info Names the row and receives its header's format.
+ * @return 1; 0 for a bad handle, a NULL @p info, another version, or a bad
+ *         row.
+ * @sa Tarn_SetRowInfo()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetRowInfo(HWND hwnd, RowInfo* info);
+
+/**
+ * @brief Replaces the control's table of 37 colours.
+ *
+ * Copies the whole table; the values are not checked. TarnColorIndex gives
+ * the index of each entry. A value is an RGB colour or TARN_SYSCOLOR(n),
+ * resolved when painted, so it follows changes of the system colours.
+ * altBackColor and altTextColor colour the rows of odd index when they are
+ * not #TARN_COLOR_NONE. Column and cell colours take precedence over the
+ * table. A new control's table holds system colours, with altBackColor and
+ * altTextColor #TARN_COLOR_NONE. To change one entry, read the table with
+ * Tarn_GetCtlColors(), change it and set it back. A NULL @p colors does
+ * nothing.
+ *
+ * @param hwnd   The control window.
+ * @param colors The new table; copied.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The whole control, its list and its edit field, unless redrawing is off
+ * (WM_SETREDRAW).
+ * @sa Tarn_GetCtlColors(), CtlColors, @ref page_colours
+ */
 TARN32_API void    WINAPI Tarn_SetCtlColors(HWND hwnd, const CtlColors* colors);
+
+/**
+ * @brief Copies the control's table of 37 colours.
+ *
+ * Copies the table as stored: system colours stay TARN_SYSCOLOR(n) values.
+ * With a bad handle or a NULL @p colors nothing is written.
+ *
+ * @param hwnd   The control window.
+ * @param colors Receives the whole table.
+ * @sa Tarn_SetCtlColors(), CtlColors
+ */
 TARN32_API void    WINAPI Tarn_GetCtlColors(HWND hwnd, CtlColors* colors);
-TARN32_API void    WINAPI Tarn_SetEditCtlFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+
+/**
+ * @brief Sets the font of the edit field.
+ *
+ * The font is used, never deleted: keep it alive while it is set. NULL
+ * means the control font. The edit field of types 0 and 1 gets it at once,
+ * and a field rebuilt by Tarn_SetColumns() gets it too; the field's height
+ * follows it, and the control is laid out again. Types 2 and 3 have no edit
+ * field: the font is only kept. WM_SETFONT to the control replaces this
+ * font with the new control font.
+ *
+ * @param hwnd   The control window.
+ * @param hfont  The font; NULL for the control font.
+ * @param redraw Nonzero marks the whole control for repainting; 0 repaints
+ *               nothing (the layout is still brought up to date).
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new field height changes a drop-down type's
+ * height.
+ * @par Repaints
+ * With @p redraw, the whole control, its list and its edit field, unless
+ * redrawing is off (WM_SETREDRAW); without it, nothing.
+ * @sa Tarn_GetEditCtlFont(), Tarn_SetColHeaderFont(), Tarn_GetHWNDEdit()
+ */
+TARN32_API void    WINAPI Tarn_SetEditCtlFont(HWND hwnd, HFONT hfont, BOOL redraw);
+
+/**
+ * @brief Gives the font of the edit field.
+ *
+ * @param hwnd The control window.
+ * @return The font last set by Tarn_SetEditCtlFont() or, when WM_SETFONT
+ *         came later, the control font (a new control has the one it was
+ *         created with); NULL when NULL was set and for a bad handle.
+ * @sa Tarn_SetEditCtlFont()
+ */
 TARN32_API HFONT   WINAPI Tarn_GetEditCtlFont(HWND hwnd);
 /** @} */
 
