@@ -669,28 +669,344 @@ TARN32_API HFONT   WINAPI Tarn_GetEditCtlFont(HWND hwnd);
 /**
  * @defgroup rowheaders Row headers and corner cell
  * @brief The row headers left of the rows and the corner cell above them.
+ *
+ * The row-header strip runs down the left edge: in the list window beside
+ * every row, and in the control window beside the field, where the field's
+ * row header shows the committed row. Where the strip meets the column-header
+ * band sits the corner cell, which exists only while both are shown. A new
+ * control has no strip (width 0); Tarn_SetShowRowHeader() or
+ * Tarn_SetRowHeaderWidth() gives it one. The texts of the row headers
+ * themselves are set per row (Tarn_SetRowText_A()), their colours and
+ * bitmaps with Tarn_SetRowInfo().
  * @{
  */
-TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);    /* 0 removes the row header */
+
+/**
+ * @brief Sets the width of the row-header strip.
+ *
+ * A width of 0 removes the row headers, and with them the corner cell; any
+ * other width shows them. While the strip is shown, the row-header font and
+ * row-header bitmaps count in the height of every row and of the field, and
+ * the corner bitmap in the height of the header band. A negative width is
+ * ignored. Any other width, even the current one, ends the automatic width
+ * that Tarn_SetShowRowHeader() chose and kept fitting the row numbers.
+ *
+ * @param hwnd   The control window.
+ * @param width  The strip width in pixels; 0 removes the row headers.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * The whole control (control window, list window and edit field) at the
+ * next paint, when the width changes and redrawing is on.
+ * @sa Tarn_GetRowHeaderWidth(), Tarn_SetShowRowHeader(),
+ *     Tarn_CalcOptimalRowHeaderWidth()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);
+
+/**
+ * @brief Returns the width of the row-header strip.
+ *
+ * @param hwnd  The control window.
+ * @return The width in pixels, 0 when no row header is shown (as in a new
+ *         control); -1 for a bad handle.
+ * @sa Tarn_SetRowHeaderWidth()
+ */
 TARN32_API int     WINAPI Tarn_GetRowHeaderWidth(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);   /* TARNRHS_* */
+
+/**
+ * @brief Sets the format of every row header.
+ *
+ * The style combines one alignment (#TARNRHS_LEFT, #TARNRHS_CENTER,
+ * #TARNRHS_RIGHT) with #TARNRHS_WORDWRAP (the text wraps within the
+ * header), #TARNRHS_NOPRESS (the header of the highlighted row is not drawn
+ * pressed) and #TARNRHS_DISABLED (grey text; a click on a row header only
+ * beeps instead of highlighting its row). The value is stored as given; a
+ * new control has 0. It applies to the field's row header too.
+ *
+ * @param hwnd   The control window.
+ * @param style  Format bits, the TARNRHS_ flags.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The row-header strip of the list and the field, with its row header, at
+ * the next paint when redrawing is on; also when the style is unchanged.
+ * @sa Tarn_GetRowHeaderStyle(), Tarn_SetRowColHeaderStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);
+
+/**
+ * @brief Returns the format of the row headers.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNRHS_ flags last set (0 in a new control); 0 also for a
+ *         bad handle.
+ * @sa Tarn_SetRowHeaderStyle()
+ */
 TARN32_API UINT    WINAPI Tarn_GetRowHeaderStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+
+/**
+ * @brief Sets the font of the row headers.
+ *
+ * The font is used, not owned: keep it alive while it is set and delete it
+ * yourself afterwards. NULL means the control font. Its height (plus 3
+ * pixels) counts in the height of every row and of the field while a row
+ * header is shown, and a strip width chosen by Tarn_SetShowRowHeader() is
+ * refitted to it. The corner cell is drawn in the column-header font, not
+ * in this one. A WM_SETFONT to the control replaces the row-header font
+ * with the new control font.
+ *
+ * @param hwnd    The control window.
+ * @param hfont   The font, or NULL for the control font.
+ * @param redraw  Nonzero to repaint the control; zero lays it out without
+ *                marking anything for painting.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * With @p redraw, the whole control at the next paint (nothing while
+ * redrawing is off); without it, nothing.
+ * @sa Tarn_GetRowHeaderFont(), Tarn_SetColHeaderFont()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw);
+
+/**
+ * @brief Returns the font of the row headers.
+ *
+ * @param hwnd  The control window.
+ * @return The font last set by Tarn_SetRowHeaderFont() or WM_SETFONT; NULL
+ *         when none is set (the control font is used) and for a bad handle.
+ * @sa Tarn_SetRowHeaderFont()
+ */
 TARN32_API HFONT   WINAPI Tarn_GetRowHeaderFont(HWND hwnd);
-TARN32_API void    WINAPI Tarn_GetRowHeaderRect(HWND hwnd, int index, RECT* rect); /* -1: the field's row header */
+
+/**
+ * @brief Gets the rectangle of a row's header or of the field's.
+ *
+ * For index -1 the rectangle is the field's row header, in control client
+ * coordinates. For a row it is that row's header in list-window coordinates
+ * (left edge 0, as wide as the strip), which needs a list window (type 0,
+ * or an open list); a row out of view gets the whole height of the list.
+ * The rectangle is empty without a row header, for an index below -1 or
+ * not below Tarn_GetCount(), and for a row while there is no list window.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field's row header.
+ * @param rect   Receives the rectangle; NULL is ignored. Left untouched for
+ *               a bad handle.
+ * @sa Tarn_GetRowHeaderWidth(), Tarn_GetItemRect(), Tarn_GetRowColHeaderRect()
+ */
+TARN32_API void    WINAPI Tarn_GetRowHeaderRect(HWND hwnd, int index, RECT* rect);
+
+/**
+ * @brief Sets the text of the corner cell.
+ *
+ * The text is copied. NULL clears it, as "" does. It is drawn in the
+ * column-header font with the format of Tarn_SetRowColHeaderStyle(), and
+ * Tarn_CalcOptimalRowHeaderWidth() measures it; it is kept while the
+ * corner is not shown.
+ *
+ * @param hwnd  The control window.
+ * @param text  The new text, or NULL.
+ * @return TRUE when stored; FALSE for a bad handle or when the copy cannot
+ *         be made (the old text stays).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint.
+ * @sa Tarn_GetRowColText_A(), Tarn_GetRowColTextLength()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetRowColText_A(HWND hwnd, const char* text);
-TARN32_API int     WINAPI Tarn_GetRowColText_A(HWND hwnd, char* buffer, int cch); /* length copied */
+
+/**
+ * @brief Copies the text of the corner cell into a buffer.
+ *
+ * At most @p cch - 1 characters are copied, followed by a terminating zero;
+ * a longer text is cut.
+ *
+ * @param hwnd    The control window.
+ * @param buffer  Receives the text and its terminating zero; an empty string
+ *                is stored first. NULL copies nothing.
+ * @param cch     Size of @p buffer in characters, terminator included; below
+ *                1 nothing is copied; size it from
+ *                Tarn_GetRowColTextLength() + 1.
+ * @return The length of the text copied; 0 for an empty text, a NULL buffer,
+ *         @p cch below 1, and also for a bad handle (the buffer is then left
+ *         untouched).
+ * @sa Tarn_SetRowColText_A(), Tarn_GetRowColTextLength()
+ */
+TARN32_API int     WINAPI Tarn_GetRowColText_A(HWND hwnd, char* buffer, int cch);
+
+/**
+ * @brief Returns the length of the corner cell's text.
+ *
+ * @param hwnd  The control window.
+ * @return The length in characters without the terminator, 0 when there is
+ *         no text; -1 for a bad handle.
+ * @sa Tarn_GetRowColText_A()
+ */
 TARN32_API int     WINAPI Tarn_GetRowColTextLength(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm);    /* not owned */
+
+/**
+ * @brief Sets the bitmap of the corner cell.
+ *
+ * The bitmap is used, not owned: keep it alive while it is set and delete it
+ * yourself afterwards. Its size is read when it is set; a handle GDI cannot
+ * describe is stored as NULL. While a row header is shown, the bitmap's
+ * height (plus 3 pixels) counts in the height of the header band. Where it
+ * goes beside the text is set by Tarn_SetRowColBitmapStyle().
+ *
+ * @param hwnd  The control window.
+ * @param hbm   The bitmap, or NULL for none.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * When the bitmap height differs from the previous one's, the control is
+ * laid out again and repainted whole; otherwise only the corner cell. At
+ * the next paint, and only while redrawing is on.
+ * @sa Tarn_GetRowColBitmap(), Tarn_SetRowColBitmapStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm);
+
+/**
+ * @brief Returns the bitmap of the corner cell.
+ *
+ * @param hwnd  The control window.
+ * @return The bitmap set, NULL when there is none (or the one set was not a
+ *         bitmap GDI could describe); NULL for a bad handle.
+ * @sa Tarn_SetRowColBitmap()
+ */
 TARN32_API HBITMAP WINAPI Tarn_GetRowColBitmap(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColBitmapStyle(HWND hwnd, int style); /* TARNBS_* */
+
+/**
+ * @brief Sets where the corner bitmap goes beside the corner text.
+ *
+ * #TARNBS_LEFT (the default) puts it left of the text, #TARNBS_RIGHT right
+ * of it, #TARNBS_ALONE centres it and leaves the text out. The value is
+ * stored as given.
+ *
+ * @param hwnd   The control window.
+ * @param style  A #TARNBS_LEFT, #TARNBS_ALONE or #TARNBS_RIGHT value.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint;
+ * also when the style is unchanged.
+ * @sa Tarn_GetRowColBitmapStyle(), Tarn_SetRowColBitmap()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColBitmapStyle(HWND hwnd, int style);
+
+/**
+ * @brief Returns where the corner bitmap goes beside the corner text.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNBS_ value last set (#TARNBS_LEFT in a new control); -1
+ *         for a bad handle.
+ * @sa Tarn_SetRowColBitmapStyle()
+ */
 TARN32_API int     WINAPI Tarn_GetRowColBitmapStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColHeaderStyle(HWND hwnd, UINT style); /* TARNRHS_* */
+
+/**
+ * @brief Sets the format of the corner cell.
+ *
+ * The style combines one alignment (#TARNRHS_LEFT, #TARNRHS_CENTER,
+ * #TARNRHS_RIGHT) with #TARNRHS_WORDWRAP, #TARNRHS_NOPRESS (a click shows
+ * the corner button pressed only for a moment, then it springs back up) and
+ * #TARNRHS_DISABLED (grey text; a click only beeps and sends nothing). The
+ * value is stored as given; a new control has 0.
+ *
+ * @param hwnd   The control window.
+ * @param style  Format bits, the TARNRHS_ flags.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint;
+ * also when the style is unchanged.
+ * @sa Tarn_GetRowColHeaderStyle(), Tarn_SetRowHeaderStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColHeaderStyle(HWND hwnd, UINT style);
+
+/**
+ * @brief Returns the format of the corner cell.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNRHS_ flags last set (0 in a new control); 0 also for a
+ *         bad handle.
+ * @sa Tarn_SetRowColHeaderStyle()
+ */
 TARN32_API UINT    WINAPI Tarn_GetRowColHeaderStyle(HWND hwnd);
+
+/**
+ * @brief Sets whether the corner button is pressed.
+ *
+ * A pressed corner is drawn down, its content one pixel to the right. A
+ * click on the corner button (see Tarn_SetShowRowColHeaderButton()) toggles
+ * this state, or with #TARNRHS_NOPRESS leaves it up, and sends
+ * #TARNN_LCLICKCORNER (37) or the matching code of another button. A new
+ * control's corner is up.
+ *
+ * @param hwnd     The control window.
+ * @param pressed  Nonzero for pressed (stored as 1), zero for up.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when the state changes, the corner is shown and
+ * redrawing is on, at the next paint.
+ * @sa Tarn_GetRowColHeaderButton(), Tarn_SetRowColHeaderStyle()
+ */
 TARN32_API void    WINAPI Tarn_SetRowColHeaderButton(HWND hwnd, BOOL pressed);
+
+/**
+ * @brief Returns whether the corner button is pressed.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when pressed, 0 when up; 0 also for a bad handle.
+ * @sa Tarn_SetRowColHeaderButton()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetRowColHeaderButton(HWND hwnd);
+
+/**
+ * @brief Gets the rectangle of the corner cell.
+ *
+ * The rectangle is in control client coordinates: from the top left corner,
+ * as wide as the row-header strip and as high as the header band. It is
+ * empty unless both a column header (Tarn_SetShowHeader()) and a row header
+ * are shown.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle; NULL is ignored. Left untouched for a
+ *              bad handle.
+ * @sa Tarn_GetRowHeaderRect(), Tarn_GetHeaderRect()
+ */
 TARN32_API void    WINAPI Tarn_GetRowColHeaderRect(HWND hwnd, RECT* rect);
+
+/**
+ * @brief Sets whether the corner cell is a button.
+ *
+ * As a button (the default) the corner has a raised frame while up and
+ * takes clicks (see Tarn_SetRowColHeaderButton()); otherwise it is flat and
+ * a press on it is ignored.
+ *
+ * @param hwnd  The control window.
+ * @param on    Nonzero for a button (stored as 1), zero for a flat cell.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when the setting changes, the corner is shown and
+ * redrawing is on, at the next paint.
+ * @sa Tarn_GetShowRowColHeaderButton()
+ */
 TARN32_API void    WINAPI Tarn_SetShowRowColHeaderButton(HWND hwnd, BOOL on);
+
+/**
+ * @brief Returns whether the corner cell is a button.
+ *
+ * @param hwnd  The control window.
+ * @return 1 for a button (the default), 0 for a flat cell; 0 also for a bad
+ *         handle.
+ * @sa Tarn_SetShowRowColHeaderButton()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
 /** @} */
 
