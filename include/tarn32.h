@@ -1014,12 +1014,123 @@ TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
 /**
  * @defgroup optimal Optimal widths and horizontal extent
  * @brief Measuring columns and row headers to fit their contents.
+ *
+ * Every measurement covers the first @p maxRows rows; a @p maxRows below 1
+ * measures every row. Texts are measured on one line, word-wrapped columns
+ * too. In virtual mode the measured rows are fetched from the application
+ * (@ref page_virtual). Measuring a column also finds the deepest tree level
+ * among the measured rows, and the control's deepest level (and with it the
+ * indentation before the first column, Tarn_GetOverheadWidth()) follows
+ * it, so a measurement bounded by @p maxRows may narrow the indentation;
+ * the parent is then told with #TARNN_OVERHEADCHANGE (12).
  * @{
  */
-/* maxRows < 1 measures every row. */
+
+/**
+ * @brief Measures the width a column needs to show its contents.
+ *
+ * The width is the largest of: the average character width of the control
+ * font; the column's header, when the header band is shown and the column
+ * has a header text (the text in the column-header font, its bitmap, and
+ * margins); and every measured cell (its text in its cell font or the
+ * control font, plus its bitmap once cell bitmaps have a size, plus half an
+ * average character at either side). The tree indentation is not part of
+ * it. A hidden column (width 0) is measured like any other. Nothing is
+ * applied to the column: Tarn_MakeColumnOptimal() does that.
+ *
+ * @param hwnd     The control window.
+ * @param column   Column index.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return The width in pixels; -1 for a bad handle or column, when no
+ *         device context can be had, or when the control was destroyed while
+ *         a virtual row was fetched.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the deepest level of the measured rows
+ * differs from the control's and the indentation width changes with it.
+ * @par Repaints
+ * When the deepest level changes: the header band and, with more than one
+ * column, every row, at the next paint. Otherwise nothing.
+ * @sa Tarn_MakeColumnOptimal(), Tarn_RecalcHorizontalExtent()
+ */
 TARN32_API int     WINAPI Tarn_CalcOptimalColumnWidth(HWND hwnd, int column, int maxRows);
-TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows); /* 0 without row header */
-TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows); /* column -1: all */
+
+/**
+ * @brief Measures the width the row-header strip needs to show its contents.
+ *
+ * Each measured row's header is its row text, or without one the index or
+ * number that Tarn_SetShowRowHeader() shows (nothing in the two modes
+ * without numbers), in the row-header font, plus its row-header bitmap; the
+ * widest of them plus an average character and 3 pixels is the result. When
+ * the header band is shown and the corner has a text, the result is at
+ * least the corner's width (its text in the column-header font, its bitmap
+ * and margins). Nothing is applied: pass the result to
+ * Tarn_SetRowHeaderWidth().
+ *
+ * @param hwnd     The control window.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return The width in pixels; 0 when no row header is shown (width 0);
+ *         -1 for a bad handle, when no device context can be had, or when
+ *         the control was destroyed while a virtual row was fetched.
+ * @sa Tarn_SetRowHeaderWidth(), Tarn_SetRowColText_A()
+ */
+TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows);
+
+/**
+ * @brief Sets a column's width, or every column's, to what its contents need.
+ *
+ * Each column gets the width Tarn_CalcOptimalColumnWidth() measures; a
+ * hidden column (width 0) thereby becomes visible. With @p column -1 the
+ * columns are done one after another in index order. Any other bad column
+ * does nothing. The horizontal extent stays as it is: call
+ * Tarn_RecalcHorizontalExtent() afterwards when the columns are to scroll
+ * over their new widths. #TARNN_COLUMNRESIZED is not sent; it reports the
+ * user's resizing only.
+ *
+ * @param hwnd     The control window.
+ * @param column   Column index; -1 means every column.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the deepest level of the measured rows
+ * changes the indentation width (at most once, for the first column
+ * measured).
+ * @par Repaints
+ * The header band and every row, with the row headers, at the next paint,
+ * when a width changes (and, as for Tarn_CalcOptimalColumnWidth(), when the
+ * deepest level changes).
+ * @sa Tarn_CalcOptimalColumnWidth(), Tarn_SetColumns()
+ */
+TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows);
+
+/**
+ * @brief Sets the horizontal extent to the width of the columns.
+ *
+ * With an open-ended last column (Tarn_SetOpenEnded(), the default) the
+ * extent ends where the last visible column would end at the width
+ * Tarn_CalcOptimalColumnWidth() measures for it; otherwise it ends at the
+ * right edge of the last visible column as it is. Either way the extent
+ * covers the indentation and the columns, not the row-header strip, and
+ * the control's deepest level first follows the measured rows. The extent
+ * is then applied as by Tarn_SetHorizontalExtent(), and the horizontal
+ * offset again as by Tarn_SetHorizontalOffset(), which pulls it back
+ * within the new extent.
+ *
+ * @param hwnd     The control window.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return 1 when the extent was set; -1 for a bad handle, a control without
+ *         columns, or when the last column's measurement failed (no device
+ *         context, or the control destroyed while a virtual row was
+ *         fetched).
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the measured depth changes the
+ * indentation width. No #TARNN_HOFFSETCHANGE, even when the offset is
+ * pulled back.
+ * @par Repaints
+ * The horizontal scroll bar. When the offset is pulled back, the header
+ * band and every row; when the deepest level changes, as for
+ * Tarn_CalcOptimalColumnWidth(). At the next paint.
+ * @sa Tarn_SetHorizontalExtent(), Tarn_GetHorizontalExtent(),
+ *     Tarn_MakeColumnOptimal()
+ */
 TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
 /** @} */
 
@@ -1027,20 +1138,155 @@ TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
 /**
  * @defgroup geometry Geometry and hit testing
  * @brief Row heights, rectangles and the row under a point.
+ *
+ * Three coordinate systems are used. The field (the edit field or the
+ * selection field at the top of the control, below the header band) and the
+ * corner cell are in the control window's client coordinates. Rows and
+ * cells are in the list window's client coordinates (Tarn_GetHWNDDropDown()),
+ * and exist only while there is a list window: always for type 0, only
+ * while the list is open for the drop-down types. Points given to
+ * Tarn_CalcIndexFromPoint() are in control client coordinates, even where
+ * they lie over the dropped list. Queries never notify.
  * @{
  */
-TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);        /* -1: the field's height */
+
+/**
+ * @brief Returns the height of a row or of the field.
+ *
+ * Rows of one height (without #TARNS_VARIABLEHEIGHT) are all as high as
+ * Tarn_GetItemLines() lines of the control font, or as the tallest shared
+ * bitmap, row-header font or row-header bitmap that applies, plus 2 pixels
+ * for the 3D look and 1 for a horizontal grid line. Rows of variable height
+ * are measured from their own contents: word-wrapped texts, cell fonts and
+ * bitmaps; a virtual row is fetched for that. The field is 4 pixels higher
+ * than its content: the edit field's font (and, while a row header is
+ * shown, the row-header font and bitmap), or without an edit field (types 2
+ * and 3) the committed row, the one the field shows (row 0 when there is
+ * none).
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field.
+ * @return The height in pixels; -1 for a bad handle or index.
+ * @sa Tarn_SetItemLines(), Tarn_GetItemRect()
+ */
+TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);
+
+/**
+ * @brief Returns how many lines of text a row holds.
+ *
+ * @param hwnd  The control window.
+ * @return The line count, 1 in a new control; -1 for a bad handle.
+ * @sa Tarn_SetItemLines()
+ */
 TARN32_API int     WINAPI Tarn_GetItemLines(HWND hwnd);
+
+/**
+ * @brief Sets how many lines of text a row holds.
+ *
+ * Rows of one height become that many lines of the control font high. A
+ * text in a word-wrapped column (#TARNCF_WORDWRAP) shows up to that many
+ * lines; with #TARNS_VARIABLEHEIGHT a row grows to hold its wrapped texts
+ * up to that limit, while other columns stay on one line. Without an edit
+ * field (types 2 and 3) the field is as high as a row, so the control's
+ * height follows. A count below 1 is refused.
+ *
+ * @param hwnd   The control window.
+ * @param lines  The line count, 1 or more.
+ * @return TRUE when set (also when unchanged); FALSE for a count below 1 or
+ *         a bad handle.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * Every row of the list, with the row headers, at the next paint, when the
+ * count changes and redrawing is on.
+ * @sa Tarn_GetItemLines(), Tarn_GetItemHeight()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetItemLines(HWND hwnd, int lines);
-/* 0 / -1. Index -1: the field (control coordinates); else a visible row in
-   list-window coordinates. */
+
+/**
+ * @brief Gets the rectangle of a visible row or of the field.
+ *
+ * For index -1 the rectangle is the field in control client coordinates:
+ * right of the row-header strip, below the header band, and left of the
+ * drop button of the drop-down types. For a row it is the row in list-window
+ * coordinates, from the right of the row-header strip to the list's right
+ * edge; the row must be in view: at or below the top row and starting above
+ * the bottom of the list (a row cut off at the bottom counts), which needs a
+ * list window.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field.
+ * @param rect   Receives the rectangle; emptied when the row is not in view.
+ *               Left untouched for a bad handle.
+ * @return 0 when the rectangle was stored; -1 (#TARN_ERR) for a bad handle,
+ *         a NULL @p rect, a bad index, or a row out of view or without a
+ *         list window.
+ * @sa Tarn_GetCellRect(), Tarn_GetRowHeaderRect(), Tarn_GetItemsShown()
+ */
 TARN32_API int     WINAPI Tarn_GetItemRect(HWND hwnd, int index, RECT* rect);
-/* Control-owned rectangle, overwritten by the next call; NULL on failure.
-   Negative row: current item; negative column: caret column. */
+
+/**
+ * @brief Returns the rectangle of one cell of a visible row.
+ *
+ * The rectangle is in list-window coordinates, shifted by the horizontal
+ * offset, and may reach beyond the visible part of the list. The cell of
+ * the first visible column starts after its row's indentation (tree level,
+ * label, item bitmap) and ends where that column ends for every level; a
+ * hidden column, and every column after the last visible one, has a width
+ * of 0; an open-ended last column runs to the end of the list or of the
+ * horizontal extent, whichever is further. The row must be in view as for
+ * Tarn_GetItemRect().
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index; negative means the committed row, the one the
+ *                field shows.
+ * @param column  Column index; negative means the caret column
+ *                (Tarn_GetCaretColumn()).
+ * @return A pointer to a rectangle the control owns: do not free it. It
+ *         stays valid while the control lives and is overwritten by the next
+ *         Tarn_GetCellRect() or Tarn_MakeColumnVisible() on the same
+ *         control; copy it to keep it. NULL for a bad handle, row or
+ *         column (also when there is no committed row or caret column), or
+ *         a row out of view; the last rectangle is then left as it was.
+ * @sa Tarn_GetItemRect(), Tarn_MakeColumnVisible()
+ */
 TARN32_API RECT*   WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column);
-TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);                   /* at least 1 */
-/* Row under pt (control client coordinates) or -1; *inField = 1 when pt lies
-   in the field (the result is then the current item). */
+
+/**
+ * @brief Returns how many rows the list shows.
+ *
+ * For type 0, and for an open list with rows of variable height, the count
+ * comes from the list window: its client height divided by the row height,
+ * or with variable heights the rows from the top row that fit whole. For
+ * the drop-down types with rows of one height, and whenever there is no
+ * list window, it comes from the dropped height (Tarn_SetDroppedHeight()):
+ * its row count, or a height in pixels divided by the field's height.
+ *
+ * @param hwnd  The control window.
+ * @return The row count, at least 1; -1 for a bad handle.
+ * @sa Tarn_SetDroppedHeight(), Tarn_SetTopIndex()
+ */
+TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);
+
+/**
+ * @brief Finds the row under a point.
+ *
+ * A point over the list window's item area, the row-header strip included,
+ * gives the row under it, or -1 below the last row. A point in the field,
+ * including its row header but not the drop button, gives the committed
+ * row, the one the field shows, and sets @p inField. Anything else (the
+ * header band, the drop button, outside the control and its list) gives -1.
+ *
+ * @param hwnd     The control window.
+ * @param pt       The point in control client coordinates; it may lie
+ *                 outside the control's client area, over the dropped list.
+ * @param inField  Optional (may be NULL): receives 1 when the point lies in
+ *                 the field, else 0. Left untouched for a bad handle.
+ * @return The row index; the committed row (-1 when there is none) for a
+ *         point in the field; -1 for no row, a NULL @p pt or a bad handle.
+ * @sa Tarn_GetItemRect(), Tarn_SetCurSel()
+ */
 TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* inField);
 /** @} */
 
