@@ -1294,17 +1294,200 @@ TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, in
 /**
  * @defgroup scrolling Scrolling and visibility
  * @brief Top row, horizontal extent and offset, scroll bars.
+ *
+ * The rows scroll vertically by whole rows: the top index is the first row
+ * in view. The columns scroll horizontally by pixels: the offset is how far
+ * they are scrolled left within the horizontal extent, the scrollable width
+ * of the indentation and the columns. The scroll bars belong to the list
+ * window and exist only when the control was created with WS_VSCROLL or
+ * WS_HSCROLL. #TARNN_TOPINDEXCHANGE (6) and #TARNN_HOFFSETCHANGE (10)
+ * report scrolling: by the user (the scroll bars, the mouse wheel, the
+ * automatic scrolling while dragging), by a row brought into view when the
+ * selection moves (by the keyboard, or Tarn_SetCurSel() for instance), and
+ * by Tarn_MakeRowVisible() and Tarn_MakeColumnVisible(). Tarn_SetTopIndex(),
+ * Tarn_SetHorizontalOffset() and Tarn_SetHorizontalExtent() send neither.
  * @{
  */
+
+/**
+ * @brief Returns the first row in view.
+ *
+ * @param hwnd  The control window.
+ * @return The top row index, 0 in a new or empty control; -1 for a bad
+ *         handle.
+ * @sa Tarn_SetTopIndex(), Tarn_GetItemsShown()
+ */
 TARN32_API int     WINAPI Tarn_GetTopIndex(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);          /* 0 / -1 */
+
+/**
+ * @brief Scrolls the list so that a row is at the top.
+ *
+ * What the list has pending is painted first (the draw-info callback may
+ * run). The top is then kept so that the last page stays full: it is at
+ * most Tarn_GetCount() - Tarn_GetItemsShown(), and at least 0. A closed
+ * drop-down list keeps the top for when it opens; opening it then brings
+ * the committed row into view. Nothing is sent, not even when the top
+ * moves.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, 0 to Tarn_GetCount() - 1.
+ * @return 0 when the row is valid (also when the top did not move); -1
+ *         (#TARN_ERR) for a bad handle or row.
+ * @par Notifications
+ * None; #TARNN_TOPINDEXCHANGE is not sent.
+ * @par Repaints
+ * Nothing when the top stays. When it moves down to a row now in view and
+ * the control is shown with redrawing on, the rows that stay are scrolled
+ * and the rows that come in are painted at once; any other move marks every
+ * row, with the row headers, for the next paint. The vertical scroll bar
+ * follows. Nothing while redrawing is off.
+ * @sa Tarn_GetTopIndex(), Tarn_MakeRowVisible()
+ */
+TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);
+
+/**
+ * @brief Scrolls the list as little as possible to bring a row into view.
+ *
+ * A row above the top becomes the top; a row below the rows in view becomes
+ * the last one in view; a row in view leaves the top as it is. With rows of
+ * variable height the number of rows in view changes as the top moves, so
+ * the step is repeated until the row is in view. Nothing happens for a bad
+ * row or while there is no list window (a closed drop-down list).
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) after each step that moved the top, when the
+ * control has a parent; with variable heights more than one may come.
+ * @par Repaints
+ * As for Tarn_SetTopIndex().
+ * @sa Tarn_SetTopIndex(), Tarn_MakeColumnVisible()
+ */
 TARN32_API void    WINAPI Tarn_MakeRowVisible(HWND hwnd, int index);
+
+/**
+ * @brief Returns the horizontal extent.
+ *
+ * @param hwnd  The control window.
+ * @return The scrollable width in pixels, 0 in a new control; -1 for a bad
+ *         handle.
+ * @sa Tarn_SetHorizontalExtent(), Tarn_RecalcHorizontalExtent()
+ */
 TARN32_API int     WINAPI Tarn_GetHorizontalExtent(HWND hwnd);
+
+/**
+ * @brief Sets the horizontal extent, the width over which the columns scroll.
+ *
+ * The extent covers the indentation and the columns, not the row-header
+ * strip. While it is wider than the item area (the list window's client
+ * width less the row-header strip; for a closed list, the width it would
+ * open with) the columns can scroll left by the difference, and a
+ * horizontal scroll bar shows it; an open-ended last column runs to the end
+ * of the extent. The control does not compute the extent by itself:
+ * Tarn_RecalcHorizontalExtent() does. An offset beyond the new limit is
+ * pulled back, without #TARNN_HOFFSETCHANGE.
+ *
+ * @param hwnd    The control window.
+ * @param extent  The width in pixels, 0 or more.
+ * @return TRUE when set (also when unchanged); FALSE for a negative extent
+ *         or a bad handle.
+ * @par Notifications
+ * None, except #TARNN_SIZE (14) when a type 0 control with rows of one
+ * height refits its height because its horizontal scroll bar appeared or
+ * went.
+ * @par Repaints
+ * The horizontal scroll bar. The rows only when the offset is pulled back:
+ * then the header band and every row, at the next paint.
+ * @sa Tarn_GetHorizontalExtent(), Tarn_RecalcHorizontalExtent(),
+ *     Tarn_SetHorizontalOffset()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetHorizontalExtent(HWND hwnd, int extent);
+
+/**
+ * @brief Returns how far the columns are scrolled left.
+ *
+ * @param hwnd  The control window.
+ * @return The offset in pixels, from 0 to the extent less the item area's
+ *         width; -1 for a bad handle.
+ * @sa Tarn_SetHorizontalOffset()
+ */
 TARN32_API int     WINAPI Tarn_GetHorizontalOffset(HWND hwnd);
-TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset); /* -1: as far right as possible */
+
+/**
+ * @brief Scrolls the columns horizontally to an offset.
+ *
+ * The largest offset is the horizontal extent less the item area's width
+ * (see Tarn_SetHorizontalExtent()), at least 0. -1 means that largest
+ * offset; other values are clamped to 0 .. largest. Values below -1 are
+ * refused. Nothing is sent, not even when the offset moves.
+ *
+ * @param hwnd    The control window.
+ * @param offset  Pixels to scroll left; -1 means as far right as possible.
+ * @return TRUE when applied (also when clamped or unchanged); FALSE for an
+ *         offset below -1 or a bad handle.
+ * @par Notifications
+ * None; #TARNN_HOFFSETCHANGE is not sent.
+ * @par Repaints
+ * When the offset changes: the header band and every row, with the row
+ * headers, at the next paint when the control is shown with redrawing on;
+ * the horizontal scroll bar follows.
+ * @sa Tarn_GetHorizontalOffset(), Tarn_MakeColumnVisible()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset);
+
+/**
+ * @brief Scrolls the columns horizontally to bring a column into view.
+ *
+ * In an empty control the offset becomes 0. Otherwise the column's cell in
+ * row 0 decides, so row 0 must be in view (top index 0, with a list
+ * window); when it is not, nothing happens. The column at the first visible
+ * position brings the offset back to 0, the one at the last visible
+ * position takes it to the largest offset (-1 of
+ * Tarn_SetHorizontalOffset()); for any other the offset moves just enough
+ * to show the cell's left edge when it is cut off at the left, or else its
+ * right edge when it is cut off at the right. A bad column does nothing.
+ * The control's rectangle of Tarn_GetCellRect() is overwritten.
+ *
+ * @param hwnd    The control window.
+ * @param column  Column index.
+ * @par Notifications
+ * #TARNN_HOFFSETCHANGE (10) when the offset changed.
+ * @par Repaints
+ * As for Tarn_SetHorizontalOffset().
+ * @sa Tarn_SetHorizontalOffset(), Tarn_MakeRowVisible()
+ */
 TARN32_API void    WINAPI Tarn_MakeColumnVisible(HWND hwnd, int column);
+
+/**
+ * @brief Returns whether unneeded scroll bars stay shown, disabled.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when the control window has the #TARNS_DISABLENOSCROLL style
+ *         bit, else 0; 0 also for a bad handle.
+ * @sa Tarn_SetDisableNoScroll()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetDisableNoScroll(HWND hwnd);
+
+/**
+ * @brief Sets whether unneeded scroll bars stay shown, disabled.
+ *
+ * Sets or clears the #TARNS_DISABLENOSCROLL style bit of the control window.
+ * With it, a scroll bar with nothing to scroll is shown disabled instead of
+ * disappearing; a bar the system has hidden is shown again. Only the bars
+ * the control was created with (WS_VSCROLL, WS_HSCROLL) are affected. An
+ * open drop-down list is closed first, as a cancel, also when the setting
+ * does not change; the highlight returns to the committed row.
+ *
+ * @param hwnd  The control window.
+ * @param on    Nonzero to keep unneeded bars shown, disabled; zero to hide
+ *              them.
+ * @par Notifications
+ * When a list is open: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18). Otherwise none.
+ * @par Repaints
+ * The list window's scroll bars, when the setting changes.
+ * @sa Tarn_GetDisableNoScroll()
+ */
 TARN32_API void    WINAPI Tarn_SetDisableNoScroll(HWND hwnd, BOOL on);
 /** @} */
 
