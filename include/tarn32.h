@@ -2499,28 +2499,344 @@ TARN32_API HFONT   WINAPI Tarn_GetEditCtlFont(HWND hwnd);
 /**
  * @defgroup rowheaders Row headers and corner cell
  * @brief The row headers left of the rows and the corner cell above them.
+ *
+ * The row-header strip runs down the left edge: in the list window beside
+ * every row, and in the control window beside the field, where the field's
+ * row header shows the committed row. Where the strip meets the column-header
+ * band sits the corner cell, which exists only while both are shown. A new
+ * control has no strip (width 0); Tarn_SetShowRowHeader() or
+ * Tarn_SetRowHeaderWidth() gives it one. The texts of the row headers
+ * themselves are set per row (Tarn_SetRowText_A()), their colours and
+ * bitmaps with Tarn_SetRowInfo().
  * @{
  */
-TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);    /* 0 removes the row header */
+
+/**
+ * @brief Sets the width of the row-header strip.
+ *
+ * A width of 0 removes the row headers, and with them the corner cell; any
+ * other width shows them. While the strip is shown, the row-header font and
+ * row-header bitmaps count in the height of every row and of the field, and
+ * the corner bitmap in the height of the header band. A negative width is
+ * ignored. Any other width, even the current one, ends the automatic width
+ * that Tarn_SetShowRowHeader() chose and kept fitting the row numbers.
+ *
+ * @param hwnd   The control window.
+ * @param width  The strip width in pixels; 0 removes the row headers.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * The whole control (control window, list window and edit field) at the
+ * next paint, when the width changes and redrawing is on.
+ * @sa Tarn_GetRowHeaderWidth(), Tarn_SetShowRowHeader(),
+ *     Tarn_CalcOptimalRowHeaderWidth()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderWidth(HWND hwnd, int width);
+
+/**
+ * @brief Returns the width of the row-header strip.
+ *
+ * @param hwnd  The control window.
+ * @return The width in pixels, 0 when no row header is shown (as in a new
+ *         control); -1 for a bad handle.
+ * @sa Tarn_SetRowHeaderWidth()
+ */
 TARN32_API int     WINAPI Tarn_GetRowHeaderWidth(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);   /* TARNRHS_* */
+
+/**
+ * @brief Sets the format of every row header.
+ *
+ * The style combines one alignment (#TARNRHS_LEFT, #TARNRHS_CENTER,
+ * #TARNRHS_RIGHT) with #TARNRHS_WORDWRAP (the text wraps within the
+ * header), #TARNRHS_NOPRESS (the header of the highlighted row is not drawn
+ * pressed) and #TARNRHS_DISABLED (grey text; a click on a row header only
+ * beeps instead of highlighting its row). The value is stored as given; a
+ * new control has 0. It applies to the field's row header too.
+ *
+ * @param hwnd   The control window.
+ * @param style  Format bits, the TARNRHS_ flags.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The row-header strip of the list and the field, with its row header, at
+ * the next paint when redrawing is on; also when the style is unchanged.
+ * @sa Tarn_GetRowHeaderStyle(), Tarn_SetRowColHeaderStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderStyle(HWND hwnd, UINT style);
+
+/**
+ * @brief Returns the format of the row headers.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNRHS_ flags last set (0 in a new control); 0 also for a
+ *         bad handle.
+ * @sa Tarn_SetRowHeaderStyle()
+ */
 TARN32_API UINT    WINAPI Tarn_GetRowHeaderStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw); /* not owned */
+
+/**
+ * @brief Sets the font of the row headers.
+ *
+ * The font is used, not owned: keep it alive while it is set and delete it
+ * yourself afterwards. NULL means the control font. Its height (plus 3
+ * pixels) counts in the height of every row and of the field while a row
+ * header is shown, and a strip width chosen by Tarn_SetShowRowHeader() is
+ * refitted to it. The corner cell is drawn in the column-header font, not
+ * in this one. A WM_SETFONT to the control replaces the row-header font
+ * with the new control font.
+ *
+ * @param hwnd    The control window.
+ * @param hfont   The font, or NULL for the control font.
+ * @param redraw  Nonzero to repaint the control; zero lays it out without
+ *                marking anything for painting.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * With @p redraw, the whole control at the next paint (nothing while
+ * redrawing is off); without it, nothing.
+ * @sa Tarn_GetRowHeaderFont(), Tarn_SetColHeaderFont()
+ */
+TARN32_API void    WINAPI Tarn_SetRowHeaderFont(HWND hwnd, HFONT hfont, BOOL redraw);
+
+/**
+ * @brief Returns the font of the row headers.
+ *
+ * @param hwnd  The control window.
+ * @return The font last set by Tarn_SetRowHeaderFont() or WM_SETFONT; NULL
+ *         when none is set (the control font is used) and for a bad handle.
+ * @sa Tarn_SetRowHeaderFont()
+ */
 TARN32_API HFONT   WINAPI Tarn_GetRowHeaderFont(HWND hwnd);
-TARN32_API void    WINAPI Tarn_GetRowHeaderRect(HWND hwnd, int index, RECT* rect); /* -1: the field's row header */
+
+/**
+ * @brief Gets the rectangle of a row's header or of the field's.
+ *
+ * For index -1 the rectangle is the field's row header, in control client
+ * coordinates. For a row it is that row's header in list-window coordinates
+ * (left edge 0, as wide as the strip), which needs a list window (type 0,
+ * or an open list); a row out of view gets the whole height of the list.
+ * The rectangle is empty without a row header, for an index below -1 or
+ * not below Tarn_GetCount(), and for a row while there is no list window.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field's row header.
+ * @param rect   Receives the rectangle; NULL is ignored. Left untouched for
+ *               a bad handle.
+ * @sa Tarn_GetRowHeaderWidth(), Tarn_GetItemRect(), Tarn_GetRowColHeaderRect()
+ */
+TARN32_API void    WINAPI Tarn_GetRowHeaderRect(HWND hwnd, int index, RECT* rect);
+
+/**
+ * @brief Sets the text of the corner cell.
+ *
+ * The text is copied. NULL clears it, as "" does. It is drawn in the
+ * column-header font with the format of Tarn_SetRowColHeaderStyle(), and
+ * Tarn_CalcOptimalRowHeaderWidth() measures it; it is kept while the
+ * corner is not shown.
+ *
+ * @param hwnd  The control window.
+ * @param text  The new text, or NULL.
+ * @return TRUE when stored; FALSE for a bad handle or when the copy cannot
+ *         be made (the old text stays).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint.
+ * @sa Tarn_GetRowColText_A(), Tarn_GetRowColTextLength()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetRowColText_A(HWND hwnd, const char* text);
-TARN32_API int     WINAPI Tarn_GetRowColText_A(HWND hwnd, char* buffer, int cch); /* length copied */
+
+/**
+ * @brief Copies the text of the corner cell into a buffer.
+ *
+ * At most @p cch - 1 characters are copied, followed by a terminating zero;
+ * a longer text is cut.
+ *
+ * @param hwnd    The control window.
+ * @param buffer  Receives the text and its terminating zero; an empty string
+ *                is stored first. NULL copies nothing.
+ * @param cch     Size of @p buffer in characters, terminator included; below
+ *                1 nothing is copied; size it from
+ *                Tarn_GetRowColTextLength() + 1.
+ * @return The length of the text copied; 0 for an empty text, a NULL buffer,
+ *         @p cch below 1, and also for a bad handle (the buffer is then left
+ *         untouched).
+ * @sa Tarn_SetRowColText_A(), Tarn_GetRowColTextLength()
+ */
+TARN32_API int     WINAPI Tarn_GetRowColText_A(HWND hwnd, char* buffer, int cch);
+
+/**
+ * @brief Returns the length of the corner cell's text.
+ *
+ * @param hwnd  The control window.
+ * @return The length in characters without the terminator, 0 when there is
+ *         no text; -1 for a bad handle.
+ * @sa Tarn_GetRowColText_A()
+ */
 TARN32_API int     WINAPI Tarn_GetRowColTextLength(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm);    /* not owned */
+
+/**
+ * @brief Sets the bitmap of the corner cell.
+ *
+ * The bitmap is used, not owned: keep it alive while it is set and delete it
+ * yourself afterwards. Its size is read when it is set; a handle GDI cannot
+ * describe is stored as NULL. While a row header is shown, the bitmap's
+ * height (plus 3 pixels) counts in the height of the header band. Where it
+ * goes beside the text is set by Tarn_SetRowColBitmapStyle().
+ *
+ * @param hwnd  The control window.
+ * @param hbm   The bitmap, or NULL for none.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * When the bitmap height differs from the previous one's, the control is
+ * laid out again and repainted whole; otherwise only the corner cell. At
+ * the next paint, and only while redrawing is on.
+ * @sa Tarn_GetRowColBitmap(), Tarn_SetRowColBitmapStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColBitmap(HWND hwnd, HBITMAP hbm);
+
+/**
+ * @brief Returns the bitmap of the corner cell.
+ *
+ * @param hwnd  The control window.
+ * @return The bitmap set, NULL when there is none (or the one set was not a
+ *         bitmap GDI could describe); NULL for a bad handle.
+ * @sa Tarn_SetRowColBitmap()
+ */
 TARN32_API HBITMAP WINAPI Tarn_GetRowColBitmap(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColBitmapStyle(HWND hwnd, int style); /* TARNBS_* */
+
+/**
+ * @brief Sets where the corner bitmap goes beside the corner text.
+ *
+ * #TARNBS_LEFT (the default) puts it left of the text, #TARNBS_RIGHT right
+ * of it, #TARNBS_ALONE centres it and leaves the text out. The value is
+ * stored as given.
+ *
+ * @param hwnd   The control window.
+ * @param style  A #TARNBS_LEFT, #TARNBS_ALONE or #TARNBS_RIGHT value.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint;
+ * also when the style is unchanged.
+ * @sa Tarn_GetRowColBitmapStyle(), Tarn_SetRowColBitmap()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColBitmapStyle(HWND hwnd, int style);
+
+/**
+ * @brief Returns where the corner bitmap goes beside the corner text.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNBS_ value last set (#TARNBS_LEFT in a new control); -1
+ *         for a bad handle.
+ * @sa Tarn_SetRowColBitmapStyle()
+ */
 TARN32_API int     WINAPI Tarn_GetRowColBitmapStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetRowColHeaderStyle(HWND hwnd, UINT style); /* TARNRHS_* */
+
+/**
+ * @brief Sets the format of the corner cell.
+ *
+ * The style combines one alignment (#TARNRHS_LEFT, #TARNRHS_CENTER,
+ * #TARNRHS_RIGHT) with #TARNRHS_WORDWRAP, #TARNRHS_NOPRESS (a click shows
+ * the corner button pressed only for a moment, then it springs back up) and
+ * #TARNRHS_DISABLED (grey text; a click only beeps and sends nothing). The
+ * value is stored as given; a new control has 0.
+ *
+ * @param hwnd   The control window.
+ * @param style  Format bits, the TARNRHS_ flags.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when it is shown and redrawing is on, at the next paint;
+ * also when the style is unchanged.
+ * @sa Tarn_GetRowColHeaderStyle(), Tarn_SetRowHeaderStyle()
+ */
+TARN32_API void    WINAPI Tarn_SetRowColHeaderStyle(HWND hwnd, UINT style);
+
+/**
+ * @brief Returns the format of the corner cell.
+ *
+ * @param hwnd  The control window.
+ * @return The TARNRHS_ flags last set (0 in a new control); 0 also for a
+ *         bad handle.
+ * @sa Tarn_SetRowColHeaderStyle()
+ */
 TARN32_API UINT    WINAPI Tarn_GetRowColHeaderStyle(HWND hwnd);
+
+/**
+ * @brief Sets whether the corner button is pressed.
+ *
+ * A pressed corner is drawn down, its content one pixel to the right. A
+ * click on the corner button (see Tarn_SetShowRowColHeaderButton()) toggles
+ * this state, or with #TARNRHS_NOPRESS leaves it up, and sends
+ * #TARNN_LCLICKCORNER (37) or the matching code of another button. A new
+ * control's corner is up.
+ *
+ * @param hwnd     The control window.
+ * @param pressed  Nonzero for pressed (stored as 1), zero for up.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when the state changes, the corner is shown and
+ * redrawing is on, at the next paint.
+ * @sa Tarn_GetRowColHeaderButton(), Tarn_SetRowColHeaderStyle()
+ */
 TARN32_API void    WINAPI Tarn_SetRowColHeaderButton(HWND hwnd, BOOL pressed);
+
+/**
+ * @brief Returns whether the corner button is pressed.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when pressed, 0 when up; 0 also for a bad handle.
+ * @sa Tarn_SetRowColHeaderButton()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetRowColHeaderButton(HWND hwnd);
+
+/**
+ * @brief Gets the rectangle of the corner cell.
+ *
+ * The rectangle is in control client coordinates: from the top left corner,
+ * as wide as the row-header strip and as high as the header band. It is
+ * empty unless both a column header (Tarn_SetShowHeader()) and a row header
+ * are shown.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle; NULL is ignored. Left untouched for a
+ *              bad handle.
+ * @sa Tarn_GetRowHeaderRect(), Tarn_GetHeaderRect()
+ */
 TARN32_API void    WINAPI Tarn_GetRowColHeaderRect(HWND hwnd, RECT* rect);
+
+/**
+ * @brief Sets whether the corner cell is a button.
+ *
+ * As a button (the default) the corner has a raised frame while up and
+ * takes clicks (see Tarn_SetRowColHeaderButton()); otherwise it is flat and
+ * a press on it is ignored.
+ *
+ * @param hwnd  The control window.
+ * @param on    Nonzero for a button (stored as 1), zero for a flat cell.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The corner cell, when the setting changes, the corner is shown and
+ * redrawing is on, at the next paint.
+ * @sa Tarn_GetShowRowColHeaderButton()
+ */
 TARN32_API void    WINAPI Tarn_SetShowRowColHeaderButton(HWND hwnd, BOOL on);
+
+/**
+ * @brief Returns whether the corner cell is a button.
+ *
+ * @param hwnd  The control window.
+ * @return 1 for a button (the default), 0 for a flat cell; 0 also for a bad
+ *         handle.
+ * @sa Tarn_SetShowRowColHeaderButton()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
 /** @} */
 
@@ -2528,12 +2844,123 @@ TARN32_API BOOL    WINAPI Tarn_GetShowRowColHeaderButton(HWND hwnd);
 /**
  * @defgroup optimal Optimal widths and horizontal extent
  * @brief Measuring columns and row headers to fit their contents.
+ *
+ * Every measurement covers the first @p maxRows rows; a @p maxRows below 1
+ * measures every row. Texts are measured on one line, word-wrapped columns
+ * too. In virtual mode the measured rows are fetched from the application
+ * (@ref page_virtual). Measuring a column also finds the deepest tree level
+ * among the measured rows, and the control's deepest level (and with it the
+ * indentation before the first column, Tarn_GetOverheadWidth()) follows
+ * it, so a measurement bounded by @p maxRows may narrow the indentation;
+ * the parent is then told with #TARNN_OVERHEADCHANGE (12).
  * @{
  */
-/* maxRows < 1 measures every row. */
+
+/**
+ * @brief Measures the width a column needs to show its contents.
+ *
+ * The width is the largest of: the average character width of the control
+ * font; the column's header, when the header band is shown and the column
+ * has a header text (the text in the column-header font, its bitmap, and
+ * margins); and every measured cell (its text in its cell font or the
+ * control font, plus its bitmap once cell bitmaps have a size, plus half an
+ * average character at either side). The tree indentation is not part of
+ * it. A hidden column (width 0) is measured like any other. Nothing is
+ * applied to the column: Tarn_MakeColumnOptimal() does that.
+ *
+ * @param hwnd     The control window.
+ * @param column   Column index.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return The width in pixels; -1 for a bad handle or column, when no
+ *         device context can be had, or when the control was destroyed while
+ *         a virtual row was fetched.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the deepest level of the measured rows
+ * differs from the control's and the indentation width changes with it.
+ * @par Repaints
+ * When the deepest level changes: the header band and, with more than one
+ * column, every row, at the next paint. Otherwise nothing.
+ * @sa Tarn_MakeColumnOptimal(), Tarn_RecalcHorizontalExtent()
+ */
 TARN32_API int     WINAPI Tarn_CalcOptimalColumnWidth(HWND hwnd, int column, int maxRows);
-TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows); /* 0 without row header */
-TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows); /* column -1: all */
+
+/**
+ * @brief Measures the width the row-header strip needs to show its contents.
+ *
+ * Each measured row's header is its row text, or without one the index or
+ * number that Tarn_SetShowRowHeader() shows (nothing in the two modes
+ * without numbers), in the row-header font, plus its row-header bitmap; the
+ * widest of them plus an average character and 3 pixels is the result. When
+ * the header band is shown and the corner has a text, the result is at
+ * least the corner's width (its text in the column-header font, its bitmap
+ * and margins). Nothing is applied: pass the result to
+ * Tarn_SetRowHeaderWidth().
+ *
+ * @param hwnd     The control window.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return The width in pixels; 0 when no row header is shown (width 0);
+ *         -1 for a bad handle, when no device context can be had, or when
+ *         the control was destroyed while a virtual row was fetched.
+ * @sa Tarn_SetRowHeaderWidth(), Tarn_SetRowColText_A()
+ */
+TARN32_API int     WINAPI Tarn_CalcOptimalRowHeaderWidth(HWND hwnd, int maxRows);
+
+/**
+ * @brief Sets a column's width, or every column's, to what its contents need.
+ *
+ * Each column gets the width Tarn_CalcOptimalColumnWidth() measures; a
+ * hidden column (width 0) thereby becomes visible. With @p column -1 the
+ * columns are done one after another in index order. Any other bad column
+ * does nothing. The horizontal extent stays as it is: call
+ * Tarn_RecalcHorizontalExtent() afterwards when the columns are to scroll
+ * over their new widths. #TARNN_COLUMNRESIZED is not sent; it reports the
+ * user's resizing only.
+ *
+ * @param hwnd     The control window.
+ * @param column   Column index; -1 means every column.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the deepest level of the measured rows
+ * changes the indentation width (at most once, for the first column
+ * measured).
+ * @par Repaints
+ * The header band and every row, with the row headers, at the next paint,
+ * when a width changes (and, as for Tarn_CalcOptimalColumnWidth(), when the
+ * deepest level changes).
+ * @sa Tarn_CalcOptimalColumnWidth(), Tarn_SetColumns()
+ */
+TARN32_API void    WINAPI Tarn_MakeColumnOptimal(HWND hwnd, int column, int maxRows);
+
+/**
+ * @brief Sets the horizontal extent to the width of the columns.
+ *
+ * With an open-ended last column (Tarn_SetOpenEnded(), the default) the
+ * extent ends where the last visible column would end at the width
+ * Tarn_CalcOptimalColumnWidth() measures for it; otherwise it ends at the
+ * right edge of the last visible column as it is. Either way the extent
+ * covers the indentation and the columns, not the row-header strip, and
+ * the control's deepest level first follows the measured rows. The extent
+ * is then applied as by Tarn_SetHorizontalExtent(), and the horizontal
+ * offset again as by Tarn_SetHorizontalOffset(), which pulls it back
+ * within the new extent.
+ *
+ * @param hwnd     The control window.
+ * @param maxRows  Rows to measure, from row 0; below 1 measures every row.
+ * @return 1 when the extent was set; -1 for a bad handle, a control without
+ *         columns, or when the last column's measurement failed (no device
+ *         context, or the control destroyed while a virtual row was
+ *         fetched).
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the measured depth changes the
+ * indentation width. No #TARNN_HOFFSETCHANGE, even when the offset is
+ * pulled back.
+ * @par Repaints
+ * The horizontal scroll bar. When the offset is pulled back, the header
+ * band and every row; when the deepest level changes, as for
+ * Tarn_CalcOptimalColumnWidth(). At the next paint.
+ * @sa Tarn_SetHorizontalExtent(), Tarn_GetHorizontalExtent(),
+ *     Tarn_MakeColumnOptimal()
+ */
 TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
 /** @} */
 
@@ -2541,20 +2968,155 @@ TARN32_API int     WINAPI Tarn_RecalcHorizontalExtent(HWND hwnd, int maxRows);
 /**
  * @defgroup geometry Geometry and hit testing
  * @brief Row heights, rectangles and the row under a point.
+ *
+ * Three coordinate systems are used. The field (the edit field or the
+ * selection field at the top of the control, below the header band) and the
+ * corner cell are in the control window's client coordinates. Rows and
+ * cells are in the list window's client coordinates (Tarn_GetHWNDDropDown()),
+ * and exist only while there is a list window: always for type 0, only
+ * while the list is open for the drop-down types. Points given to
+ * Tarn_CalcIndexFromPoint() are in control client coordinates, even where
+ * they lie over the dropped list. Queries never notify.
  * @{
  */
-TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);        /* -1: the field's height */
+
+/**
+ * @brief Returns the height of a row or of the field.
+ *
+ * Rows of one height (without #TARNS_VARIABLEHEIGHT) are all as high as
+ * Tarn_GetItemLines() lines of the control font, or as the tallest shared
+ * bitmap, row-header font or row-header bitmap that applies, plus 2 pixels
+ * for the 3D look and 1 for a horizontal grid line. Rows of variable height
+ * are measured from their own contents: word-wrapped texts, cell fonts and
+ * bitmaps; a virtual row is fetched for that. The field is 4 pixels higher
+ * than its content: the edit field's font (and, while a row header is
+ * shown, the row-header font and bitmap), or without an edit field (types 2
+ * and 3) the committed row, the one the field shows (row 0 when there is
+ * none).
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field.
+ * @return The height in pixels; -1 for a bad handle or index.
+ * @sa Tarn_SetItemLines(), Tarn_GetItemRect()
+ */
+TARN32_API int     WINAPI Tarn_GetItemHeight(HWND hwnd, int index);
+
+/**
+ * @brief Returns how many lines of text a row holds.
+ *
+ * @param hwnd  The control window.
+ * @return The line count, 1 in a new control; -1 for a bad handle.
+ * @sa Tarn_SetItemLines()
+ */
 TARN32_API int     WINAPI Tarn_GetItemLines(HWND hwnd);
+
+/**
+ * @brief Sets how many lines of text a row holds.
+ *
+ * Rows of one height become that many lines of the control font high. A
+ * text in a word-wrapped column (#TARNCF_WORDWRAP) shows up to that many
+ * lines; with #TARNS_VARIABLEHEIGHT a row grows to hold its wrapped texts
+ * up to that limit, while other columns stay on one line. Without an edit
+ * field (types 2 and 3) the field is as high as a row, so the control's
+ * height follows. A count below 1 is refused.
+ *
+ * @param hwnd   The control window.
+ * @param lines  The line count, 1 or more.
+ * @return TRUE when set (also when unchanged); FALSE for a count below 1 or
+ *         a bad handle.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout changes the control's height;
+ * otherwise none.
+ * @par Repaints
+ * Every row of the list, with the row headers, at the next paint, when the
+ * count changes and redrawing is on.
+ * @sa Tarn_GetItemLines(), Tarn_GetItemHeight()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetItemLines(HWND hwnd, int lines);
-/* 0 / -1. Index -1: the field (control coordinates); else a visible row in
-   list-window coordinates. */
+
+/**
+ * @brief Gets the rectangle of a visible row or of the field.
+ *
+ * For index -1 the rectangle is the field in control client coordinates:
+ * right of the row-header strip, below the header band, and left of the
+ * drop button of the drop-down types. For a row it is the row in list-window
+ * coordinates, from the right of the row-header strip to the list's right
+ * edge; the row must be in view: at or below the top row and starting above
+ * the bottom of the list (a row cut off at the bottom counts), which needs a
+ * list window.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index; -1 means the field.
+ * @param rect   Receives the rectangle; emptied when the row is not in view.
+ *               Left untouched for a bad handle.
+ * @return 0 when the rectangle was stored; -1 (#TARN_ERR) for a bad handle,
+ *         a NULL @p rect, a bad index, or a row out of view or without a
+ *         list window.
+ * @sa Tarn_GetCellRect(), Tarn_GetRowHeaderRect(), Tarn_GetItemsShown()
+ */
 TARN32_API int     WINAPI Tarn_GetItemRect(HWND hwnd, int index, RECT* rect);
-/* Control-owned rectangle, overwritten by the next call; NULL on failure.
-   Negative row: current item; negative column: caret column. */
+
+/**
+ * @brief Returns the rectangle of one cell of a visible row.
+ *
+ * The rectangle is in list-window coordinates, shifted by the horizontal
+ * offset, and may reach beyond the visible part of the list. The cell of
+ * the first visible column starts after its row's indentation (tree level,
+ * label, item bitmap) and ends where that column ends for every level; a
+ * hidden column, and every column after the last visible one, has a width
+ * of 0; an open-ended last column runs to the end of the list or of the
+ * horizontal extent, whichever is further. The row must be in view as for
+ * Tarn_GetItemRect().
+ *
+ * @param hwnd    The control window.
+ * @param row     Row index; negative means the committed row, the one the
+ *                field shows.
+ * @param column  Column index; negative means the caret column
+ *                (Tarn_GetCaretColumn()).
+ * @return A pointer to a rectangle the control owns: do not free it. It
+ *         stays valid while the control lives and is overwritten by the next
+ *         Tarn_GetCellRect() or Tarn_MakeColumnVisible() on the same
+ *         control; copy it to keep it. NULL for a bad handle, row or
+ *         column (also when there is no committed row or caret column), or
+ *         a row out of view; the last rectangle is then left as it was.
+ * @sa Tarn_GetItemRect(), Tarn_MakeColumnVisible()
+ */
 TARN32_API RECT*   WINAPI Tarn_GetCellRect(HWND hwnd, int row, int column);
-TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);                   /* at least 1 */
-/* Row under pt (control client coordinates) or -1; *inField = 1 when pt lies
-   in the field (the result is then the current item). */
+
+/**
+ * @brief Returns how many rows the list shows.
+ *
+ * For type 0, and for an open list with rows of variable height, the count
+ * comes from the list window: its client height divided by the row height,
+ * or with variable heights the rows from the top row that fit whole. For
+ * the drop-down types with rows of one height, and whenever there is no
+ * list window, it comes from the dropped height (Tarn_SetDroppedHeight()):
+ * its row count, or a height in pixels divided by the field's height.
+ *
+ * @param hwnd  The control window.
+ * @return The row count, at least 1; -1 for a bad handle.
+ * @sa Tarn_SetDroppedHeight(), Tarn_SetTopIndex()
+ */
+TARN32_API int     WINAPI Tarn_GetItemsShown(HWND hwnd);
+
+/**
+ * @brief Finds the row under a point.
+ *
+ * A point over the list window's item area, the row-header strip included,
+ * gives the row under it, or -1 below the last row. A point in the field,
+ * including its row header but not the drop button, gives the committed
+ * row, the one the field shows, and sets @p inField. Anything else (the
+ * header band, the drop button, outside the control and its list) gives -1.
+ *
+ * @param hwnd     The control window.
+ * @param pt       The point in control client coordinates; it may lie
+ *                 outside the control's client area, over the dropped list.
+ * @param inField  Optional (may be NULL): receives 1 when the point lies in
+ *                 the field, else 0. Left untouched for a bad handle.
+ * @return The row index; the committed row (-1 when there is none) for a
+ *         point in the field; -1 for no row, a NULL @p pt or a bad handle.
+ * @sa Tarn_GetItemRect(), Tarn_SetCurSel()
+ */
 TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, int* inField);
 /** @} */
 
@@ -2562,17 +3124,200 @@ TARN32_API int     WINAPI Tarn_CalcIndexFromPoint(HWND hwnd, const POINT* pt, in
 /**
  * @defgroup scrolling Scrolling and visibility
  * @brief Top row, horizontal extent and offset, scroll bars.
+ *
+ * The rows scroll vertically by whole rows: the top index is the first row
+ * in view. The columns scroll horizontally by pixels: the offset is how far
+ * they are scrolled left within the horizontal extent, the scrollable width
+ * of the indentation and the columns. The scroll bars belong to the list
+ * window and exist only when the control was created with WS_VSCROLL or
+ * WS_HSCROLL. #TARNN_TOPINDEXCHANGE (6) and #TARNN_HOFFSETCHANGE (10)
+ * report scrolling: by the user (the scroll bars, the mouse wheel, the
+ * automatic scrolling while dragging), by a row brought into view when the
+ * selection moves (by the keyboard, or Tarn_SetCurSel() for instance), and
+ * by Tarn_MakeRowVisible() and Tarn_MakeColumnVisible(). Tarn_SetTopIndex(),
+ * Tarn_SetHorizontalOffset() and Tarn_SetHorizontalExtent() send neither.
  * @{
  */
+
+/**
+ * @brief Returns the first row in view.
+ *
+ * @param hwnd  The control window.
+ * @return The top row index, 0 in a new or empty control; -1 for a bad
+ *         handle.
+ * @sa Tarn_SetTopIndex(), Tarn_GetItemsShown()
+ */
 TARN32_API int     WINAPI Tarn_GetTopIndex(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);          /* 0 / -1 */
+
+/**
+ * @brief Scrolls the list so that a row is at the top.
+ *
+ * What the list has pending is painted first (the draw-info callback may
+ * run). The top is then kept so that the last page stays full: it is at
+ * most Tarn_GetCount() - Tarn_GetItemsShown(), and at least 0. A closed
+ * drop-down list keeps the top for when it opens; opening it then brings
+ * the committed row into view. Nothing is sent, not even when the top
+ * moves.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, 0 to Tarn_GetCount() - 1.
+ * @return 0 when the row is valid (also when the top did not move); -1
+ *         (#TARN_ERR) for a bad handle or row.
+ * @par Notifications
+ * None; #TARNN_TOPINDEXCHANGE is not sent.
+ * @par Repaints
+ * Nothing when the top stays. When it moves down to a row now in view and
+ * the control is shown with redrawing on, the rows that stay are scrolled
+ * and the rows that come in are painted at once; any other move marks every
+ * row, with the row headers, for the next paint. The vertical scroll bar
+ * follows. Nothing while redrawing is off.
+ * @sa Tarn_GetTopIndex(), Tarn_MakeRowVisible()
+ */
+TARN32_API int     WINAPI Tarn_SetTopIndex(HWND hwnd, int index);
+
+/**
+ * @brief Scrolls the list as little as possible to bring a row into view.
+ *
+ * A row above the top becomes the top; a row below the rows in view becomes
+ * the last one in view; a row in view leaves the top as it is. With rows of
+ * variable height the number of rows in view changes as the top moves, so
+ * the step is repeated until the row is in view. Nothing happens for a bad
+ * row or while there is no list window (a closed drop-down list).
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) after each step that moved the top, when the
+ * control has a parent; with variable heights more than one may come.
+ * @par Repaints
+ * As for Tarn_SetTopIndex().
+ * @sa Tarn_SetTopIndex(), Tarn_MakeColumnVisible()
+ */
 TARN32_API void    WINAPI Tarn_MakeRowVisible(HWND hwnd, int index);
+
+/**
+ * @brief Returns the horizontal extent.
+ *
+ * @param hwnd  The control window.
+ * @return The scrollable width in pixels, 0 in a new control; -1 for a bad
+ *         handle.
+ * @sa Tarn_SetHorizontalExtent(), Tarn_RecalcHorizontalExtent()
+ */
 TARN32_API int     WINAPI Tarn_GetHorizontalExtent(HWND hwnd);
+
+/**
+ * @brief Sets the horizontal extent, the width over which the columns scroll.
+ *
+ * The extent covers the indentation and the columns, not the row-header
+ * strip. While it is wider than the item area (the list window's client
+ * width less the row-header strip; for a closed list, the width it would
+ * open with) the columns can scroll left by the difference, and a
+ * horizontal scroll bar shows it; an open-ended last column runs to the end
+ * of the extent. The control does not compute the extent by itself:
+ * Tarn_RecalcHorizontalExtent() does. An offset beyond the new limit is
+ * pulled back, without #TARNN_HOFFSETCHANGE.
+ *
+ * @param hwnd    The control window.
+ * @param extent  The width in pixels, 0 or more.
+ * @return TRUE when set (also when unchanged); FALSE for a negative extent
+ *         or a bad handle.
+ * @par Notifications
+ * None, except #TARNN_SIZE (14) when a type 0 control with rows of one
+ * height refits its height because its horizontal scroll bar appeared or
+ * went.
+ * @par Repaints
+ * The horizontal scroll bar. The rows only when the offset is pulled back:
+ * then the header band and every row, at the next paint.
+ * @sa Tarn_GetHorizontalExtent(), Tarn_RecalcHorizontalExtent(),
+ *     Tarn_SetHorizontalOffset()
+ */
 TARN32_API BOOL    WINAPI Tarn_SetHorizontalExtent(HWND hwnd, int extent);
+
+/**
+ * @brief Returns how far the columns are scrolled left.
+ *
+ * @param hwnd  The control window.
+ * @return The offset in pixels, from 0 to the extent less the item area's
+ *         width; -1 for a bad handle.
+ * @sa Tarn_SetHorizontalOffset()
+ */
 TARN32_API int     WINAPI Tarn_GetHorizontalOffset(HWND hwnd);
-TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset); /* -1: as far right as possible */
+
+/**
+ * @brief Scrolls the columns horizontally to an offset.
+ *
+ * The largest offset is the horizontal extent less the item area's width
+ * (see Tarn_SetHorizontalExtent()), at least 0. -1 means that largest
+ * offset; other values are clamped to 0 .. largest. Values below -1 are
+ * refused. Nothing is sent, not even when the offset moves.
+ *
+ * @param hwnd    The control window.
+ * @param offset  Pixels to scroll left; -1 means as far right as possible.
+ * @return TRUE when applied (also when clamped or unchanged); FALSE for an
+ *         offset below -1 or a bad handle.
+ * @par Notifications
+ * None; #TARNN_HOFFSETCHANGE is not sent.
+ * @par Repaints
+ * When the offset changes: the header band and every row, with the row
+ * headers, at the next paint when the control is shown with redrawing on;
+ * the horizontal scroll bar follows.
+ * @sa Tarn_GetHorizontalOffset(), Tarn_MakeColumnVisible()
+ */
+TARN32_API BOOL    WINAPI Tarn_SetHorizontalOffset(HWND hwnd, int offset);
+
+/**
+ * @brief Scrolls the columns horizontally to bring a column into view.
+ *
+ * In an empty control the offset becomes 0. Otherwise the column's cell in
+ * row 0 decides, so row 0 must be in view (top index 0, with a list
+ * window); when it is not, nothing happens. The column at the first visible
+ * position brings the offset back to 0, the one at the last visible
+ * position takes it to the largest offset (-1 of
+ * Tarn_SetHorizontalOffset()); for any other the offset moves just enough
+ * to show the cell's left edge when it is cut off at the left, or else its
+ * right edge when it is cut off at the right. A bad column does nothing.
+ * The control's rectangle of Tarn_GetCellRect() is overwritten.
+ *
+ * @param hwnd    The control window.
+ * @param column  Column index.
+ * @par Notifications
+ * #TARNN_HOFFSETCHANGE (10) when the offset changed.
+ * @par Repaints
+ * As for Tarn_SetHorizontalOffset().
+ * @sa Tarn_SetHorizontalOffset(), Tarn_MakeRowVisible()
+ */
 TARN32_API void    WINAPI Tarn_MakeColumnVisible(HWND hwnd, int column);
+
+/**
+ * @brief Returns whether unneeded scroll bars stay shown, disabled.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when the control window has the #TARNS_DISABLENOSCROLL style
+ *         bit, else 0; 0 also for a bad handle.
+ * @sa Tarn_SetDisableNoScroll()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetDisableNoScroll(HWND hwnd);
+
+/**
+ * @brief Sets whether unneeded scroll bars stay shown, disabled.
+ *
+ * Sets or clears the #TARNS_DISABLENOSCROLL style bit of the control window.
+ * With it, a scroll bar with nothing to scroll is shown disabled instead of
+ * disappearing; a bar the system has hidden is shown again. Only the bars
+ * the control was created with (WS_VSCROLL, WS_HSCROLL) are affected. An
+ * open drop-down list is closed first, as a cancel, also when the setting
+ * does not change; the highlight returns to the committed row.
+ *
+ * @param hwnd  The control window.
+ * @param on    Nonzero to keep unneeded bars shown, disabled; zero to hide
+ *              them.
+ * @par Notifications
+ * When a list is open: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18). Otherwise none.
+ * @par Repaints
+ * The list window's scroll bars, when the setting changes.
+ * @sa Tarn_GetDisableNoScroll()
+ */
 TARN32_API void    WINAPI Tarn_SetDisableNoScroll(HWND hwnd, BOOL on);
 /** @} */
 
