@@ -1071,18 +1071,131 @@ TARN32_API BOOL    WINAPI Tarn_SetDrawInfoCallback(HWND hwnd, const TarnDrawInfo
 /* --- Selection and keyboard ----------------------------------------------- */
 /**
  * @defgroup selection Selection and keyboard
- * @brief The current row, the caret column and keyboard behaviour switches.
+ * @brief The current row, the caret column, and the list's mouse and keyboard switches.
+ *
+ * The control keeps two rows: the highlighted row, which Tarn_GetCurSel()
+ * returns, and the committed row, which the field shows and
+ * #TARNN_SELCHANGE reports. Keys and Tarn_SetCurSel() move both at once.
+ * Only the mouse moves the highlight alone: a press on a row of the list,
+ * moves with the button held and, with cursor select, moves over a dropped
+ * list highlight a row without committing it. Releasing the button commits
+ * the highlighted row (closing a dropped list with acceptance); closing a
+ * dropped list with cancel puts the highlight back on the committed row.
  * @{
  */
-TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);                       /* -1 none */
-/* 0 / -1. Sets and commits the row (-1 clears) and sends TARNN_SELCHANGE,
-   even when the row did not change. */
+/**
+ * @brief Returns the highlighted row.
+ *
+ * It is the committed row, except while the user moves the highlight with
+ * the mouse (see @ref selection "the group"). Tarn_GetText_A() with row -1
+ * reads the committed row.
+ *
+ * @param hwnd  The control window.
+ * @return The row index, or -1 when no row is selected or for a bad handle.
+ * @sa Tarn_SetCurSel(), Tarn_GetText_A()
+ */
+TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);
+/**
+ * @brief Selects and commits a row.
+ *
+ * Highlights the row and commits it, as a key would; -1 clears the
+ * selection. An open list stays open. When the rows are on the screen (type
+ * 0, or a dropped list) the row is first scrolled into view. The edit field
+ * of types 0 and 1 then shows the row's text in the first visible column,
+ * replacing whatever the user typed and selected whole when it changes (-1
+ * empties the field); types 2 and 3 paint the row in their field.
+ * #TARNN_SELCHANGE is sent even when the row was already the committed one.
+ * If the parent changes the rows while handling the scrolling notification,
+ * the item asked for is committed where it now is, or none when it was
+ * deleted. Works alike in virtual mode.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, or -1 for none.
+ * @return 0 on success; -1 for a bad handle or an index below -1 or not
+ *         below the count (nothing changes then).
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when scrolling the row into view moves the top
+ * row; #TARNN_SIZE (14) when a type 2 or 3 control with
+ * #TARNS_VARIABLEHEIGHT fits its field to the new row's height; then
+ * #TARNN_SELCHANGE (5), always.
+ * @par Repaints
+ * The row that lost the highlight and the row that gained it, and the field.
+ * @sa Tarn_GetCurSel(), Tarn_SelectString_A(), Tarn_MakeRowVisible()
+ */
 TARN32_API int     WINAPI Tarn_SetCurSel(HWND hwnd, int index);
-TARN32_API int     WINAPI Tarn_GetCaretColumn(HWND hwnd);                  /* column of the last press, -1 none */
+/**
+ * @brief Returns the column under the pointer at the last button press.
+ *
+ * Every press in the control or its list (header band, field or rows) sets
+ * it to the column under the pointer: a column index, not a display
+ * position. A press outside every column, on the drop button or on the
+ * corner cell sets it to -1. Keys do not change it; Tarn_SetColumns() resets
+ * it to -1 when it leaves fewer columns. It is 0 until the first press.
+ * Tarn_GetCellRect() uses it for a negative column.
+ *
+ * @param hwnd  The control window.
+ * @return The column index; -1 for none or for a bad handle.
+ * @sa Tarn_GetCellRect(), Tarn_CalcIndexFromPoint()
+ */
+TARN32_API int     WINAPI Tarn_GetCaretColumn(HWND hwnd);
+/**
+ * @brief Tells whether the highlight of a dropped list follows the pointer.
+ *
+ * @param hwnd  The control window.
+ * @return The value last given to Tarn_SetCursorSelect() (1 after creation;
+ *         it is stored as given, so any non-zero value means on); 0 for a
+ *         bad handle.
+ * @sa Tarn_SetCursorSelect()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetCursorSelect(HWND hwnd);
+/**
+ * @brief Chooses whether a dropped list's highlight follows the pointer with no button held.
+ *
+ * On (the default), in the drop-down types the highlight of a dropped list
+ * follows the pointer from row to row with no button held, without
+ * committing it; a move the list makes under a still pointer (when the
+ * control is laid out again) is not taken for one. Off, it follows only
+ * while a button is held. The permanent list of type 0 follows the pointer
+ * only while a button is held, whatever this says. The value is stored as
+ * given.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero to follow the pointer, 0 not to.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetCursorSelect(), Tarn_ShowDropDown()
+ */
 TARN32_API void    WINAPI Tarn_SetCursorSelect(HWND hwnd, BOOL on);
+/**
+ * @brief Tells whether the extended keyboard interface is on.
+ *
+ * @param hwnd  The control window.
+ * @return The value last given to Tarn_SetExtendedUI() (0 after creation;
+ *         it is stored as given, so any non-zero value means on); 0 for a
+ *         bad handle.
+ * @sa Tarn_SetExtendedUI()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetExtendedUI(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);          /* always 0 */
+/**
+ * @brief Turns the extended keyboard interface of the drop-down types on or off.
+ *
+ * With it on, in types 1 to 3: Down opens a closed list instead of moving
+ * the selection (with the list open it moves as usual), and F4 does nothing.
+ * Alt+Up and Alt+Down still open and close the list. With it off (the
+ * default), F4 opens a closed list and closes an open one with acceptance,
+ * and Down with the list closed selects and commits the next row. Type 0 is
+ * not affected. The value is stored as given.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for the extended interface, 0 for the standard one.
+ * @return 0; -1 for a bad handle.
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetExtendedUI(), Tarn_ShowDropDown()
+ */
+TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);
 /** @} */
 
 /* --- Drag type and timers ------------------------------------------------- */
