@@ -1202,11 +1202,81 @@ TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);
 /**
  * @defgroup drag Drag type and timers
  * @brief The drag switch and the two auto-scroll timer procedures.
+ *
+ * While the user drags with a button held, the control scrolls by itself
+ * with a timer on the control window (id 1, every 100 ms; one at a time):
+ * beyond the top or bottom edge of the list it starts
+ * Tarn_VScrollTimerProc(); at or beyond either end of the header band while
+ * a column is being resized or moved, Tarn_HeaderScrollTimerProc(). The timer
+ * stops when the drag ends. The procedures are exported because the
+ * control hands them to SetTimer; an application has no need to call them.
  * @{
  */
+/**
+ * @brief Returns the stored drag type.
+ *
+ * @param hwnd  The control window.
+ * @return 1 (the default) or 0; 0 also for a bad handle.
+ * @sa Tarn_SetDragType()
+ */
 TARN32_API int     WINAPI Tarn_GetDragType(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);           /* stored as 1 or 0 */
+/**
+ * @brief Stores the drag type.
+ *
+ * The value is kept for Tarn_GetDragType(); no behaviour of the control
+ * depends on it. 1 is stored as 1, every other value as 0.
+ *
+ * @param hwnd  The control window.
+ * @param type  The drag type; 1 or anything else (stored as 0).
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetDragType()
+ */
+TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);
+/**
+ * @brief Steps the list's auto-scroll; the control's own timer procedure.
+ *
+ * Each tick moves the highlight one row towards the edge the pointer was
+ * dragged past, without committing it, scrolls it into view and paints the
+ * control and its list at once. It stops at the first and the last row;
+ * the timer ends once the pointer is back over a row, the button is
+ * released or the list is closed. A call while no auto-scroll runs (a tick
+ * already queued when the timer stopped, or an application's own call)
+ * does nothing.
+ *
+ * @param hwnd  The control window (the window the timer runs on).
+ * @param msg   WM_TIMER; not used.
+ * @param id    The timer id (1); not used.
+ * @param time  The tick's system time; not used.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when the step scrolls the list.
+ * @par Repaints
+ * The rows that lost and gained the highlight, painted at once
+ * (UpdateWindow on the control and the list).
+ * @sa Tarn_HeaderScrollTimerProc(), Tarn_SetCursorSelect()
+ */
 TARN32_API void    CALLBACK Tarn_VScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+/**
+ * @brief Steps the header's auto-scroll; the control's own timer procedure.
+ *
+ * While a column is being resized or moved with the pointer at or beyond
+ * either end of the header band, each tick scrolls the columns towards that
+ * end by an eighth of the field's width (at least 20 pixels), within 0 and the
+ * largest horizontal offset, and moves the drag marker to follow the
+ * pointer. A call while no such drag runs (a tick already queued when the
+ * timer stopped, or an application's own call) does nothing.
+ *
+ * @param hwnd  The control window (the window the timer runs on).
+ * @param msg   WM_TIMER; not used.
+ * @param id    The timer id (1); not used.
+ * @param time  The tick's system time; not used.
+ * @par Notifications
+ * #TARNN_HOFFSETCHANGE (10) when the step changes the horizontal offset.
+ * @par Repaints
+ * The control and its list, at once (UpdateWindow before and after the
+ * scroll).
+ * @sa Tarn_VScrollTimerProc(), Tarn_SetHorizontalOffset()
+ */
 TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
 /** @} */
 
@@ -1214,12 +1284,67 @@ TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT
 /**
  * @defgroup editfield Edit field
  * @brief The edit field of types 0 and 1.
+ *
+ * Only #TARNS_LISTBOX (0) and #TARNS_DROPDOWN (1) have an edit field
+ * (Tarn_GetHWNDEdit()); on types 2 and 3 these functions return -1 and do
+ * nothing. The field shows the committed row's text in the first visible
+ * column until the user types; new columns rebuild the field, keeping its
+ * limit, its text and its selection.
  * @{
  */
-/* The following return -1 when the control has no edit field. */
-TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);            /* 0 / -1 */
-TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end); /* 0 / -1; both -1 first */
-TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 / -1 */
+/**
+ * @brief Limits how many characters the user can type into the edit field.
+ *
+ * Sends EM_LIMITTEXT to the field: 0 lifts the limit to the edit control's
+ * maximum. The limit holds for typing and pasting only; text the control
+ * writes (a committed row's) is shown whole, and text already longer stays.
+ *
+ * @param hwnd   The control window.
+ * @param limit  The largest number of characters; 0 for the maximum.
+ * @return 0 on success; -1 for a bad handle, a negative limit or a control
+ *         without an edit field (types 2 and 3).
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetHWNDEdit(), Tarn_SetEditSel()
+ */
+TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);
+/**
+ * @brief Reads the selection in the edit field.
+ *
+ * Both values are set to -1 first, so they are defined when the control has
+ * no edit field. Either pointer may be NULL.
+ *
+ * @param hwnd   The control window.
+ * @param start  Receives the character position where the selection
+ *               starts, or NULL.
+ * @param end    Receives the position of the first character after the
+ *               selection, or NULL; equal to *start when nothing is
+ *               selected (the caret position).
+ * @return 0 on success; -1 for a bad handle (nothing is stored then) or a
+ *         control without an edit field (types 2 and 3; both values stay
+ *         -1).
+ * @sa Tarn_SetEditSel()
+ */
+TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end);
+/**
+ * @brief Selects characters in the edit field.
+ *
+ * Sends EM_SETSEL to the field with the two positions unchanged: start 0 and
+ * end -1 select the whole text, start -1 removes the selection, positions
+ * beyond the text stand for its end. The caret goes to end.
+ *
+ * @param hwnd   The control window.
+ * @param start  Character position where the selection starts.
+ * @param end    Position of the first character after the selection.
+ * @return 0 on success; -1 for a bad handle or a control without an edit
+ *         field (types 2 and 3).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The edit field repaints its selection itself.
+ * @sa Tarn_GetEditSel(), Tarn_LimitText()
+ */
+TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);
 /** @} */
 
 /* --- Drop-down ------------------------------------------------------------ */
