@@ -3325,58 +3325,533 @@ TARN32_API void    WINAPI Tarn_SetDisableNoScroll(HWND hwnd, BOOL on);
 /**
  * @defgroup display Display options
  * @brief Switches for what the list shows and how.
+ *
+ * Every setter normalises its argument as it describes, does nothing when
+ * the stored value would not change, and otherwise recomputes and repaints
+ * only what its option affects. While the control is hidden or redrawing is
+ * off (WM_SETREDRAW), a setter only stores its value: the layout and the
+ * repaint follow when the control is shown or redrawing is turned on
+ * (@ref page_redraw).
+ *
+ * Options that change the height of the rows or of the header band lay the
+ * control out again. The drop-down types keep their height to the header
+ * band and the field (in types 2 and 3 the field is as tall as a row), and
+ * type 0 shortens its list to whole rows, so the control may be resized:
+ * that sends #TARNN_SIZE (14), and type 0 then scrolls its committed row
+ * into view (#TARNN_TOPINDEXCHANGE (6) when the top row moves).
  * @{
  */
-/* Setters normalise their argument and repaint only when the value changes. */
+/**
+ * @brief Returns how a selected row is highlighted.
+ *
+ * @param hwnd  The control window.
+ * @return #TARN_SELECT_WHOLEROW (0, the default), #TARN_SELECT_CELLS (1) or
+ *         #TARN_SELECT_FIRSTTEXT (2); -1 for a bad handle.
+ * @sa Tarn_SetSelectionStyle()
+ */
 TARN32_API int     WINAPI Tarn_GetSelectionStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetSelectionStyle(HWND hwnd, int style);    /* TARN_SELECT_* */
+/**
+ * @brief Chooses how a selected row is highlighted.
+ *
+ * #TARN_SELECT_WHOLEROW (0) paints the whole width of the row in the
+ * selection colours, the indentation zone before the first column and the
+ * area after the last column included. #TARN_SELECT_CELLS (1) paints only the
+ * cells so; the indentation zone and the area after the last column keep
+ * the row's colours. #TARN_SELECT_FIRSTTEXT (2) puts only the text of the
+ * first visible column on the selection colours; the rest of the row keeps
+ * its normal colours. With 3D rows (Tarn_SetShow3D()) style 0 looks like
+ * style 1, the frame showing the selection. Values outside 0 to 2 are
+ * ignored.
+ *
+ * @param hwnd   The control window.
+ * @param style  One of the TARN_SELECT_* values.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * On a change, every row of the list right of the row-header strip, and the
+ * field when a row is committed.
+ * @sa Tarn_GetSelectionStyle(), Tarn_SetCtlColors(), @ref page_colours
+ */
+TARN32_API void    WINAPI Tarn_SetSelectionStyle(HWND hwnd, int style);
+/**
+ * @brief Tells whether rows are drawn with a 3D frame.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when 3D rows are on, 0 when off (the default) or for a bad
+ *         handle.
+ * @sa Tarn_SetShow3D()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShow3D(HWND hwnd);
+/**
+ * @brief Turns the 3D look of the rows on or off.
+ *
+ * A 3D row has a raised frame when it is selected and a sunken one
+ * otherwise, is 2 pixels taller, and has no horizontal grid line; selection
+ * style #TARN_SELECT_WHOLEROW then highlights only the cells. Turning it on
+ * also replaces the colour table's item text and background colours by the
+ * button colours (TARN_SYSCOLOR(COLOR_BTNTEXT) and
+ * TARN_SYSCOLOR(COLOR_BTNFACE)) where they still hold their window defaults
+ * (TARN_SYSCOLOR(COLOR_WINDOWTEXT) and TARN_SYSCOLOR(COLOR_WINDOW)); turning
+ * it off does the reverse. Colours the application chose stay as they are.
+ * Any non-zero value is stored as 1.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for 3D rows, 0 for flat ones.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new row height resizes the control (see
+ * @ref display "the group").
+ * @par Repaints
+ * On a change, after the layout: every row of the list with its row header,
+ * and the field when a row is committed.
+ * @sa Tarn_GetShow3D(), Tarn_SetSelectionStyle(), Tarn_SetShowGrid()
+ */
 TARN32_API void    WINAPI Tarn_SetShow3D(HWND hwnd, BOOL on);
+/**
+ * @brief Tells whether grid lines are shown.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when the grid is shown, 0 when not (the default) or for a bad
+ *         handle.
+ * @sa Tarn_SetShowGrid(), Tarn_GetGridStyle()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShowGrid(HWND hwnd);
+/**
+ * @brief Shows or hides the grid lines between cells and rows.
+ *
+ * Which lines are drawn follows the grid style (Tarn_SetGridStyle()):
+ * vertical lines at the right edge of every cell (not for a single
+ * open-ended column), horizontal lines at the bottom of every row of the
+ * list. A horizontal line adds a pixel to every row's height; 3D rows
+ * (Tarn_SetShow3D()) draw no horizontal lines. Any non-zero value is stored
+ * as 1.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero to show the grid, 0 to hide it.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new row height resizes the control (see
+ * @ref display "the group").
+ * @par Repaints
+ * On a change, after the layout: every row of the list with its row header,
+ * and the field when a row is committed.
+ * @sa Tarn_GetShowGrid(), Tarn_SetGridStyle(), @ref page_colours
+ */
 TARN32_API void    WINAPI Tarn_SetShowGrid(HWND hwnd, BOOL on);
+/**
+ * @brief Returns which grid lines are drawn while the grid is shown.
+ *
+ * @param hwnd  The control window.
+ * @return #TARN_GRID_VERTICAL (0), #TARN_GRID_HORIZONTAL (1) or
+ *         #TARN_GRID_BOTH (2, the default); -1 for a bad handle.
+ * @sa Tarn_SetGridStyle(), Tarn_GetShowGrid()
+ */
 TARN32_API int     WINAPI Tarn_GetGridStyle(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetGridStyle(HWND hwnd, int style);         /* TARN_GRID_* */
-TARN32_API BOOL    WINAPI Tarn_GetShowBitmaps(HWND hwnd);                  /* set by Tarn_SetItemBitmap(-1) */
-TARN32_API BOOL    WINAPI Tarn_GetShowLabels(HWND hwnd);                   /* set by Tarn_SetItemLabel(-1) */
+/**
+ * @brief Chooses which grid lines are drawn while the grid is shown.
+ *
+ * #TARN_GRID_VERTICAL (0) and #TARN_GRID_HORIZONTAL (1) are stored as they
+ * are; every other value, negative ones included, is stored as
+ * #TARN_GRID_BOTH (2). The style is kept while the grid is hidden and takes
+ * effect when Tarn_SetShowGrid() shows it.
+ *
+ * @param hwnd   The control window.
+ * @param style  One of the TARN_GRID_* values.
+ * @par Notifications
+ * #TARNN_SIZE (14) when, with the grid shown, the new row height resizes
+ * the control (see @ref display "the group").
+ * @par Repaints
+ * On a change while the grid is shown, after the layout: every row of the
+ * list with its row header, and the field when a row is committed. Nothing
+ * while the grid is hidden.
+ * @sa Tarn_GetGridStyle(), Tarn_SetShowGrid()
+ */
+TARN32_API void    WINAPI Tarn_SetGridStyle(HWND hwnd, int style);
+/**
+ * @brief Tells whether rows have an item-bitmap zone.
+ *
+ * The zone is switched by Tarn_SetItemBitmap() with index -1: a bitmap there
+ * sets the zone's size and turns it on, NULL turns it off.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when item bitmaps are shown, 0 when not (the default) or for a
+ *         bad handle.
+ * @sa Tarn_SetItemBitmap(), Tarn_GetShowLabels()
+ */
+TARN32_API BOOL    WINAPI Tarn_GetShowBitmaps(HWND hwnd);
+/**
+ * @brief Tells whether rows have a label-bitmap zone.
+ *
+ * The zone is switched by Tarn_SetItemLabel() with index -1: a bitmap there
+ * sets the zone's size and turns it on, NULL turns it off.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when labels are shown, 0 when not (the default) or for a bad
+ *         handle.
+ * @sa Tarn_SetItemLabel(), Tarn_GetShowBitmaps()
+ */
+TARN32_API BOOL    WINAPI Tarn_GetShowLabels(HWND hwnd);
+/**
+ * @brief Returns how the column headers are shown.
+ *
+ * @param hwnd  The control window.
+ * @return #TARN_HEADER_NONE (0, the default), #TARN_HEADER_BUTTONS (1) or
+ *         #TARN_HEADER_FLAT (2); -1 for a bad handle.
+ * @sa Tarn_SetShowHeader()
+ */
 TARN32_API int     WINAPI Tarn_GetShowHeader(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetShowHeader(HWND hwnd, int mode);         /* TARN_HEADER_* */
+/**
+ * @brief Shows the header band above the rows, as buttons or flat, or hides it.
+ *
+ * #TARN_HEADER_NONE (0) removes the band (and with it the corner cell).
+ * #TARN_HEADER_BUTTONS (1) draws the column headers as push buttons: a click
+ * presses one and is reported (#TARNN_LCLICKCOLHEADER and the other
+ * TARNN_PART_COLHEADER codes). #TARN_HEADER_FLAT (2) draws them flat; they
+ * are not pressed and report no clicks. In both modes the columns can be
+ * resized and moved with the mouse as Tarn_SetResizeHeader() and
+ * Tarn_SetReorderColumns() allow. Values outside 0 to 2 are ignored.
+ *
+ * The band's height is added to the control: the drop-down types grow or
+ * shrink, type 0 gives the room to or takes it from its list.
+ *
+ * @param hwnd  The control window.
+ * @param mode  One of the TARN_HEADER_* values.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout resizes the control (see
+ * @ref display "the group").
+ * @par Repaints
+ * On a change, after the layout: the whole control, its list window and its
+ * edit field.
+ * @sa Tarn_GetShowHeader(), Tarn_SetColumns(), Tarn_GetHeaderRect()
+ */
+TARN32_API void    WINAPI Tarn_SetShowHeader(HWND hwnd, int mode);
+/**
+ * @brief Returns the row-header mode.
+ *
+ * The mode alone does not show a row header: after creation it is
+ * #TARN_ROWHEADER_INDEX (3) with a width of 0, so no strip is shown until
+ * Tarn_SetShowRowHeader() or Tarn_SetRowHeaderWidth() gives it a width.
+ *
+ * @param hwnd  The control window.
+ * @return One of the TARN_ROWHEADER_* values (0 to 6); -1 for a bad handle.
+ * @sa Tarn_SetShowRowHeader(), Tarn_GetRowHeaderWidth()
+ */
 TARN32_API int     WINAPI Tarn_GetShowRowHeader(HWND hwnd);
-/* TARN_ROWHEADER_*; resets the row-header width, so set the width after the mode. */
+/**
+ * @brief Chooses what the row headers show, and sizes their strip to fit.
+ *
+ * The mode says what a row header without its own text shows (a button or a
+ * flat cell, empty, with the 0-based index or the 1-based number; see the
+ * TARN_ROWHEADER_* values). Choosing a mode also chooses the strip's width,
+ * replacing any width set before: 0 for #TARN_ROWHEADER_NONE, else four
+ * average characters of the row-header font, widened in the index and number
+ * modes to hold the largest index or number the rows show, with the margins
+ * of a header cell. From then on the width follows the row count as rows
+ * come and go, until Tarn_SetRowHeaderWidth() sets a width of its own; so set
+ * the width after the mode. Calling it again with the current mode restores
+ * the automatic width. Values outside 0 to 6 are ignored.
+ *
+ * The strip moves the columns, the header band and the field to the right;
+ * with a strip, a row is at least as tall as the row-header font needs.
+ *
+ * @param hwnd  The control window.
+ * @param mode  One of the TARN_ROWHEADER_* values.
+ * @par Notifications
+ * #TARNN_SIZE (14) when the new layout resizes the control (see
+ * @ref display "the group").
+ * @par Repaints
+ * When the mode or the width changes, after the layout: the whole control,
+ * its list window and its edit field.
+ * @sa Tarn_GetShowRowHeader(), Tarn_SetRowHeaderWidth(),
+ *     Tarn_CalcOptimalRowHeaderWidth(), Tarn_SetRowText_A()
+ */
 TARN32_API void    WINAPI Tarn_SetShowRowHeader(HWND hwnd, int mode);
+/**
+ * @brief Tells whether tree lines are drawn.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when tree lines are drawn, 0 when not (the default) or for a bad
+ *         handle.
+ * @sa Tarn_SetShowTreeLines()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShowTreeLines(HWND hwnd);
+/**
+ * @brief Turns the dotted tree lines in the indentation zone on or off.
+ *
+ * The lines join each item to its parent and its siblings (@ref hierarchy).
+ * They change the width before the first column: with item bitmaps a level
+ * is indented by a whole bitmap width instead of half of one, and without
+ * labels or item bitmaps the zone gains the 2-pixel gap it otherwise lacks.
+ * The first column moves at once; the scroll bars are left as they are. Any
+ * non-zero value is stored as 1.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero to draw tree lines, 0 to stop.
+ * @par Notifications
+ * #TARNN_OVERHEADCHANGE (12) when the width before the first column changes,
+ * also while the control is hidden or redrawing is off.
+ * @par Repaints
+ * On a change: every row of the list right of the row-header strip, the
+ * field when a row is committed, and the header band.
+ * @sa Tarn_GetShowTreeLines(), Tarn_SetItemLevel(), Tarn_GetOverheadWidth()
+ */
 TARN32_API void    WINAPI Tarn_SetShowTreeLines(HWND hwnd, BOOL on);
+/**
+ * @brief Tells whether cut texts end in an ellipsis.
+ *
+ * @param hwnd  The control window.
+ * @return 1 when they do (the default), 0 when not or for a bad handle.
+ * @sa Tarn_SetShowTruncated()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetShowTruncated(HWND hwnd);
+/**
+ * @brief Chooses whether a one-line text too wide for its cell ends in "...".
+ *
+ * On (the default), a text that does not fit its cell is cut and ends in an
+ * ellipsis; off, it is only clipped at the cell's edge. Word-wrapped columns
+ * (#TARNCF_WORDWRAP) always show the ellipsis. Any non-zero value is stored
+ * as 1.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for the ellipsis, 0 to clip.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * On a change, every row of the list right of the row-header strip, and the
+ * field when a row is committed.
+ * @sa Tarn_GetShowTruncated()
+ */
 TARN32_API void    WINAPI Tarn_SetShowTruncated(HWND hwnd, BOOL on);
-/* info NULL clears; always 1. */
+/**
+ * @brief Installs or removes the callback called before each row is painted.
+ *
+ * The callback receives a DrawInfo record for every row painted in the list
+ * and, in types 2 and 3, for the committed row painted in the field. It may
+ * change the fields marked in/out (colours, font, bitmaps, enabled state) for
+ * that paint only; a disabled control still draws the row disabled. The
+ * callback and the user data are copied, so the record need not outlive the
+ * call. NULL removes the callback. Rows already on the screen keep their
+ * look until they are next painted.
+ *
+ * @param hwnd  The control window.
+ * @param info  The callback and the user value passed to it, or NULL.
+ * @return 1, also when clearing; 0 for a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa DrawInfo, TARNDRAWINFOPROC, @ref page_colours
+ */
 TARN32_API BOOL    WINAPI Tarn_SetDrawInfoCallback(HWND hwnd, const TarnDrawInfoCallbackInfo* info);
 /** @} */
 
 /* --- Selection and keyboard ----------------------------------------------- */
 /**
  * @defgroup selection Selection and keyboard
- * @brief The current row, the caret column and keyboard behaviour switches.
+ * @brief The current row, the caret column, and the list's mouse and keyboard switches.
+ *
+ * The control keeps two rows: the highlighted row, which Tarn_GetCurSel()
+ * returns, and the committed row, which the field shows and
+ * #TARNN_SELCHANGE reports. Keys and Tarn_SetCurSel() move both at once.
+ * Only the mouse moves the highlight alone: a press on a row of the list,
+ * moves with the button held and, with cursor select, moves over a dropped
+ * list highlight a row without committing it. Releasing the button commits
+ * the highlighted row (closing a dropped list with acceptance); closing a
+ * dropped list with cancel puts the highlight back on the committed row.
  * @{
  */
-TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);                       /* -1 none */
-/* 0 / -1. Sets and commits the row (-1 clears) and sends TARNN_SELCHANGE,
-   even when the row did not change. */
+/**
+ * @brief Returns the highlighted row.
+ *
+ * It is the committed row, except while the user moves the highlight with
+ * the mouse (see @ref selection "the group"). Tarn_GetText_A() with row -1
+ * reads the committed row.
+ *
+ * @param hwnd  The control window.
+ * @return The row index, or -1 when no row is selected or for a bad handle.
+ * @sa Tarn_SetCurSel(), Tarn_GetText_A()
+ */
+TARN32_API int     WINAPI Tarn_GetCurSel(HWND hwnd);
+/**
+ * @brief Selects and commits a row.
+ *
+ * Highlights the row and commits it, as a key would; -1 clears the
+ * selection. An open list stays open. When the rows are on the screen (type
+ * 0, or a dropped list) the row is first scrolled into view. The edit field
+ * of types 0 and 1 then shows the row's text in the first visible column,
+ * replacing whatever the user typed and selected whole when it changes (-1
+ * empties the field); types 2 and 3 paint the row in their field.
+ * #TARNN_SELCHANGE is sent even when the row was already the committed one.
+ * If the parent changes the rows while handling the scrolling notification,
+ * the item asked for is committed where it now is, or none when it was
+ * deleted. Works alike in virtual mode.
+ *
+ * @param hwnd   The control window.
+ * @param index  Row index, or -1 for none.
+ * @return 0 on success; -1 for a bad handle or an index below -1 or not
+ *         below the count (nothing changes then).
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when scrolling the row into view moves the top
+ * row; #TARNN_SIZE (14) when a type 2 or 3 control with
+ * #TARNS_VARIABLEHEIGHT fits its field to the new row's height; then
+ * #TARNN_SELCHANGE (5), always.
+ * @par Repaints
+ * The row that lost the highlight and the row that gained it, and the field.
+ * @sa Tarn_GetCurSel(), Tarn_SelectString_A(), Tarn_MakeRowVisible()
+ */
 TARN32_API int     WINAPI Tarn_SetCurSel(HWND hwnd, int index);
-TARN32_API int     WINAPI Tarn_GetCaretColumn(HWND hwnd);                  /* column of the last press, -1 none */
+/**
+ * @brief Returns the column under the pointer at the last button press.
+ *
+ * Every press in the control or its list (header band, field or rows) sets
+ * it to the column under the pointer: a column index, not a display
+ * position. A press outside every column, on the drop button or on the
+ * corner cell sets it to -1. Keys do not change it; Tarn_SetColumns() resets
+ * it to -1 when it leaves fewer columns. It is 0 until the first press.
+ * Tarn_GetCellRect() uses it for a negative column.
+ *
+ * @param hwnd  The control window.
+ * @return The column index; -1 for none or for a bad handle.
+ * @sa Tarn_GetCellRect(), Tarn_CalcIndexFromPoint()
+ */
+TARN32_API int     WINAPI Tarn_GetCaretColumn(HWND hwnd);
+/**
+ * @brief Tells whether the highlight of a dropped list follows the pointer.
+ *
+ * @param hwnd  The control window.
+ * @return The value last given to Tarn_SetCursorSelect() (1 after creation;
+ *         it is stored as given, so any non-zero value means on); 0 for a
+ *         bad handle.
+ * @sa Tarn_SetCursorSelect()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetCursorSelect(HWND hwnd);
+/**
+ * @brief Chooses whether a dropped list's highlight follows the pointer with no button held.
+ *
+ * On (the default), in the drop-down types the highlight of a dropped list
+ * follows the pointer from row to row with no button held, without
+ * committing it; a move the list makes under a still pointer (when the
+ * control is laid out again) is not taken for one. Off, it follows only
+ * while a button is held. The permanent list of type 0 follows the pointer
+ * only while a button is held, whatever this says. The value is stored as
+ * given.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero to follow the pointer, 0 not to.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetCursorSelect(), Tarn_ShowDropDown()
+ */
 TARN32_API void    WINAPI Tarn_SetCursorSelect(HWND hwnd, BOOL on);
+/**
+ * @brief Tells whether the extended keyboard interface is on.
+ *
+ * @param hwnd  The control window.
+ * @return The value last given to Tarn_SetExtendedUI() (0 after creation;
+ *         it is stored as given, so any non-zero value means on); 0 for a
+ *         bad handle.
+ * @sa Tarn_SetExtendedUI()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetExtendedUI(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);          /* always 0 */
+/**
+ * @brief Turns the extended keyboard interface of the drop-down types on or off.
+ *
+ * With it on, in types 1 to 3: Down opens a closed list instead of moving
+ * the selection (with the list open it moves as usual), and F4 does nothing.
+ * Alt+Up and Alt+Down still open and close the list. With it off (the
+ * default), F4 opens a closed list and closes an open one with acceptance,
+ * and Down with the list closed selects and commits the next row. Type 0 is
+ * not affected. The value is stored as given.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for the extended interface, 0 for the standard one.
+ * @return 0; -1 for a bad handle.
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetExtendedUI(), Tarn_ShowDropDown()
+ */
+TARN32_API int     WINAPI Tarn_SetExtendedUI(HWND hwnd, BOOL on);
 /** @} */
 
 /* --- Drag type and timers ------------------------------------------------- */
 /**
  * @defgroup drag Drag type and timers
  * @brief The drag switch and the two auto-scroll timer procedures.
+ *
+ * While the user drags with a button held, the control scrolls by itself
+ * with a timer on the control window (id 1, every 100 ms; one at a time):
+ * beyond the top or bottom edge of the list it starts
+ * Tarn_VScrollTimerProc(); at or beyond either end of the header band while
+ * a column is being resized or moved, Tarn_HeaderScrollTimerProc(). The timer
+ * stops when the drag ends. The procedures are exported because the
+ * control hands them to SetTimer; an application has no need to call them.
  * @{
  */
+/**
+ * @brief Returns the stored drag type.
+ *
+ * @param hwnd  The control window.
+ * @return 1 (the default) or 0; 0 also for a bad handle.
+ * @sa Tarn_SetDragType()
+ */
 TARN32_API int     WINAPI Tarn_GetDragType(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);           /* stored as 1 or 0 */
+/**
+ * @brief Stores the drag type.
+ *
+ * The value is kept for Tarn_GetDragType(); no behaviour of the control
+ * depends on it. 1 is stored as 1, every other value as 0.
+ *
+ * @param hwnd  The control window.
+ * @param type  The drag type; 1 or anything else (stored as 0).
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetDragType()
+ */
+TARN32_API void    WINAPI Tarn_SetDragType(HWND hwnd, int type);
+/**
+ * @brief Steps the list's auto-scroll; the control's own timer procedure.
+ *
+ * Each tick moves the highlight one row towards the edge the pointer was
+ * dragged past, without committing it, scrolls it into view and paints the
+ * control and its list at once. It stops at the first and the last row;
+ * the timer ends once the pointer is back over a row, the button is
+ * released or the list is closed. A call while no auto-scroll runs (a tick
+ * already queued when the timer stopped, or an application's own call)
+ * does nothing.
+ *
+ * @param hwnd  The control window (the window the timer runs on).
+ * @param msg   WM_TIMER; not used.
+ * @param id    The timer id (1); not used.
+ * @param time  The tick's system time; not used.
+ * @par Notifications
+ * #TARNN_TOPINDEXCHANGE (6) when the step scrolls the list.
+ * @par Repaints
+ * The rows that lost and gained the highlight, painted at once
+ * (UpdateWindow on the control and the list).
+ * @sa Tarn_HeaderScrollTimerProc(), Tarn_SetCursorSelect()
+ */
 TARN32_API void    CALLBACK Tarn_VScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+/**
+ * @brief Steps the header's auto-scroll; the control's own timer procedure.
+ *
+ * While a column is being resized or moved with the pointer at or beyond
+ * either end of the header band, each tick scrolls the columns towards that
+ * end by an eighth of the field's width (at least 20 pixels), within 0 and the
+ * largest horizontal offset, and moves the drag marker to follow the
+ * pointer. A call while no such drag runs (a tick already queued when the
+ * timer stopped, or an application's own call) does nothing.
+ *
+ * @param hwnd  The control window (the window the timer runs on).
+ * @param msg   WM_TIMER; not used.
+ * @param id    The timer id (1); not used.
+ * @param time  The tick's system time; not used.
+ * @par Notifications
+ * #TARNN_HOFFSETCHANGE (10) when the step changes the horizontal offset.
+ * @par Repaints
+ * The control and its list, at once (UpdateWindow before and after the
+ * scroll).
+ * @sa Tarn_VScrollTimerProc(), Tarn_SetHorizontalOffset()
+ */
 TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
 /** @} */
 
@@ -3384,12 +3859,67 @@ TARN32_API void    CALLBACK Tarn_HeaderScrollTimerProc(HWND hwnd, UINT msg, UINT
 /**
  * @defgroup editfield Edit field
  * @brief The edit field of types 0 and 1.
+ *
+ * Only #TARNS_LISTBOX (0) and #TARNS_DROPDOWN (1) have an edit field
+ * (Tarn_GetHWNDEdit()); on types 2 and 3 these functions return -1 and do
+ * nothing. The field shows the committed row's text in the first visible
+ * column until the user types; new columns rebuild the field, keeping its
+ * limit, its text and its selection.
  * @{
  */
-/* The following return -1 when the control has no edit field. */
-TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);            /* 0 / -1 */
-TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end); /* 0 / -1; both -1 first */
-TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 / -1 */
+/**
+ * @brief Limits how many characters the user can type into the edit field.
+ *
+ * Sends EM_LIMITTEXT to the field: 0 lifts the limit to the edit control's
+ * maximum. The limit holds for typing and pasting only; text the control
+ * writes (a committed row's) is shown whole, and text already longer stays.
+ *
+ * @param hwnd   The control window.
+ * @param limit  The largest number of characters; 0 for the maximum.
+ * @return 0 on success; -1 for a bad handle, a negative limit or a control
+ *         without an edit field (types 2 and 3).
+ * @par Notifications
+ * None.
+ * @sa Tarn_GetHWNDEdit(), Tarn_SetEditSel()
+ */
+TARN32_API int     WINAPI Tarn_LimitText(HWND hwnd, int limit);
+/**
+ * @brief Reads the selection in the edit field.
+ *
+ * Both values are set to -1 first, so they are defined when the control has
+ * no edit field. Either pointer may be NULL.
+ *
+ * @param hwnd   The control window.
+ * @param start  Receives the character position where the selection
+ *               starts, or NULL.
+ * @param end    Receives the position of the first character after the
+ *               selection, or NULL; equal to *start when nothing is
+ *               selected (the caret position).
+ * @return 0 on success; -1 for a bad handle (nothing is stored then) or a
+ *         control without an edit field (types 2 and 3; both values stay
+ *         -1).
+ * @sa Tarn_SetEditSel()
+ */
+TARN32_API int     WINAPI Tarn_GetEditSel(HWND hwnd, DWORD* start, DWORD* end);
+/**
+ * @brief Selects characters in the edit field.
+ *
+ * Sends EM_SETSEL to the field with the two positions unchanged: start 0 and
+ * end -1 select the whole text, start -1 removes the selection, positions
+ * beyond the text stand for its end. The caret goes to end.
+ *
+ * @param hwnd   The control window.
+ * @param start  Character position where the selection starts.
+ * @param end    Position of the first character after the selection.
+ * @return 0 on success; -1 for a bad handle or a control without an edit
+ *         field (types 2 and 3).
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The edit field repaints its selection itself.
+ * @sa Tarn_GetEditSel(), Tarn_LimitText()
+ */
+TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);
 /** @} */
 
 /* --- Drop-down ------------------------------------------------------------ */
