@@ -821,30 +821,275 @@ TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);  /* 0 
 /**
  * @defgroup dropdown Drop-down
  * @brief Opening and closing the list, its size and position, the child windows.
+ *
+ * The list of the drop-down types (1, 2 and 3) exists only while it is open:
+ * a top-most tool window of class #TARN32_DROPDOWN_CLASS on the desktop, so
+ * that it may reach beyond the parent's window. Type 0 (#TARNS_LISTBOX) shows
+ * its list permanently, below the field; it has no drop button and refuses
+ * the settings of the dropped list. The position, height and width settings
+ * are read when the list next opens: changing them lays nothing out again.
  * @{
  */
-/* 1 done or nothing to do, 0 for type 0 or opening an empty control, -1 when
-   the list window cannot be created. Opening sends TARNN_DROPDOWN first; a
-   parent that sends the control WM_CANCELMODE while handling it keeps the list
-   closed (1 is still returned). Closing destroys the list without
-   TARNN_SELENDOK/TARNN_SELENDCANCEL and leaves the selection as it is; the
-   list window still sends TARNN_DROPDOWNDESTROYED. */
+/**
+ * @brief Opens or closes the dropped list.
+ *
+ * Opening (show TRUE) first sends #TARNN_DROPDOWN (19). A parent that sends
+ * the control WM_CANCELMODE while handling it keeps the list closed, and one
+ * that opens the list itself from there gets no second list; 1 is returned
+ * in both cases. Otherwise the focus is moved into the control when it is
+ * elsewhere, the list window is created where Tarn_SetDropDownPosition(),
+ * Tarn_SetDroppedHeight() and Tarn_SetDroppedWidth() place it (child id
+ * #TARN32_ID_LIST), and the committed row is scrolled into view. An empty
+ * control does not open, and sends nothing.
+ *
+ * Closing (show FALSE) destroys the list window without #TARNN_SELENDOK or
+ * #TARNN_SELENDCANCEL: nothing is committed or cancelled, the highlighted row
+ * stays as it is, and a press being tracked in the list ends. Closing with
+ * acceptance or cancel is what the user's keys and clicks do.
+ *
+ * Opening an open list or closing a closed one does nothing. Type 0 is
+ * refused.
+ *
+ * @param hwnd  The control window.
+ * @param show  TRUE to open the list, FALSE to close it.
+ * @return 1 when done or when there was nothing to do (also when the parent
+ *         vetoed the opening); 0 for type 0, for opening an empty control,
+ *         when the parent destroyed the control during a notification, and
+ *         for a bad handle (0, not -1); -1 (#TARN_ERR) when the list window
+ *         could not be created.
+ * @par Notifications
+ * Opening: #TARNN_DROPDOWN (19); #TARNN_SETFOCUS (3) when the focus was
+ * outside the control; #TARNN_DROPDOWNCREATED (17) for types 1 and 2 (not
+ * type 3); #TARNN_TOPINDEXCHANGE (6) when the list scrolls to show the
+ * committed row. Closing: #TARNN_DROPDOWNDESTROYED (18) only.
+ * @par Repaints
+ * The new list window paints in full, and the field when the focus moves
+ * into the control; closing invalidates nothing of the control.
+ * @sa Tarn_GetDroppedState(), Tarn_GetHWNDDropDown(), @ref page_notifications
+ */
 TARN32_API int     WINAPI Tarn_ShowDropDown(HWND hwnd, BOOL show);
-TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);                 /* always 1 for type 0 */
-TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect); /* 0 / -1; screen coordinates */
-TARN32_API void    WINAPI Tarn_GetDropDownButtonRect(HWND hwnd, RECT* rect); /* empty for type 0 */
+/**
+ * @brief Tells whether the list is shown.
+ *
+ * For the drop-down types, whether the list is open. Type 0 shows its list
+ * permanently.
+ *
+ * @param hwnd  The control window.
+ * @return TRUE while the list is open, and always for type 0; FALSE while the
+ *         list of a drop-down type is closed, and for a bad handle.
+ * @sa Tarn_ShowDropDown(), Tarn_GetHWNDDropDown()
+ */
+TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);
+/**
+ * @brief Gets the rectangle of the list window in screen coordinates.
+ *
+ * The whole window, border and scroll bars included, as GetWindowRect gives
+ * it. Type 0 gives the rectangle of its permanent list.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle in screen coordinates; emptied first,
+ *              and left empty when the list is closed. NULL is refused.
+ * @return 0 on success; -1 (#TARN_ERR) when the list of a drop-down type is
+ *         closed, for a NULL rect and for a bad handle (rect is then not
+ *         touched).
+ * @sa Tarn_GetDropDownButtonRect(), Tarn_SetDroppedHeight(),
+ *     Tarn_SetDroppedWidth()
+ */
+TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect);
+/**
+ * @brief Gets the rectangle of the drop button in the control's client coordinates.
+ *
+ * The button lies at the right edge of the control's client area, as wide as
+ * a vertical scroll bar (SM_CXVSCROLL), and reaches from the top of the
+ * client area, over the column header band, to the bottom of the field.
+ * Type 0 has no drop button.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle in the control's client coordinates;
+ *              empty for type 0. NULL is ignored; a bad handle leaves it
+ *              untouched.
+ * @sa Tarn_GetDroppedControlRect()
+ */
+TARN32_API void    WINAPI Tarn_GetDropDownButtonRect(HWND hwnd, RECT* rect);
+/**
+ * @brief Gets the side on which the list of type 2 prefers to open.
+ *
+ * @param hwnd  The control window.
+ * @return The value stored by Tarn_SetDropDownPosition():
+ *         #TARN_DROPDOWN_BELOW (1), the default and the only value of the
+ *         types other than 2, or #TARN_DROPDOWN_ABOVE (0); -1 for a bad
+ *         handle.
+ * @sa Tarn_SetDropDownPosition()
+ */
 TARN32_API int     WINAPI Tarn_GetDropDownPosition(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetDropDownPosition(HWND hwnd, int position); /* TARN_DROPDOWN_*; type 2 only */
-/* Positive: rows; negative: minus a height in pixels. -1 for type 0. */
+/**
+ * @brief Chooses the side on which the list of type 2 prefers to open.
+ *
+ * Only type 2 (#TARNS_DROPDOWNLIST) stores the position; the other types keep
+ * #TARN_DROPDOWN_BELOW and ignore the value. 0 (#TARN_DROPDOWN_ABOVE) asks for
+ * above the control, any other value for below it; the value is stored as
+ * given. The list opens on the preferred side unless it does not fit there
+ * and either fits on the other side or has more room there. Either way it
+ * keeps 3 pixels clear of the control's client area. An open list does not
+ * move: the setting is read when the list next opens.
+ *
+ * Every type first closes an open list with cancel and moves the highlight
+ * back to the committed row. A parent that vetoes the closing (WM_CANCELMODE
+ * while handling #TARNN_SELENDCANCEL) keeps the list open; the position is
+ * stored all the same.
+ *
+ * @param hwnd      The control window.
+ * @param position  #TARN_DROPDOWN_ABOVE or #TARN_DROPDOWN_BELOW.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open.
+ * @par Repaints
+ * Type 0: the highlighted and the committed row, when they differed. The
+ * drop-down types: nothing besides the closing.
+ * @sa Tarn_GetDropDownPosition(), Tarn_SetDroppedHeight()
+ */
+TARN32_API void    WINAPI Tarn_SetDropDownPosition(HWND hwnd, int position);
+/**
+ * @brief Gets how high the dropped list opens.
+ *
+ * @param hwnd  The control window.
+ * @return A positive number of rows (6 by default), or minus a height in
+ *         pixels; -1 for type 0 and for a bad handle (a stored height of
+ *         1 pixel also reads -1).
+ * @sa Tarn_SetDroppedHeight()
+ */
 TARN32_API int     WINAPI Tarn_GetDroppedHeight(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetDroppedHeight(HWND hwnd, int height);    /* 0 / -1 (0 is refused) */
-/* 0: the control's width; positive: pixels; negative: minus a percentage. -1 for type 0. */
+/**
+ * @brief Sets how high the dropped list opens, in rows or in pixels.
+ *
+ * A positive height is a number of rows, and the list never shows more rows
+ * than the control has. A negative height is minus a height in pixels, of
+ * which the list shows the whole rows that fit (with variable row heights,
+ * counted from the top row). The list window adds a one-pixel border and,
+ * when the columns need one, a horizontal scroll bar. The setting is read
+ * when the list next opens (an open list keeps its size), and
+ * Tarn_GetItemsShown() of a closed list counts from it.
+ *
+ * @param hwnd    The control window.
+ * @param height  Rows (positive) or minus pixels (negative); 0 is refused.
+ * @return 0 on success; -1 (#TARN_ERR) for a height of 0, for type 0 and for
+ *         a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetDroppedHeight(), Tarn_SetDroppedWidth(),
+ *     Tarn_SetDropDownPosition()
+ */
+TARN32_API int     WINAPI Tarn_SetDroppedHeight(HWND hwnd, int height);
+/**
+ * @brief Gets how wide the dropped list opens.
+ *
+ * @param hwnd  The control window.
+ * @return 0 for the width of the control's client area (the default), a
+ *         positive width in pixels, or minus a percentage of the control's
+ *         client width; -1 for type 0 and for a bad handle (a stored -1, that
+ *         is 1 percent, also reads -1).
+ * @sa Tarn_SetDroppedWidth()
+ */
 TARN32_API int     WINAPI Tarn_GetDroppedWidth(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetDroppedWidth(HWND hwnd, int width);      /* 0 / -1 */
-TARN32_API HWND    WINAPI Tarn_GetHWNDEdit(HWND hwnd);                     /* NULL for types 2 and 3 */
-TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);                 /* NULL while closed */
+/**
+ * @brief Sets how wide the dropped list opens.
+ *
+ * 0 makes the list as wide as the control's client area; a positive width is
+ * in pixels; a negative width is minus a percentage of the control's client
+ * width (-50 half, -150 one and a half times). The rows begin at the left
+ * edge of the control's client area, the border one pixel further left. The
+ * list is never wider than the screen (the monitor the control is on) and is
+ * narrowed to end at its right edge. The setting is read when the list next
+ * opens (an open list keeps its size); while the list is closed, the columns
+ * are laid out on this width.
+ *
+ * @param hwnd   The control window.
+ * @param width  0, pixels (positive) or minus a percentage (negative).
+ * @return 0 on success; -1 (#TARN_ERR) for type 0 and for a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetDroppedWidth(), Tarn_SetDroppedHeight(), Tarn_SetOpenEnded()
+ */
+TARN32_API int     WINAPI Tarn_SetDroppedWidth(HWND hwnd, int width);
+/**
+ * @brief Gets the control's edit field.
+ *
+ * Types 0 and 1 have an edit field: a window of class #TARN32_EDIT_CLASS (a
+ * superclass of EDIT, see TCtl_WndProc()) with child id #TARN32_ID_EDIT.
+ * Types 2 and 3 have none.
+ *
+ * @param hwnd  The control window.
+ * @return The edit field; NULL for types 2 and 3 and for a bad handle.
+ * @sa Tarn_GetHWNDDropDown(), @ref page_types
+ */
+TARN32_API HWND    WINAPI Tarn_GetHWNDEdit(HWND hwnd);
+/**
+ * @brief Gets the control's list window.
+ *
+ * The window of class #TARN32_DROPDOWN_CLASS with child id #TARN32_ID_LIST
+ * that shows the rows and carries the control's scroll bars. Type 0 has it
+ * all the time; the drop-down types only while the list is open.
+ *
+ * @param hwnd  The control window.
+ * @return The list window: always for type 0, while open for the drop-down
+ *         types; NULL while the list of a drop-down type is closed, and for a
+ *         bad handle.
+ * @sa Tarn_GetDroppedState(), Tarn_GetDroppedControlRect(),
+ *     Tarn_GetHWNDEdit()
+ */
+TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);
+/**
+ * @brief Tells whether the last visible column fills the rest of the row.
+ *
+ * @param hwnd  The control window.
+ * @return TRUE when the last column is open-ended (the default); FALSE when it
+ *         keeps its own width, and for a bad handle.
+ * @sa Tarn_SetOpenEnded()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetOpenEnded(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);           /* last column fills the width */
+/**
+ * @brief Makes the last visible column fill the rest of the row, or keep its own width.
+ *
+ * When on, the last visible column runs to the end of the scrollable width
+ * (the larger of the horizontal extent and the width of the list), whatever
+ * its own width; a column that starts beyond that end is not drawn. When
+ * off, it keeps its own width and the rest of the row stays empty. The
+ * setting is stored as 1 or 0, and the control is laid out again.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for an open-ended last column, 0 for its own width.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The whole control (the control, the list and the edit field) at the next
+ * paint, even when the setting does not change, when redraw is on.
+ * @sa Tarn_GetOpenEnded(), Tarn_SetHorizontalExtent(), Tarn_GetCellRect()
+ */
+TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);
+/**
+ * @brief Gets the width before the first column that the tree levels, item bitmaps and labels take.
+ *
+ * The first visible column begins with this width on every row, so that the
+ * later columns line up on every level. It is the indentation of the deepest
+ * level the control has held since it was last emptied (deleting that row
+ * does not lower it), plus the item bitmap zone when bitmaps are shown, plus
+ * the label zone when labels are shown, plus 2 pixels when bitmaps, labels or
+ * tree lines are shown. A level indents by the widest character of the
+ * control's font, or with item bitmaps by half their width (a whole width with
+ * tree lines). The value is that of the last layout: while the control is
+ * hidden or redrawing is off, it changes when the control is next laid out.
+ * Each change is reported with #TARNN_OVERHEADCHANGE (12).
+ *
+ * @param hwnd  The control window.
+ * @return The width in pixels (0 when nothing is reserved); -1 for a bad
+ *         handle.
+ * @sa Tarn_SetItemLevel(), Tarn_SetItemBitmap(), Tarn_SetItemLabel(),
+ *     Tarn_SetShowTreeLines()
+ */
 TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
 /** @} */
 
