@@ -1097,18 +1097,233 @@ TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
 /**
  * @defgroup fontlists Font lists
  * @brief Filling controls with font faces, sizes and styles.
+ *
+ * The fillers enumerate fonts with EnumFontFamiliesA and add ordinary rows,
+ * the way Tarn_InsertString_A() and Tarn_ResetContent() change the control:
+ * each new row closes an open list with cancel first, is refused in virtual
+ * mode, and repaints the rows from its own down. Every row they add has its
+ * entry in column 0 and a key in column 0's data0 (read it with
+ * Tarn_GetCellInfo()); data1 and data2 are 0. No filler sends
+ * #TARNN_SELCHANGE. The three enumeration procedures are exported so that an
+ * application can run an enumeration itself; they work on the state the
+ * matching filler left in the control.
  * @{
  */
-/* Inserts the system's face names sorted from index (-1: 0); TARNFONT_* flags.
-   Returns the index of the last face inserted, index when none, or a negative
-   insertion failure. */
+/**
+ * @brief Inserts the names of the installed font faces as a sorted block of rows.
+ *
+ * Enumerates one font of every family on the screen, on hdcPrinter, or on
+ * both (the screen first), and inserts each face that passes flags as a row
+ * whose text is the face name and whose key is the font type
+ * EnumFontFamiliesA reported (its RASTER_FONTTYPE, DEVICE_FONTTYPE and
+ * TRUETYPE_FONTTYPE bits). The faces are kept sorted (lstrcmpA order) in one
+ * block that begins at row index and pushes the rows from there down. Each
+ * face appears once: one met again (on the printer after the screen) keeps
+ * its row and takes the type and mark it was last seen with. The control is
+ * not emptied first; call Tarn_ResetContent() for a list of faces alone. An
+ * open list is closed with cancel before anything else.
+ *
+ * A face must match a pitch flag (#TARNFONT_FIXEDPITCH or
+ * #TARNFONT_VARIABLEPITCH) and a type flag (#TARNFONT_TRUETYPE,
+ * #TARNFONT_RASTER, or #TARNFONT_VECTOR for a face that is neither TrueType
+ * nor raster); without a flag of each kind nothing is inserted.
+ *
+ * With bitmaps TRUE, the control loads two marks from the module once (a
+ * TrueType mark and a printer mark), deletes them when it is destroyed, and
+ * turns the item bitmap zone on at the TrueType mark's size, as
+ * Tarn_SetItemBitmap() with row -1 does (Tarn_GetShowBitmaps() then returns
+ * TRUE). Each TrueType face row gets the TrueType mark as its item bitmap,
+ * each other device font the printer mark, other faces none. Once loaded, the
+ * marks are given to the rows by a later call with bitmaps FALSE as well.
+ *
+ * @param hwnd        The control window.
+ * @param index       Row the block begins at: the faces go in before the row
+ *                    there, 0 to count - 1; -1 means row 0 and is the only
+ *                    value an empty control accepts. Anything else, the count
+ *                    included, is refused.
+ * @param bitmaps     TRUE to load the marks and turn the item bitmap zone on.
+ * @param hdcPrinter  A printer device context whose faces are listed, or NULL
+ *                    for the screen's faces.
+ * @param flags       The pitches and types to list (#TARNFONT_FIXEDPITCH,
+ *                    #TARNFONT_VARIABLEPITCH, #TARNFONT_TRUETYPE,
+ *                    #TARNFONT_RASTER, #TARNFONT_VECTOR), and
+ *                    #TARNFONT_SCREENTOO to list the screen's faces as well
+ *                    as those of hdcPrinter.
+ * @return The index at which the last new face went in (faces come in the
+ *         system's order and are sorted into place, so later faces may have
+ *         moved it down); index itself when no new face went in (so -1 for
+ *         index -1); -1 (#TARN_ERR) for a bad index, when a row could not be
+ *         inserted (virtual mode, no memory; the faces inserted before stay),
+ *         when the parent destroyed the control meanwhile, and for a bad
+ *         handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open; #TARNN_OVERHEADCHANGE (12) when bitmaps TRUE widens the overhead.
+ * @par Repaints
+ * The rows from each new face down, when redraw is on; the whole control at
+ * the next paint when bitmaps is TRUE.
+ * @sa Tarn_FontsEnumProc(), Tarn_FontSizes_A(), Tarn_FontStyles_A(),
+ *     Tarn_GetCellInfo()
+ */
 TARN32_API int     WINAPI Tarn_Fonts(HWND hwnd, int index, BOOL bitmaps, HDC hdcPrinter, UINT flags);
+/**
+ * @brief Lists the point sizes of one font face.
+ *
+ * Enumerates face on the screen, then on hdcPrinter when one is given. Each
+ * row's text is a size in points, in decimal, and its key that size.
+ * - A TrueType face empties the control, as Tarn_ResetContent() does, and
+ *   fills it with 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48
+ *   and 72.
+ * - Any other face that is not raster (a vector or scalable device font)
+ *   empties it and fills it with 6 and the same sizes.
+ * - A raster face's sizes are merged into the rows already there, without
+ *   emptying the control: each size, measured in points at the screen's
+ *   resolution from tmHeight - tmInternalLeading, goes in before the first row
+ *   whose key is larger, and is left out when a row has its key already.
+ *
+ * Calling it again for the same face gives the same rows. A face the system
+ * does not know leaves the control as it is. For the sizes of a raster face
+ * alone, call Tarn_ResetContent() first.
+ *
+ * @param hwnd        The control window.
+ * @param hdcPrinter  A printer device context whose sizes are added after the
+ *                    screen's, or NULL for the screen alone.
+ * @param face        Face name; NULL is refused.
+ * @return TRUE when the control holds at least one row afterwards (rows it
+ *         held before count); FALSE when it holds none, for a NULL face, when
+ *         the parent destroyed the control meanwhile, and for a bad handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open; when the control is emptied, the delete callback for every row and
+ * #TARNN_OVERHEADCHANGE (12) when the overhead shrinks.
+ * @par Repaints
+ * Emptying: the whole control at the next paint. A merged size: the rows from
+ * it down, when redraw is on.
+ * @sa Tarn_FontsForSizeEnumProc(), Tarn_Fonts(), Tarn_FontStyles_A()
+ */
 TARN32_API BOOL    WINAPI Tarn_FontSizes_A(HWND hwnd, HDC hdcPrinter, const char* face);
-/* weightNames: nine comma-separated names for weights 100..900; NULL = built-in. */
+/**
+ * @brief Adds the styles of one font face, named by their weights, in weight order.
+ *
+ * Enumerates face on the screen, then on hdcPrinter when one is given. Each
+ * TrueType or raster font of the face adds its style; any other face, which
+ * GDI draws synthetic, adds the four styles of weights 400 and 700,
+ * upright and italic. A style's weight is rounded to the nearest hundred
+ * from 100 to 900 (ties to the lower); its name is that weight's entry of
+ * weightNames, with italicSuffix appended for an italic font; its key is the
+ * rounded weight, combined with #TARNFONT_ITALICKEY for an italic font.
+ *
+ * The styles are sorted into the rows by the low word of their keys, the
+ * upright style before the italic one of the same weight. A style whose key,
+ * or whose name (compared without case), is in the control already is left
+ * out: calling it twice adds nothing, and weights that share a name give one
+ * row. The control is not emptied first; call Tarn_ResetContent() before, for
+ * a list of styles alone. The two texts are kept in the control; they also
+ * name the styles Tarn_FontsForStyleEnumProc() adds later.
+ *
+ * @param hwnd          The control window.
+ * @param hdcPrinter    A printer device context whose fonts are added after
+ *                      the screen's, or NULL for the screen alone.
+ * @param face          Face name; NULL is refused.
+ * @param weightNames   Nine comma-separated names for the weights 100, 200 ...
+ *                      900; a missing or empty entry reads "Normal". NULL takes
+ *                      the module's list ("Normal" up to 400, "Bold" from
+ *                      500). An empty string is refused.
+ * @param italicSuffix  Appended as it is to the name of an italic style
+ *                      (include the separator); NULL takes the module's
+ *                      ", Italic". An empty string is refused.
+ * @return TRUE when the control holds at least one row afterwards (rows it
+ *         held before count); FALSE when it holds none, for a NULL face, an
+ *         empty weightNames or italicSuffix, when the parent destroyed the
+ *         control meanwhile, and for a bad handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a style goes in.
+ * @par Repaints
+ * The rows from each new style down, when redraw is on.
+ * @sa Tarn_FontsForStyleEnumProc(), Tarn_FontSizes_A(), Tarn_Fonts()
+ */
 TARN32_API BOOL    WINAPI Tarn_FontStyles_A(HWND hwnd, HDC hdcPrinter, const char* face,
                                             const char* weightNames, const char* italicSuffix);
+/**
+ * @brief Takes one face of a font enumeration into the block of Tarn_Fonts().
+ *
+ * The procedure Tarn_Fonts() passes to EnumFontFamiliesA, for use in an
+ * enumeration the application runs itself (on another device context, for
+ * instance). It applies the flags of the control's last Tarn_Fonts() call and
+ * adds to that call's sorted block, inserting or updating the face's row and
+ * mark as Tarn_Fonts() describes. A control that Tarn_Fonts() never filled
+ * has no flags and takes no face.
+ *
+ * @param lf        The face's logical font (face name and pitch); NULL ends
+ *                  the enumeration.
+ * @param tm        The face's text metrics; not used.
+ * @param fontType  The font type bits EnumFontFamiliesA reports; they choose
+ *                  the type flag and the mark, and become the row's key.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 to go on with the enumeration (also for a face the flags leave
+ *         out); 0 to end it: lParam is not a live control, lf is NULL, a row
+ *         could not be inserted, or the parent destroyed the control.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a face goes in.
+ * @par Repaints
+ * The rows from a new face down, when redraw is on.
+ * @sa Tarn_Fonts()
+ */
 TARN32_API int     CALLBACK Tarn_FontsEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+/**
+ * @brief Takes one font of a face's enumeration into the size list of Tarn_FontSizes_A().
+ *
+ * The procedure Tarn_FontSizes_A() passes to EnumFontFamiliesA, for use in an
+ * enumeration the application runs itself. A TrueType or other scalable font
+ * empties the control and fills it with its table of sizes, and ends the
+ * enumeration; a raster font merges its size into the rows. Tarn_FontSizes_A()
+ * gives the details.
+ *
+ * @param lf        The font's logical font; not used.
+ * @param tm        The font's text metrics, from which a raster size is
+ *                  measured; NULL ends the enumeration.
+ * @param fontType  The font type bits EnumFontFamiliesA reports; they choose
+ *                  between the tables and the raster size.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 after a raster size (go on); 0 after a table of sizes, which ends
+ *         the enumeration, and when lParam is not a live control, tm is NULL
+ *         or the parent destroyed the control.
+ * @par Notifications
+ * As Tarn_FontSizes_A() for one font.
+ * @par Repaints
+ * As Tarn_FontSizes_A() for one font.
+ * @sa Tarn_FontSizes_A()
+ */
 TARN32_API int     CALLBACK Tarn_FontsForSizeEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+/**
+ * @brief Takes one font of a face's enumeration into the style list of Tarn_FontStyles_A().
+ *
+ * The procedure Tarn_FontStyles_A() passes to EnumFontFamiliesA, for use in
+ * an enumeration the application runs itself. A TrueType or raster font adds
+ * its style; another scalable font adds the four synthetic styles and ends
+ * the enumeration; Tarn_FontStyles_A() gives the details. The names come from
+ * the texts the last Tarn_FontStyles_A() call kept in the control; with none
+ * kept, every style is named "Normal" and an italic one gets no suffix (so it
+ * shares its name with the upright style, and only the first of the two goes
+ * in).
+ *
+ * @param lf        The font's logical font (weight and italic); NULL ends the
+ *                  enumeration.
+ * @param tm        The font's text metrics; not used.
+ * @param fontType  The font type bits EnumFontFamiliesA reports.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 after a TrueType or raster font (go on); 0 after the synthetic
+ *         styles, which ends the enumeration, and when lParam is not a live
+ *         control, lf is NULL or the parent destroyed the control.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a style goes in.
+ * @par Repaints
+ * The rows from a new style down, when redraw is on.
+ * @sa Tarn_FontStyles_A()
+ */
 TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
 /** @} */
 
