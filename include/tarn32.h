@@ -1331,16 +1331,194 @@ TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const
 /**
  * @defgroup module Module housekeeping, hooks and window procedures
  * @brief Registration, the filter hooks and the three window procedures.
+ *
+ * When the module is loaded, it registers its three window classes
+ * (#TARN32_CLASS, #TARN32_DROPDOWN_CLASS and #TARN32_EDIT_CLASS) and installs
+ * a mouse and a keyboard hook for the thread that loads it; the load fails
+ * when any of these fails. Unloading removes them. A class registered already
+ * by another copy of the module is used as it is, and this copy refuses the
+ * windows of that class. The hooks close a dropped list when a mouse button
+ * goes down outside its control or the keyboard opens a menu; they serve the
+ * controls of the loading thread only.
  * @{
  */
-TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);                   /* always 1; value ignored */
-TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);                 /* removes the library's hooks */
+/**
+ * @brief Does nothing; kept for applications that register with the library.
+ *
+ * The window classes and the hooks are set up when the module is loaded, so
+ * there is nothing to register. Hooks removed by Tarn_UnregisterApp() are not
+ * installed again.
+ *
+ * @param value  Ignored.
+ * @return Always TRUE (1).
+ * @par Notifications
+ * None.
+ * @sa Tarn_UnregisterApp()
+ */
+TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);
+/**
+ * @brief Removes the library's mouse and keyboard hooks.
+ *
+ * Removes the two thread hooks installed when the module was loaded
+ * (Tarn_MouseFilterHook() and Tarn_KeyboardFilterHook()). From then on a press
+ * outside a control or a keyboard menu no longer closes its dropped list, and
+ * nothing installs the hooks again until the module is loaded anew; an
+ * application may call Tarn_ProcessMouseMessage() itself. A second call does
+ * nothing. The window classes stay registered.
+ *
+ * @param value  Ignored.
+ * @par Notifications
+ * None.
+ * @sa Tarn_RegisterApp(), Tarn_ProcessMouseMessage()
+ */
+TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);
+/**
+ * @brief Closes a dropped list when a mouse button goes down outside its control (the WH_MOUSE hook).
+ *
+ * Installed as a WH_MOUSE hook of the thread that loaded the module. For code
+ * HC_ACTION and a press (WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN or
+ * their non-client forms; double clicks are not presses here), it calls
+ * Tarn_ProcessMouseMessage() with the window the press is for. When that
+ * closes a list, the press is not delivered; everything else goes on to the
+ * next hook. Applications do not call it.
+ *
+ * @param code       The hook code; only HC_ACTION is acted on.
+ * @param message    The mouse message.
+ * @param mouseHook  The MOUSEHOOKSTRUCT of the message, whose hwnd is the
+ *                   window the message is for.
+ * @return 1 when the press closes a list (the system then discards it);
+ *         otherwise the result of CallNextHookEx.
+ * @par Notifications
+ * None at once. The control closes its list when it handles the posted
+ * #TARNM_CLOSEDROPDOWN: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18).
+ * @sa Tarn_ProcessMouseMessage(), Tarn_KeyboardFilterHook()
+ */
 TARN32_API LRESULT CALLBACK Tarn_MouseFilterHook(int code, WPARAM message, LPARAM mouseHook);
+/**
+ * @brief Closes a dropped list when the keyboard opens a menu (the WH_KEYBOARD hook).
+ *
+ * Installed as a WH_KEYBOARD hook of the thread that loaded the module. It
+ * calls the next hook first. For code HC_ACTION (a key taken from the queue,
+ * not one only looked at), when the focus is in a control whose list is
+ * dropped and the key arrives in a menu's modal loop (KF_MENUMODE in keyFlags,
+ * or the thread in menu mode), it posts #TARNM_CLOSEDROPDOWN to the control,
+ * unless the control has the style #TARNS_KEEPOPENINMENU. No key is held back.
+ * Applications do not call it.
+ *
+ * @param code      The hook code; only HC_ACTION is acted on.
+ * @param key       The virtual-key code.
+ * @param keyFlags  The repeat count, scan code and flags of the keystroke, as
+ *                  in the lParam of WM_KEYDOWN.
+ * @return The result of CallNextHookEx, always.
+ * @par Notifications
+ * None at once. The control closes its list when it handles the posted
+ * #TARNM_CLOSEDROPDOWN: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18).
+ * @sa Tarn_MouseFilterHook()
+ */
 TARN32_API LRESULT CALLBACK Tarn_KeyboardFilterHook(int code, WPARAM key, LPARAM keyFlags);
-/* 1 when a press on target closed a dropped list, else 0. */
+/**
+ * @brief Closes the dropped list of the focused control when a press goes to a window outside it.
+ *
+ * Tarn_MouseFilterHook() calls it for every press; an application without the
+ * hooks (after Tarn_UnregisterApp(), or on a thread other than the loading
+ * one) may call it from its own hook or message loop. It looks at the control
+ * that has the focus of the calling thread or holds the focus window. When
+ * target is neither that control, nor one of its child windows, nor its list
+ * window, and the control's list is dropped, it posts #TARNM_CLOSEDROPDOWN to
+ * the control; the list closes with cancel when the control handles that
+ * message. The message itself is not looked at: call it for presses only.
+ *
+ * @param target   The window the press is for.
+ * @param unused1  Ignored.
+ * @param unused2  Ignored.
+ * @return 1 when the closing was posted; 0 when nothing has the focus, target
+ *         has it, no live control holds it, target belongs to that control,
+ *         or its list is not dropped (always for type 0).
+ * @par Notifications
+ * None at once; #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18),
+ * when the control handles the posted message.
+ * @sa Tarn_MouseFilterHook(), Tarn_ShowDropDown()
+ */
 TARN32_API int     WINAPI Tarn_ProcessMouseMessage(HWND target, WPARAM unused1, LPARAM unused2);
+/**
+ * @brief The window procedure of the control's class "Tarn32".
+ *
+ * The module registers #TARN32_CLASS (a global class with double clicks) with
+ * this procedure; it is exported so that an application that subclasses a
+ * control can call it directly. A window that is not of this module's
+ * "Tarn32" class gets DefWindowProcA; a control being destroyed gets only the
+ * default processing. Among the messages it handles: WM_GETTEXT and
+ * WM_GETTEXTLENGTH read the edit field when there is one, else the committed
+ * row's column-0 text; WM_SETFONT and WM_GETFONT set and get the control's
+ * font; WM_CANCELMODE ends a press or a drag and vetoes an opening or closing
+ * of the list being announced; #TARNM_CLOSEDROPDOWN closes the dropped list
+ * with cancel; WM_SYSKEYDOWN never reaches the default processing (not even
+ * Alt+F4).
+ *
+ * @param hwnd    The control window.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return The message's result; DefWindowProcA's for the messages the control
+ *         leaves to it and for another class's window; 0 for a message that
+ *         comes before WM_NCCREATE or after WM_NCDESTROY.
+ * @par Notifications
+ * Those the message causes; see @ref page_notifications.
+ * @sa TDropDown_WndProc(), TCtl_WndProc()
+ */
 TARN32_API LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/**
+ * @brief The window procedure of the edit field's class "TarnCtl", a superclass of EDIT.
+ *
+ * The module registers #TARN32_EDIT_CLASS (not global) from the system's EDIT
+ * class, with room for the field's own data; controls of types 0 and 1 create
+ * their field with it. It looks at the focus, WM_GETDLGCODE and the keys
+ * (WM_KEYDOWN, WM_SYSKEYDOWN and WM_CHAR) for the control's keyboard interface,
+ * which may keep a key from the field, and passes everything else to EDIT's
+ * own procedure. A window that is not of this module's "TarnCtl" class gets
+ * DefWindowProcA, since EDIT's procedure would misread its extra bytes. A
+ * "TarnCtl" window whose parent is not a live control is not created. Once its
+ * control is being destroyed, the field gets EDIT's processing alone.
+ *
+ * @param hwnd    The edit field.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return EDIT's result for the message, or the control's for a message it
+ *         handles itself (0 for a key it takes); DefWindowProcA's for another
+ *         class's window.
+ * @par Notifications
+ * Those the message causes; see @ref page_notifications.
+ * @sa Tarn_GetHWNDEdit(), Tarn_WndProc()
+ */
 TARN32_API LRESULT CALLBACK TCtl_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/**
+ * @brief The window procedure of the list window's class "TarnDropDown".
+ *
+ * The module registers #TARN32_DROPDOWN_CLASS (not global, with double clicks)
+ * with this procedure. It paints the rows, scrolls and handles the mouse; it
+ * takes no keyboard input (the focus stays on the control or its field) and
+ * passes WM_CONTEXTMENU on to the control. Its WM_CREATE sends
+ * #TARNN_DROPDOWNCREATED (17) for types 1 and 2, and its WM_DESTROY sends
+ * #TARNN_DROPDOWNDESTROYED (18) for the drop-down types, even while the control
+ * is being destroyed. Only a control creates list windows: any other creation
+ * of the class fails. A window that is not of this module's "TarnDropDown"
+ * class gets DefWindowProcA.
+ *
+ * @param hwnd    The list window.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return The message's result; DefWindowProcA's for the messages the list
+ *         leaves to it and for another class's window; FALSE for WM_NCCREATE
+ *         of a list window that no control creates.
+ * @par Notifications
+ * #TARNN_DROPDOWNCREATED (17) and #TARNN_DROPDOWNDESTROYED (18) as above, and
+ * those the message causes; see @ref page_notifications.
+ * @sa Tarn_GetHWNDDropDown(), Tarn_WndProc()
+ */
 TARN32_API LRESULT CALLBACK TDropDown_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 /** @} */
 
