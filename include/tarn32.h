@@ -3926,30 +3926,275 @@ TARN32_API int     WINAPI Tarn_SetEditSel(HWND hwnd, int start, int end);
 /**
  * @defgroup dropdown Drop-down
  * @brief Opening and closing the list, its size and position, the child windows.
+ *
+ * The list of the drop-down types (1, 2 and 3) exists only while it is open:
+ * a top-most tool window of class #TARN32_DROPDOWN_CLASS on the desktop, so
+ * that it may reach beyond the parent's window. Type 0 (#TARNS_LISTBOX) shows
+ * its list permanently, below the field; it has no drop button and refuses
+ * the settings of the dropped list. The position, height and width settings
+ * are read when the list next opens: changing them lays nothing out again.
  * @{
  */
-/* 1 done or nothing to do, 0 for type 0 or opening an empty control, -1 when
-   the list window cannot be created. Opening sends TARNN_DROPDOWN first; a
-   parent that sends the control WM_CANCELMODE while handling it keeps the list
-   closed (1 is still returned). Closing destroys the list without
-   TARNN_SELENDOK/TARNN_SELENDCANCEL and leaves the selection as it is; the
-   list window still sends TARNN_DROPDOWNDESTROYED. */
+/**
+ * @brief Opens or closes the dropped list.
+ *
+ * Opening (show TRUE) first sends #TARNN_DROPDOWN (19). A parent that sends
+ * the control WM_CANCELMODE while handling it keeps the list closed, and one
+ * that opens the list itself from there gets no second list; 1 is returned
+ * in both cases. Otherwise the focus is moved into the control when it is
+ * elsewhere, the list window is created where Tarn_SetDropDownPosition(),
+ * Tarn_SetDroppedHeight() and Tarn_SetDroppedWidth() place it (child id
+ * #TARN32_ID_LIST), and the committed row is scrolled into view. An empty
+ * control does not open, and sends nothing.
+ *
+ * Closing (show FALSE) destroys the list window without #TARNN_SELENDOK or
+ * #TARNN_SELENDCANCEL: nothing is committed or cancelled, the highlighted row
+ * stays as it is, and a press being tracked in the list ends. Closing with
+ * acceptance or cancel is what the user's keys and clicks do.
+ *
+ * Opening an open list or closing a closed one does nothing. Type 0 is
+ * refused.
+ *
+ * @param hwnd  The control window.
+ * @param show  TRUE to open the list, FALSE to close it.
+ * @return 1 when done or when there was nothing to do (also when the parent
+ *         vetoed the opening); 0 for type 0, for opening an empty control,
+ *         when the parent destroyed the control during a notification, and
+ *         for a bad handle (0, not -1); -1 (#TARN_ERR) when the list window
+ *         could not be created.
+ * @par Notifications
+ * Opening: #TARNN_DROPDOWN (19); #TARNN_SETFOCUS (3) when the focus was
+ * outside the control; #TARNN_DROPDOWNCREATED (17) for types 1 and 2 (not
+ * type 3); #TARNN_TOPINDEXCHANGE (6) when the list scrolls to show the
+ * committed row. Closing: #TARNN_DROPDOWNDESTROYED (18) only.
+ * @par Repaints
+ * The new list window paints in full, and the field when the focus moves
+ * into the control; closing invalidates nothing of the control.
+ * @sa Tarn_GetDroppedState(), Tarn_GetHWNDDropDown(), @ref page_notifications
+ */
 TARN32_API int     WINAPI Tarn_ShowDropDown(HWND hwnd, BOOL show);
-TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);                 /* always 1 for type 0 */
-TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect); /* 0 / -1; screen coordinates */
-TARN32_API void    WINAPI Tarn_GetDropDownButtonRect(HWND hwnd, RECT* rect); /* empty for type 0 */
+/**
+ * @brief Tells whether the list is shown.
+ *
+ * For the drop-down types, whether the list is open. Type 0 shows its list
+ * permanently.
+ *
+ * @param hwnd  The control window.
+ * @return TRUE while the list is open, and always for type 0; FALSE while the
+ *         list of a drop-down type is closed, and for a bad handle.
+ * @sa Tarn_ShowDropDown(), Tarn_GetHWNDDropDown()
+ */
+TARN32_API BOOL    WINAPI Tarn_GetDroppedState(HWND hwnd);
+/**
+ * @brief Gets the rectangle of the list window in screen coordinates.
+ *
+ * The whole window, border and scroll bars included, as GetWindowRect gives
+ * it. Type 0 gives the rectangle of its permanent list.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle in screen coordinates; emptied first,
+ *              and left empty when the list is closed. NULL is refused.
+ * @return 0 on success; -1 (#TARN_ERR) when the list of a drop-down type is
+ *         closed, for a NULL rect and for a bad handle (rect is then not
+ *         touched).
+ * @sa Tarn_GetDropDownButtonRect(), Tarn_SetDroppedHeight(),
+ *     Tarn_SetDroppedWidth()
+ */
+TARN32_API int     WINAPI Tarn_GetDroppedControlRect(HWND hwnd, RECT* rect);
+/**
+ * @brief Gets the rectangle of the drop button in the control's client coordinates.
+ *
+ * The button lies at the right edge of the control's client area, as wide as
+ * a vertical scroll bar (SM_CXVSCROLL), and reaches from the top of the
+ * client area, over the column header band, to the bottom of the field.
+ * Type 0 has no drop button.
+ *
+ * @param hwnd  The control window.
+ * @param rect  Receives the rectangle in the control's client coordinates;
+ *              empty for type 0. NULL is ignored; a bad handle leaves it
+ *              untouched.
+ * @sa Tarn_GetDroppedControlRect()
+ */
+TARN32_API void    WINAPI Tarn_GetDropDownButtonRect(HWND hwnd, RECT* rect);
+/**
+ * @brief Gets the side on which the list of type 2 prefers to open.
+ *
+ * @param hwnd  The control window.
+ * @return The value stored by Tarn_SetDropDownPosition():
+ *         #TARN_DROPDOWN_BELOW (1), the default and the only value of the
+ *         types other than 2, or #TARN_DROPDOWN_ABOVE (0); -1 for a bad
+ *         handle.
+ * @sa Tarn_SetDropDownPosition()
+ */
 TARN32_API int     WINAPI Tarn_GetDropDownPosition(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetDropDownPosition(HWND hwnd, int position); /* TARN_DROPDOWN_*; type 2 only */
-/* Positive: rows; negative: minus a height in pixels. -1 for type 0. */
+/**
+ * @brief Chooses the side on which the list of type 2 prefers to open.
+ *
+ * Only type 2 (#TARNS_DROPDOWNLIST) stores the position; the other types keep
+ * #TARN_DROPDOWN_BELOW and ignore the value. 0 (#TARN_DROPDOWN_ABOVE) asks for
+ * above the control, any other value for below it; the value is stored as
+ * given. The list opens on the preferred side unless it does not fit there
+ * and either fits on the other side or has more room there. Either way it
+ * keeps 3 pixels clear of the control's client area. An open list does not
+ * move: the setting is read when the list next opens.
+ *
+ * Every type first closes an open list with cancel and moves the highlight
+ * back to the committed row. A parent that vetoes the closing (WM_CANCELMODE
+ * while handling #TARNN_SELENDCANCEL) keeps the list open; the position is
+ * stored all the same.
+ *
+ * @param hwnd      The control window.
+ * @param position  #TARN_DROPDOWN_ABOVE or #TARN_DROPDOWN_BELOW.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open.
+ * @par Repaints
+ * Type 0: the highlighted and the committed row, when they differed. The
+ * drop-down types: nothing besides the closing.
+ * @sa Tarn_GetDropDownPosition(), Tarn_SetDroppedHeight()
+ */
+TARN32_API void    WINAPI Tarn_SetDropDownPosition(HWND hwnd, int position);
+/**
+ * @brief Gets how high the dropped list opens.
+ *
+ * @param hwnd  The control window.
+ * @return A positive number of rows (6 by default), or minus a height in
+ *         pixels; -1 for type 0 and for a bad handle (a stored height of
+ *         1 pixel also reads -1).
+ * @sa Tarn_SetDroppedHeight()
+ */
 TARN32_API int     WINAPI Tarn_GetDroppedHeight(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetDroppedHeight(HWND hwnd, int height);    /* 0 / -1 (0 is refused) */
-/* 0: the control's width; positive: pixels; negative: minus a percentage. -1 for type 0. */
+/**
+ * @brief Sets how high the dropped list opens, in rows or in pixels.
+ *
+ * A positive height is a number of rows, and the list never shows more rows
+ * than the control has. A negative height is minus a height in pixels, of
+ * which the list shows the whole rows that fit (with variable row heights,
+ * counted from the top row). The list window adds a one-pixel border and,
+ * when the columns need one, a horizontal scroll bar. The setting is read
+ * when the list next opens (an open list keeps its size), and
+ * Tarn_GetItemsShown() of a closed list counts from it.
+ *
+ * @param hwnd    The control window.
+ * @param height  Rows (positive) or minus pixels (negative); 0 is refused.
+ * @return 0 on success; -1 (#TARN_ERR) for a height of 0, for type 0 and for
+ *         a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetDroppedHeight(), Tarn_SetDroppedWidth(),
+ *     Tarn_SetDropDownPosition()
+ */
+TARN32_API int     WINAPI Tarn_SetDroppedHeight(HWND hwnd, int height);
+/**
+ * @brief Gets how wide the dropped list opens.
+ *
+ * @param hwnd  The control window.
+ * @return 0 for the width of the control's client area (the default), a
+ *         positive width in pixels, or minus a percentage of the control's
+ *         client width; -1 for type 0 and for a bad handle (a stored -1, that
+ *         is 1 percent, also reads -1).
+ * @sa Tarn_SetDroppedWidth()
+ */
 TARN32_API int     WINAPI Tarn_GetDroppedWidth(HWND hwnd);
-TARN32_API int     WINAPI Tarn_SetDroppedWidth(HWND hwnd, int width);      /* 0 / -1 */
-TARN32_API HWND    WINAPI Tarn_GetHWNDEdit(HWND hwnd);                     /* NULL for types 2 and 3 */
-TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);                 /* NULL while closed */
+/**
+ * @brief Sets how wide the dropped list opens.
+ *
+ * 0 makes the list as wide as the control's client area; a positive width is
+ * in pixels; a negative width is minus a percentage of the control's client
+ * width (-50 half, -150 one and a half times). The rows begin at the left
+ * edge of the control's client area, the border one pixel further left. The
+ * list is never wider than the screen (the monitor the control is on) and is
+ * narrowed to end at its right edge. The setting is read when the list next
+ * opens (an open list keeps its size); while the list is closed, the columns
+ * are laid out on this width.
+ *
+ * @param hwnd   The control window.
+ * @param width  0, pixels (positive) or minus a percentage (negative).
+ * @return 0 on success; -1 (#TARN_ERR) for type 0 and for a bad handle.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * Nothing.
+ * @sa Tarn_GetDroppedWidth(), Tarn_SetDroppedHeight(), Tarn_SetOpenEnded()
+ */
+TARN32_API int     WINAPI Tarn_SetDroppedWidth(HWND hwnd, int width);
+/**
+ * @brief Gets the control's edit field.
+ *
+ * Types 0 and 1 have an edit field: a window of class #TARN32_EDIT_CLASS (a
+ * superclass of EDIT, see TCtl_WndProc()) with child id #TARN32_ID_EDIT.
+ * Types 2 and 3 have none.
+ *
+ * @param hwnd  The control window.
+ * @return The edit field; NULL for types 2 and 3 and for a bad handle.
+ * @sa Tarn_GetHWNDDropDown(), @ref page_types
+ */
+TARN32_API HWND    WINAPI Tarn_GetHWNDEdit(HWND hwnd);
+/**
+ * @brief Gets the control's list window.
+ *
+ * The window of class #TARN32_DROPDOWN_CLASS with child id #TARN32_ID_LIST
+ * that shows the rows and carries the control's scroll bars. Type 0 has it
+ * all the time; the drop-down types only while the list is open.
+ *
+ * @param hwnd  The control window.
+ * @return The list window: always for type 0, while open for the drop-down
+ *         types; NULL while the list of a drop-down type is closed, and for a
+ *         bad handle.
+ * @sa Tarn_GetDroppedState(), Tarn_GetDroppedControlRect(),
+ *     Tarn_GetHWNDEdit()
+ */
+TARN32_API HWND    WINAPI Tarn_GetHWNDDropDown(HWND hwnd);
+/**
+ * @brief Tells whether the last visible column fills the rest of the row.
+ *
+ * @param hwnd  The control window.
+ * @return TRUE when the last column is open-ended (the default); FALSE when it
+ *         keeps its own width, and for a bad handle.
+ * @sa Tarn_SetOpenEnded()
+ */
 TARN32_API BOOL    WINAPI Tarn_GetOpenEnded(HWND hwnd);
-TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);           /* last column fills the width */
+/**
+ * @brief Makes the last visible column fill the rest of the row, or keep its own width.
+ *
+ * When on, the last visible column runs to the end of the scrollable width
+ * (the larger of the horizontal extent and the width of the list), whatever
+ * its own width; a column that starts beyond that end is not drawn. When
+ * off, it keeps its own width and the rest of the row stays empty. The
+ * setting is stored as 1 or 0, and the control is laid out again.
+ *
+ * @param hwnd  The control window.
+ * @param on    Non-zero for an open-ended last column, 0 for its own width.
+ * @par Notifications
+ * None.
+ * @par Repaints
+ * The whole control (the control, the list and the edit field) at the next
+ * paint, even when the setting does not change, when redraw is on.
+ * @sa Tarn_GetOpenEnded(), Tarn_SetHorizontalExtent(), Tarn_GetCellRect()
+ */
+TARN32_API void    WINAPI Tarn_SetOpenEnded(HWND hwnd, BOOL on);
+/**
+ * @brief Gets the width before the first column that the tree levels, item bitmaps and labels take.
+ *
+ * The first visible column begins with this width on every row, so that the
+ * later columns line up on every level. It is the indentation of the deepest
+ * level the control has held since it was last emptied (deleting that row
+ * does not lower it), plus the item bitmap zone when bitmaps are shown, plus
+ * the label zone when labels are shown, plus 2 pixels when bitmaps, labels or
+ * tree lines are shown. A level indents by the widest character of the
+ * control's font, or with item bitmaps by half their width (a whole width with
+ * tree lines). The value is that of the last layout: while the control is
+ * hidden or redrawing is off, it changes when the control is next laid out.
+ * Each change is reported with #TARNN_OVERHEADCHANGE (12).
+ *
+ * @param hwnd  The control window.
+ * @return The width in pixels (0 when nothing is reserved); -1 for a bad
+ *         handle.
+ * @sa Tarn_SetItemLevel(), Tarn_SetItemBitmap(), Tarn_SetItemLabel(),
+ *     Tarn_SetShowTreeLines()
+ */
 TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
 /** @} */
 
@@ -3957,18 +4202,233 @@ TARN32_API int     WINAPI Tarn_GetOverheadWidth(HWND hwnd);
 /**
  * @defgroup fontlists Font lists
  * @brief Filling controls with font faces, sizes and styles.
+ *
+ * The fillers enumerate fonts with EnumFontFamiliesA and add ordinary rows,
+ * the way Tarn_InsertString_A() and Tarn_ResetContent() change the control:
+ * each new row closes an open list with cancel first, is refused in virtual
+ * mode, and repaints the rows from its own down. Every row they add has its
+ * entry in column 0 and a key in column 0's data0 (read it with
+ * Tarn_GetCellInfo()); data1 and data2 are 0. No filler sends
+ * #TARNN_SELCHANGE. The three enumeration procedures are exported so that an
+ * application can run an enumeration itself; they work on the state the
+ * matching filler left in the control.
  * @{
  */
-/* Inserts the system's face names sorted from index (-1: 0); TARNFONT_* flags.
-   Returns the index of the last face inserted, index when none, or a negative
-   insertion failure. */
+/**
+ * @brief Inserts the names of the installed font faces as a sorted block of rows.
+ *
+ * Enumerates one font of every family on the screen, on hdcPrinter, or on
+ * both (the screen first), and inserts each face that passes flags as a row
+ * whose text is the face name and whose key is the font type
+ * EnumFontFamiliesA reported (its RASTER_FONTTYPE, DEVICE_FONTTYPE and
+ * TRUETYPE_FONTTYPE bits). The faces are kept sorted (lstrcmpA order) in one
+ * block that begins at row index and pushes the rows from there down. Each
+ * face appears once: one met again (on the printer after the screen) keeps
+ * its row and takes the type and mark it was last seen with. The control is
+ * not emptied first; call Tarn_ResetContent() for a list of faces alone. An
+ * open list is closed with cancel before anything else.
+ *
+ * A face must match a pitch flag (#TARNFONT_FIXEDPITCH or
+ * #TARNFONT_VARIABLEPITCH) and a type flag (#TARNFONT_TRUETYPE,
+ * #TARNFONT_RASTER, or #TARNFONT_VECTOR for a face that is neither TrueType
+ * nor raster); without a flag of each kind nothing is inserted.
+ *
+ * With bitmaps TRUE, the control loads two marks from the module once (a
+ * TrueType mark and a printer mark), deletes them when it is destroyed, and
+ * turns the item bitmap zone on at the TrueType mark's size, as
+ * Tarn_SetItemBitmap() with row -1 does (Tarn_GetShowBitmaps() then returns
+ * TRUE). Each TrueType face row gets the TrueType mark as its item bitmap,
+ * each other device font the printer mark, other faces none. Once loaded, the
+ * marks are given to the rows by a later call with bitmaps FALSE as well.
+ *
+ * @param hwnd        The control window.
+ * @param index       Row the block begins at: the faces go in before the row
+ *                    there, 0 to count - 1; -1 means row 0 and is the only
+ *                    value an empty control accepts. Anything else, the count
+ *                    included, is refused.
+ * @param bitmaps     TRUE to load the marks and turn the item bitmap zone on.
+ * @param hdcPrinter  A printer device context whose faces are listed, or NULL
+ *                    for the screen's faces.
+ * @param flags       The pitches and types to list (#TARNFONT_FIXEDPITCH,
+ *                    #TARNFONT_VARIABLEPITCH, #TARNFONT_TRUETYPE,
+ *                    #TARNFONT_RASTER, #TARNFONT_VECTOR), and
+ *                    #TARNFONT_SCREENTOO to list the screen's faces as well
+ *                    as those of hdcPrinter.
+ * @return The index at which the last new face went in (faces come in the
+ *         system's order and are sorted into place, so later faces may have
+ *         moved it down); index itself when no new face went in (so -1 for
+ *         index -1); -1 (#TARN_ERR) for a bad index, when a row could not be
+ *         inserted (virtual mode, no memory; the faces inserted before stay),
+ *         when the parent destroyed the control meanwhile, and for a bad
+ *         handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open; #TARNN_OVERHEADCHANGE (12) when bitmaps TRUE widens the overhead.
+ * @par Repaints
+ * The rows from each new face down, when redraw is on; the whole control at
+ * the next paint when bitmaps is TRUE.
+ * @sa Tarn_FontsEnumProc(), Tarn_FontSizes_A(), Tarn_FontStyles_A(),
+ *     Tarn_GetCellInfo()
+ */
 TARN32_API int     WINAPI Tarn_Fonts(HWND hwnd, int index, BOOL bitmaps, HDC hdcPrinter, UINT flags);
+/**
+ * @brief Lists the point sizes of one font face.
+ *
+ * Enumerates face on the screen, then on hdcPrinter when one is given. Each
+ * row's text is a size in points, in decimal, and its key that size.
+ * - A TrueType face empties the control, as Tarn_ResetContent() does, and
+ *   fills it with 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48
+ *   and 72.
+ * - Any other face that is not raster (a vector or scalable device font)
+ *   empties it and fills it with 6 and the same sizes.
+ * - A raster face's sizes are merged into the rows already there, without
+ *   emptying the control: each size, measured in points at the screen's
+ *   resolution from tmHeight - tmInternalLeading, goes in before the first row
+ *   whose key is larger, and is left out when a row has its key already.
+ *
+ * Calling it again for the same face gives the same rows. A face the system
+ * does not know leaves the control as it is. For the sizes of a raster face
+ * alone, call Tarn_ResetContent() first.
+ *
+ * @param hwnd        The control window.
+ * @param hdcPrinter  A printer device context whose sizes are added after the
+ *                    screen's, or NULL for the screen alone.
+ * @param face        Face name; NULL is refused.
+ * @return TRUE when the control holds at least one row afterwards (rows it
+ *         held before count); FALSE when it holds none, for a NULL face, when
+ *         the parent destroyed the control meanwhile, and for a bad handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open; when the control is emptied, the delete callback for every row and
+ * #TARNN_OVERHEADCHANGE (12) when the overhead shrinks.
+ * @par Repaints
+ * Emptying: the whole control at the next paint. A merged size: the rows from
+ * it down, when redraw is on.
+ * @sa Tarn_FontsForSizeEnumProc(), Tarn_Fonts(), Tarn_FontStyles_A()
+ */
 TARN32_API BOOL    WINAPI Tarn_FontSizes_A(HWND hwnd, HDC hdcPrinter, const char* face);
-/* weightNames: nine comma-separated names for weights 100..900; NULL = built-in. */
+/**
+ * @brief Adds the styles of one font face, named by their weights, in weight order.
+ *
+ * Enumerates face on the screen, then on hdcPrinter when one is given. Each
+ * TrueType or raster font of the face adds its style; any other face, which
+ * GDI draws synthetic, adds the four styles of weights 400 and 700,
+ * upright and italic. A style's weight is rounded to the nearest hundred
+ * from 100 to 900 (ties to the lower); its name is that weight's entry of
+ * weightNames, with italicSuffix appended for an italic font; its key is the
+ * rounded weight, combined with #TARNFONT_ITALICKEY for an italic font.
+ *
+ * The styles are sorted into the rows by the low word of their keys, the
+ * upright style before the italic one of the same weight. A style whose key,
+ * or whose name (compared without case), is in the control already is left
+ * out: calling it twice adds nothing, and weights that share a name give one
+ * row. The control is not emptied first; call Tarn_ResetContent() before, for
+ * a list of styles alone. The two texts are kept in the control; they also
+ * name the styles Tarn_FontsForStyleEnumProc() adds later.
+ *
+ * @param hwnd          The control window.
+ * @param hdcPrinter    A printer device context whose fonts are added after
+ *                      the screen's, or NULL for the screen alone.
+ * @param face          Face name; NULL is refused.
+ * @param weightNames   Nine comma-separated names for the weights 100, 200 ...
+ *                      900; a missing or empty entry reads "Normal". NULL takes
+ *                      the module's list ("Normal" up to 400, "Bold" from
+ *                      500). An empty string is refused.
+ * @param italicSuffix  Appended as it is to the name of an italic style
+ *                      (include the separator); NULL takes the module's
+ *                      ", Italic". An empty string is refused.
+ * @return TRUE when the control holds at least one row afterwards (rows it
+ *         held before count); FALSE when it holds none, for a NULL face, an
+ *         empty weightNames or italicSuffix, when the parent destroyed the
+ *         control meanwhile, and for a bad handle.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a style goes in.
+ * @par Repaints
+ * The rows from each new style down, when redraw is on.
+ * @sa Tarn_FontsForStyleEnumProc(), Tarn_FontSizes_A(), Tarn_Fonts()
+ */
 TARN32_API BOOL    WINAPI Tarn_FontStyles_A(HWND hwnd, HDC hdcPrinter, const char* face,
                                             const char* weightNames, const char* italicSuffix);
+/**
+ * @brief Takes one face of a font enumeration into the block of Tarn_Fonts().
+ *
+ * The procedure Tarn_Fonts() passes to EnumFontFamiliesA, for use in an
+ * enumeration the application runs itself (on another device context, for
+ * instance). It applies the flags of the control's last Tarn_Fonts() call and
+ * adds to that call's sorted block, inserting or updating the face's row and
+ * mark as Tarn_Fonts() describes. A control that Tarn_Fonts() never filled
+ * has no flags and takes no face.
+ *
+ * @param lf        The face's logical font (face name and pitch); NULL ends
+ *                  the enumeration.
+ * @param tm        The face's text metrics; not used.
+ * @param fontType  The font type bits EnumFontFamiliesA reports; they choose
+ *                  the type flag and the mark, and become the row's key.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 to go on with the enumeration (also for a face the flags leave
+ *         out); 0 to end it: lParam is not a live control, lf is NULL, a row
+ *         could not be inserted, or the parent destroyed the control.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a face goes in.
+ * @par Repaints
+ * The rows from a new face down, when redraw is on.
+ * @sa Tarn_Fonts()
+ */
 TARN32_API int     CALLBACK Tarn_FontsEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+/**
+ * @brief Takes one font of a face's enumeration into the size list of Tarn_FontSizes_A().
+ *
+ * The procedure Tarn_FontSizes_A() passes to EnumFontFamiliesA, for use in an
+ * enumeration the application runs itself. A TrueType or other scalable font
+ * empties the control and fills it with its table of sizes, and ends the
+ * enumeration; a raster font merges its size into the rows. Tarn_FontSizes_A()
+ * gives the details.
+ *
+ * @param lf        The font's logical font; not used.
+ * @param tm        The font's text metrics, from which a raster size is
+ *                  measured; NULL ends the enumeration.
+ * @param fontType  The font type bits EnumFontFamiliesA reports; they choose
+ *                  between the tables and the raster size.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 after a raster size (go on); 0 after a table of sizes, which ends
+ *         the enumeration, and when lParam is not a live control, tm is NULL
+ *         or the parent destroyed the control.
+ * @par Notifications
+ * As Tarn_FontSizes_A() for one font.
+ * @par Repaints
+ * As Tarn_FontSizes_A() for one font.
+ * @sa Tarn_FontSizes_A()
+ */
 TARN32_API int     CALLBACK Tarn_FontsForSizeEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
+/**
+ * @brief Takes one font of a face's enumeration into the style list of Tarn_FontStyles_A().
+ *
+ * The procedure Tarn_FontStyles_A() passes to EnumFontFamiliesA, for use in
+ * an enumeration the application runs itself. A TrueType or raster font adds
+ * its style; another scalable font adds the four synthetic styles and ends
+ * the enumeration; Tarn_FontStyles_A() gives the details. The names come from
+ * the texts the last Tarn_FontStyles_A() call kept in the control; with none
+ * kept, every style is named "Normal" and an italic one gets no suffix (so it
+ * shares its name with the upright style, and only the first of the two goes
+ * in).
+ *
+ * @param lf        The font's logical font (weight and italic); NULL ends the
+ *                  enumeration.
+ * @param tm        The font's text metrics; not used.
+ * @param fontType  The font type bits EnumFontFamiliesA reports.
+ * @param lParam    The control window, cast to LPARAM.
+ * @return 1 after a TrueType or raster font (go on); 0 after the synthetic
+ *         styles, which ends the enumeration, and when lParam is not a live
+ *         control, lf is NULL or the parent destroyed the control.
+ * @par Notifications
+ * #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18), when a list is
+ * open and a style goes in.
+ * @par Repaints
+ * The rows from a new style down, when redraw is on.
+ * @sa Tarn_FontStyles_A()
+ */
 TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
 /** @} */
 
@@ -3976,16 +4436,194 @@ TARN32_API int     CALLBACK Tarn_FontsForStyleEnumProc(const LOGFONTA* lf, const
 /**
  * @defgroup module Module housekeeping, hooks and window procedures
  * @brief Registration, the filter hooks and the three window procedures.
+ *
+ * When the module is loaded, it registers its three window classes
+ * (#TARN32_CLASS, #TARN32_DROPDOWN_CLASS and #TARN32_EDIT_CLASS) and installs
+ * a mouse and a keyboard hook for the thread that loads it; the load fails
+ * when any of these fails. Unloading removes them. A class registered already
+ * by another copy of the module is used as it is, and this copy refuses the
+ * windows of that class. The hooks close a dropped list when a mouse button
+ * goes down outside its control or the keyboard opens a menu; they serve the
+ * controls of the loading thread only.
  * @{
  */
-TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);                   /* always 1; value ignored */
-TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);                 /* removes the library's hooks */
+/**
+ * @brief Does nothing; kept for applications that register with the library.
+ *
+ * The window classes and the hooks are set up when the module is loaded, so
+ * there is nothing to register. Hooks removed by Tarn_UnregisterApp() are not
+ * installed again.
+ *
+ * @param value  Ignored.
+ * @return Always TRUE (1).
+ * @par Notifications
+ * None.
+ * @sa Tarn_UnregisterApp()
+ */
+TARN32_API BOOL    WINAPI Tarn_RegisterApp(DWORD value);
+/**
+ * @brief Removes the library's mouse and keyboard hooks.
+ *
+ * Removes the two thread hooks installed when the module was loaded
+ * (Tarn_MouseFilterHook() and Tarn_KeyboardFilterHook()). From then on a press
+ * outside a control or a keyboard menu no longer closes its dropped list, and
+ * nothing installs the hooks again until the module is loaded anew; an
+ * application may call Tarn_ProcessMouseMessage() itself. A second call does
+ * nothing. The window classes stay registered.
+ *
+ * @param value  Ignored.
+ * @par Notifications
+ * None.
+ * @sa Tarn_RegisterApp(), Tarn_ProcessMouseMessage()
+ */
+TARN32_API void    WINAPI Tarn_UnregisterApp(DWORD value);
+/**
+ * @brief Closes a dropped list when a mouse button goes down outside its control (the WH_MOUSE hook).
+ *
+ * Installed as a WH_MOUSE hook of the thread that loaded the module. For code
+ * HC_ACTION and a press (WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN or
+ * their non-client forms; double clicks are not presses here), it calls
+ * Tarn_ProcessMouseMessage() with the window the press is for. When that
+ * closes a list, the press is not delivered; everything else goes on to the
+ * next hook. Applications do not call it.
+ *
+ * @param code       The hook code; only HC_ACTION is acted on.
+ * @param message    The mouse message.
+ * @param mouseHook  The MOUSEHOOKSTRUCT of the message, whose hwnd is the
+ *                   window the message is for.
+ * @return 1 when the press closes a list (the system then discards it);
+ *         otherwise the result of CallNextHookEx.
+ * @par Notifications
+ * None at once. The control closes its list when it handles the posted
+ * #TARNM_CLOSEDROPDOWN: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18).
+ * @sa Tarn_ProcessMouseMessage(), Tarn_KeyboardFilterHook()
+ */
 TARN32_API LRESULT CALLBACK Tarn_MouseFilterHook(int code, WPARAM message, LPARAM mouseHook);
+/**
+ * @brief Closes a dropped list when the keyboard opens a menu (the WH_KEYBOARD hook).
+ *
+ * Installed as a WH_KEYBOARD hook of the thread that loaded the module. It
+ * calls the next hook first. For code HC_ACTION (a key taken from the queue,
+ * not one only looked at), when the focus is in a control whose list is
+ * dropped and the key arrives in a menu's modal loop (KF_MENUMODE in keyFlags,
+ * or the thread in menu mode), it posts #TARNM_CLOSEDROPDOWN to the control,
+ * unless the control has the style #TARNS_KEEPOPENINMENU. No key is held back.
+ * Applications do not call it.
+ *
+ * @param code      The hook code; only HC_ACTION is acted on.
+ * @param key       The virtual-key code.
+ * @param keyFlags  The repeat count, scan code and flags of the keystroke, as
+ *                  in the lParam of WM_KEYDOWN.
+ * @return The result of CallNextHookEx, always.
+ * @par Notifications
+ * None at once. The control closes its list when it handles the posted
+ * #TARNM_CLOSEDROPDOWN: #TARNN_SELENDCANCEL (21), then
+ * #TARNN_DROPDOWNDESTROYED (18).
+ * @sa Tarn_MouseFilterHook()
+ */
 TARN32_API LRESULT CALLBACK Tarn_KeyboardFilterHook(int code, WPARAM key, LPARAM keyFlags);
-/* 1 when a press on target closed a dropped list, else 0. */
+/**
+ * @brief Closes the dropped list of the focused control when a press goes to a window outside it.
+ *
+ * Tarn_MouseFilterHook() calls it for every press; an application without the
+ * hooks (after Tarn_UnregisterApp(), or on a thread other than the loading
+ * one) may call it from its own hook or message loop. It looks at the control
+ * that has the focus of the calling thread or holds the focus window. When
+ * target is neither that control, nor one of its child windows, nor its list
+ * window, and the control's list is dropped, it posts #TARNM_CLOSEDROPDOWN to
+ * the control; the list closes with cancel when the control handles that
+ * message. The message itself is not looked at: call it for presses only.
+ *
+ * @param target   The window the press is for.
+ * @param unused1  Ignored.
+ * @param unused2  Ignored.
+ * @return 1 when the closing was posted; 0 when nothing has the focus, target
+ *         has it, no live control holds it, target belongs to that control,
+ *         or its list is not dropped (always for type 0).
+ * @par Notifications
+ * None at once; #TARNN_SELENDCANCEL (21), then #TARNN_DROPDOWNDESTROYED (18),
+ * when the control handles the posted message.
+ * @sa Tarn_MouseFilterHook(), Tarn_ShowDropDown()
+ */
 TARN32_API int     WINAPI Tarn_ProcessMouseMessage(HWND target, WPARAM unused1, LPARAM unused2);
+/**
+ * @brief The window procedure of the control's class "Tarn32".
+ *
+ * The module registers #TARN32_CLASS (a global class with double clicks) with
+ * this procedure; it is exported so that an application that subclasses a
+ * control can call it directly. A window that is not of this module's
+ * "Tarn32" class gets DefWindowProcA; a control being destroyed gets only the
+ * default processing. Among the messages it handles: WM_GETTEXT and
+ * WM_GETTEXTLENGTH read the edit field when there is one, else the committed
+ * row's column-0 text; WM_SETFONT and WM_GETFONT set and get the control's
+ * font; WM_CANCELMODE ends a press or a drag and vetoes an opening or closing
+ * of the list being announced; #TARNM_CLOSEDROPDOWN closes the dropped list
+ * with cancel; WM_SYSKEYDOWN never reaches the default processing (not even
+ * Alt+F4).
+ *
+ * @param hwnd    The control window.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return The message's result; DefWindowProcA's for the messages the control
+ *         leaves to it and for another class's window; 0 for a message that
+ *         comes before WM_NCCREATE or after WM_NCDESTROY.
+ * @par Notifications
+ * Those the message causes; see @ref page_notifications.
+ * @sa TDropDown_WndProc(), TCtl_WndProc()
+ */
 TARN32_API LRESULT CALLBACK Tarn_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/**
+ * @brief The window procedure of the edit field's class "TarnCtl", a superclass of EDIT.
+ *
+ * The module registers #TARN32_EDIT_CLASS (not global) from the system's EDIT
+ * class, with room for the field's own data; controls of types 0 and 1 create
+ * their field with it. It looks at the focus, WM_GETDLGCODE and the keys
+ * (WM_KEYDOWN, WM_SYSKEYDOWN and WM_CHAR) for the control's keyboard interface,
+ * which may keep a key from the field, and passes everything else to EDIT's
+ * own procedure. A window that is not of this module's "TarnCtl" class gets
+ * DefWindowProcA, since EDIT's procedure would misread its extra bytes. A
+ * "TarnCtl" window whose parent is not a live control is not created. Once its
+ * control is being destroyed, the field gets EDIT's processing alone.
+ *
+ * @param hwnd    The edit field.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return EDIT's result for the message, or the control's for a message it
+ *         handles itself (0 for a key it takes); DefWindowProcA's for another
+ *         class's window.
+ * @par Notifications
+ * Those the message causes; see @ref page_notifications.
+ * @sa Tarn_GetHWNDEdit(), Tarn_WndProc()
+ */
 TARN32_API LRESULT CALLBACK TCtl_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+/**
+ * @brief The window procedure of the list window's class "TarnDropDown".
+ *
+ * The module registers #TARN32_DROPDOWN_CLASS (not global, with double clicks)
+ * with this procedure. It paints the rows, scrolls and handles the mouse; it
+ * takes no keyboard input (the focus stays on the control or its field) and
+ * passes WM_CONTEXTMENU on to the control. Its WM_CREATE sends
+ * #TARNN_DROPDOWNCREATED (17) for types 1 and 2, and its WM_DESTROY sends
+ * #TARNN_DROPDOWNDESTROYED (18) for the drop-down types, even while the control
+ * is being destroyed. Only a control creates list windows: any other creation
+ * of the class fails. A window that is not of this module's "TarnDropDown"
+ * class gets DefWindowProcA.
+ *
+ * @param hwnd    The list window.
+ * @param msg     The message.
+ * @param wParam  The message's first parameter.
+ * @param lParam  The message's second parameter.
+ * @return The message's result; DefWindowProcA's for the messages the list
+ *         leaves to it and for another class's window; FALSE for WM_NCCREATE
+ *         of a list window that no control creates.
+ * @par Notifications
+ * #TARNN_DROPDOWNCREATED (17) and #TARNN_DROPDOWNDESTROYED (18) as above, and
+ * those the message causes; see @ref page_notifications.
+ * @sa Tarn_GetHWNDDropDown(), Tarn_WndProc()
+ */
 TARN32_API LRESULT CALLBACK TDropDown_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 /** @} */
 
