@@ -13,6 +13,13 @@ have_cmd x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64)
 have_cmd xvfb-run || need+=(xvfb xauth)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
 have_cmd python3 || need+=(python3)
+# The SDK: the reference manual, the MSVC-style import library and the
+# consumers built with clang and lld-link, the zip.
+have_cmd doxygen || need+=(doxygen)
+have_cmd llvm-dlltool || need+=(llvm)
+have_cmd clang || need+=(clang)
+have_cmd lld-link || need+=(lld)
+have_cmd zip || need+=(zip)
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"
   SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
