@@ -51,7 +51,7 @@ int DeleteRow(ControlRecord* rec, int index, bool report)
     }
     if (!AfterDeletion(rec, DeleteItem(rec, index, report)))
         return -1;
-    InvalidateRows(rec, std::min(from, rec->count - 1), true);
+    InvalidateRows(rec, from, true);
     const int count = rec->count;
     (void)UpdateControl(rec);
     return count;

@@ -78,7 +78,15 @@ void InvalidateRows(ControlRecord* rec, int index, bool andFollowing, bool withR
         return;
     }
     int top = rc.top;
-    for (int row = rec->topIndex; row < rec->count && top < rc.bottom; ++row) {
+    for (int row = rec->topIndex; top < rc.bottom; ++row) {
+        if (row == rec->count) {
+            // Just below the last row: where a deleted last row was painted.
+            if (andFollowing && index == row) {
+                rc.top = top;
+                InvalidateRect(rec->hwndDropDown, &rc, FALSE);
+            }
+            return;
+        }
         const int bottom = top + ItemHeight(rec, row);
         if (row == index) {
             rc.top = top;

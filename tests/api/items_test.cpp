@@ -146,4 +146,18 @@ TEST_F(HierarchyApiTest, DeletingDependentsReportsRepaintsAndTakesTheCommittedRo
     EXPECT_TRUE(Tarn_GetCurSel(c) == -1 && WindowText(Tarn_GetHWNDEdit(c)).empty() && Codes().empty());
 }
 
+// A deleted row repaints from its place down, the last row and the only one
+// included; nobody is told.
+TEST_F(HierarchyApiTest, DeletingARowRepaintsFromItsPlaceDown)
+{
+    const struct { Ints tree; int row; } deletions[] = {{{0, 0, 0}, 1}, {{0, 0, 0}, 2}, {{0}, 0}, {{0, 0}, 0}};
+    for (const auto& d : deletions) {
+        HWND h = Tree(d.tree);
+        EXPECT_EQ(Tarn_DeleteString(h, d.row), static_cast<int>(d.tree.size()) - 1);
+        EXPECT_EQ(UpdateRect(list_), Rows(d.row, d.row, true)) << "row " << d.row << " of " << d.tree.size();
+        EXPECT_TRUE(Codes().empty());
+        DestroyWindow(h);
+    }
+}
+
 } // namespace
