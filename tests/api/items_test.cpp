@@ -160,4 +160,22 @@ TEST_F(HierarchyApiTest, DeletingARowRepaintsFromItsPlaceDown)
     }
 }
 
+// With rows of their own heights, a text that wraps to more lines moves the
+// rows below, so they repaint too; a text of the same height repaints its row.
+TEST_F(HierarchyApiTest, ATextThatChangesARowsHeightRepaintsTheRowsBelow)
+{
+    HWND h = Create(TARNS_LISTBOX | TARNS_VARIABLEHEIGHT, 3, {220, 360}, {Column(60, TARNCF_WORDWRAP)});
+    list_ = Tarn_GetHWNDDropDown(h);
+    ASSERT_TRUE(Tarn_SetItemLines(h, 3));
+    RECT row = {}, client = Client(list_);
+    ASSERT_EQ(Tarn_GetItemRect(h, 1, &row), 0);
+    const struct { const char* text; bool taller; } changes[] = {{"x", false}, {"a text that wraps over several lines", true}};
+    for (const auto& c : changes) {
+        ValidateAll(h);
+        ASSERT_TRUE(Tarn_SetText_A(h, 1, 0, c.text));
+        EXPECT_EQ(Tarn_GetItemHeight(h, 1) > row.bottom - row.top, c.taller) << c.text;
+        EXPECT_EQ(UpdateRect(list_), (RECT{0, row.top, client.right, c.taller ? client.bottom : row.bottom})) << c.text;
+    }
+}
+
 } // namespace
