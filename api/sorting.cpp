@@ -31,7 +31,9 @@ BOOL SortGroupOf(HWND hwnd, int parent, int column, const SortComparison& compar
         SortOutcome outcome = SortOutcome::RowsChanged;
         if (rec->itemChanges == changes && !IsVirtual(rec))
             outcome = SortSiblings(rec, group, column, compare, &row);
-        if (outcome == SortOutcome::Died || outcome == SortOutcome::NoMemory)
+        // Without its work array the sort moved nothing, so the selection
+        // goes back onto the row it was taken from.
+        if (outcome == SortOutcome::Died)
             return FALSE;
         if (outcome == SortOutcome::RowsChanged)
             row = selected && !IsVirtual(rec) ? LocateItem(rec, selected, row) : -1;
@@ -40,7 +42,8 @@ BOOL SortGroupOf(HWND hwnd, int parent, int column, const SortComparison& compar
             if (!SelectCurrentItem(rec, row, false))
                 return FALSE;
         }
-        InvalidateRows(rec, group.first, true);
+        if (outcome != SortOutcome::NoMemory)
+            InvalidateRows(rec, group.first, true);
         return outcome == SortOutcome::Sorted ? TRUE : FALSE;
     });
 }
