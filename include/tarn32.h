@@ -1276,7 +1276,9 @@ TARN32_API int     WINAPI Tarn_GetTextLength(HWND hwnd, int row, int column);
  * None.
  * @par Repaints
  * The row's cells (not its row header), when it is visible and redraw is on;
- * for the current row also the field.
+ * for the current row also the field. With #TARNS_VARIABLEHEIGHT, when the
+ * text changes the row's height (a word-wrapped column), the rows below it
+ * too.
  * @sa Tarn_GetText_A(), Tarn_SetRowText_A()
  */
 TARN32_API BOOL    WINAPI Tarn_SetText_A(HWND hwnd, int row, int column, const char* text);
@@ -1404,9 +1406,9 @@ TARN32_API HBITMAP WINAPI Tarn_GetItemLabel(HWND hwnd, int index);
  * For index -1, #TARNN_OVERHEADCHANGE (12) when the width before the first
  * column changes; none for a row.
  * @par Repaints
- * For a row, only that row (and the field, for the current row), even when
- * the bitmap makes it taller; for index -1, the layout and then the whole
- * control.
+ * For a row, that row (and the field, for the current row); with
+ * #TARNS_VARIABLEHEIGHT, when the bitmap changes the row's height, also every
+ * row below it. For index -1, the layout and then the whole control.
  * @sa Tarn_GetItemLabel(), Tarn_SetItemBitmap(), Tarn_GetShowLabels()
  */
 TARN32_API BOOL    WINAPI Tarn_SetItemLabel(HWND hwnd, int index, HBITMAP hbm);
@@ -1449,9 +1451,9 @@ TARN32_API HBITMAP WINAPI Tarn_GetItemBitmap(HWND hwnd, int index);
  * For index -1, #TARNN_OVERHEADCHANGE (12) when the width before the first
  * column changes; none for a row.
  * @par Repaints
- * For a row, only that row (and the field, for the current row), even when
- * the bitmap makes it taller; for index -1, the layout and then the whole
- * control.
+ * For a row, that row (and the field, for the current row); with
+ * #TARNS_VARIABLEHEIGHT, when the bitmap changes the row's height, also every
+ * row below it. For index -1, the layout and then the whole control.
  * @sa Tarn_GetItemBitmap(), Tarn_SetItemLabel(), Tarn_GetShowBitmaps()
  */
 TARN32_API BOOL    WINAPI Tarn_SetItemBitmap(HWND hwnd, int index, HBITMAP hbm);
@@ -1838,8 +1840,7 @@ TARN32_API int     WINAPI Tarn_DeleteDependents(HWND hwnd, int index);
  * the selection goes back onto its item (none when that item is gone), the
  * group is repainted and the result is 0. One that destroys the control
  * stops the sort at once (result 0). When memory for the sort cannot be had,
- * no row moves and the result is 0, but the selection stays cleared (without
- * #TARNN_SELCHANGE).
+ * no row moves, the selection stays where it was and the result is 0.
  *
  * @param hwnd    The control window.
  * @param parent  Row whose children are sorted; -1 for the group row 0
