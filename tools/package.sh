@@ -14,7 +14,7 @@ for arch in i686 x86_64; do
 done
 TARN32_ARCHES="i686 x86_64" bash "$root/tools/build.sh"
 version=$(sed -n 's/^project(TARN32 VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-stage="$root/dist/stage"
+stage="$build/sdk-stage"
 rm -rf "$stage" && mkdir -p "$stage"
 cmake --install "$build/i686" --prefix "$stage/x86" >/dev/null
 cmake --install "$build/x86_64" --prefix "$stage/x64" >/dev/null
@@ -25,6 +25,7 @@ for tree in x86 x64; do
     [ -f "$stage/$tree/$file" ] || { echo "missing from the $tree tree: $file"; exit 1; }
   done
 done
+mkdir -p "$root/dist"
 zip_file="$root/dist/TARN32-$version.zip"
 rm -f "$zip_file"
 (cd "$stage" && TZ=UTC zip -qrX "$zip_file" x86 x64)
