@@ -1,16 +1,16 @@
 /*
  * What an application without an import library does: load TARN32.dll at run
  * time and look up every export by name. The names come from the export table
- * the DLL is built from (export_names.h is generated from api/TARN32.def); the
- * DLL must export exactly those.
+ * the DLL must match (ordinal_table.h, generated from tools/ordinals.txt); it
+ * must export exactly those.
  */
 #include <windows.h>
 #include <stdio.h>
-#include "export_names.h"
+#include "ordinal_table.h"
 
 int main(void)
 {
-    const int expected = (int)(sizeof kExportNames / sizeof kExportNames[0]);
+    const int expected = (int)(sizeof kOrdinalTable / sizeof kOrdinalTable[0]);
     const IMAGE_NT_HEADERS* nt;
     const IMAGE_EXPORT_DIRECTORY* exports;
     int i, missing = 0;
@@ -20,8 +20,8 @@ int main(void)
         return 1;
     }
     for (i = 0; i < expected; i++) {
-        if (!GetProcAddress(dll, kExportNames[i])) {
-            printf("not exported: %s\n", kExportNames[i]);
+        if (!GetProcAddress(dll, kOrdinalTable[i].name)) {
+            printf("not exported: %s\n", kOrdinalTable[i].name);
             missing++;
         }
     }
