@@ -97,6 +97,11 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_PRINT:
         return PrintWindowParts(hwnd, reinterpret_cast<HDC>(wp), lp,
                                 [rec](HDC dc) { return PaintControl(rec, dc, nullptr); });
+    case WM_PRINTCLIENT:
+        // The client area alone, as PrintWindow and AnimateWindow ask for it.
+        if (wp)
+            (void)PaintControl(rec, reinterpret_cast<HDC>(wp), nullptr);
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

@@ -145,6 +145,10 @@ TEST_F(PaintingTest, ScrollingByPixelsLeavesTheSameImageAsAFullRepaint)
     ReleaseDC(list, dc);
     printed.Print(list);
     EXPECT_EQ(screen.Differences(printed), 0);
+    // WM_PRINTCLIENT (PrintWindow, AnimateWindow) draws the same client area.
+    Dib client_only(client.right, client.bottom);
+    SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(client_only.dc()), PRF_CLIENT);
+    EXPECT_EQ(client_only.Differences(printed), 0);
     EXPECT_GT(printed.Count(client, kSelBack), 0) << "row 3 is still on screen, selected";
     // Printing the control with its children puts the same list at its place.
     const RECT at = ChildRect(list);
