@@ -79,7 +79,7 @@ void InvalidateRows(ControlRecord* rec, int index, bool andFollowing, bool withR
     }
     int top = rc.top;
     for (int row = rec->topIndex; top < rc.bottom; ++row) {
-        if (row == rec->count) {
+        if (row >= rec->count) {
             // Just below the last row: where a deleted last row was painted.
             if (andFollowing && index == row) {
                 rc.top = top;
