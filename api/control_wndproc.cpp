@@ -91,17 +91,17 @@ LRESULT Dispatch(ControlRecord* rec, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         if (ForwardToEdit(rec, msg, wp, lp, &result))
             return result;
         return OnGetTextLength(rec);
+    case WM_PRINTCLIENT:
+        // The client area alone (PrintWindow, AnimateWindow): WM_PAINT with a DC.
+        if (!wp)
+            return 0;
+        [[fallthrough]];
     case WM_PAINT:
         return PaintIntoDC(hwnd, reinterpret_cast<HDC>(wp),
                            [rec](HDC dc, const RECT* update) { (void)PaintControl(rec, dc, update); });
     case WM_PRINT:
         return PrintWindowParts(hwnd, reinterpret_cast<HDC>(wp), lp,
                                 [rec](HDC dc) { return PaintControl(rec, dc, nullptr); });
-    case WM_PRINTCLIENT:
-        // The client area alone, as PrintWindow and AnimateWindow ask for it.
-        if (wp)
-            (void)PaintControl(rec, reinterpret_cast<HDC>(wp), nullptr);
-        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_SHOWWINDOW:

@@ -10,14 +10,15 @@
 extern "C" BOOL WINAPI Tarn_SetCellInfo(HWND hwnd, const CellInfo* info)
 {
     return WithControl(hwnd, FALSE, [&](ControlRecord* rec) {
+        const int before = info ? RowHeightBeforeChange(rec, info->row) : -1;
         const FormatChange change = StoreCellInfo(rec, info);
         if (!change.stored)
             return FALSE;
         if (!change.sharedSize) {
-            // The row with its header; for the current item InvalidateRows
-            // refreshes the field as well. Row heights wait for the next
-            // layout.
-            InvalidateRows(rec, info->row);
+            // The row with its header, and the rows below when a font or
+            // bitmap changed its height; for the current item this refreshes
+            // the field as well.
+            InvalidateChangedRow(rec, info->row, before);
         } else if (UpdateControl(rec) && change.heightChanged) {
             // Row heights may follow the bitmap height, which moves every row.
             RedrawAll(rec);
@@ -34,11 +35,12 @@ extern "C" BOOL WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info)
 extern "C" BOOL WINAPI Tarn_SetRowInfo(HWND hwnd, const RowInfo* info)
 {
     return WithControl(hwnd, FALSE, [&](ControlRecord* rec) {
+        const int before = info ? RowHeightBeforeChange(rec, info->row) : -1;
         const FormatChange change = StoreRowInfo(rec, info);
         if (!change.stored)
             return FALSE;
         if (!change.sharedSize)
-            InvalidateRows(rec, info->row);
+            InvalidateChangedRow(rec, info->row, before);
         else if (UpdateControl(rec) && change.heightChanged)
             InvalidateAllRows(rec);   // a new height may change every row's height
         return TRUE;

@@ -15,7 +15,6 @@
 #include "core/item_store.h"
 #include "core/item_texts.h"
 #include "core/lock.h"
-#include "layout/row_geometry.h"
 #include "window/drop_close.h"
 #include "window/selection.h"
 #include "window/row_edits.h"
@@ -95,23 +94,13 @@ int MoveRow(ControlRecord* rec, int source, int destination)
     return LocateItem(rec, copy, from);
 }
 
-// With rows of their own heights (TARNS_VARIABLEHEIGHT) a new text or bitmap
-// may change a row's height and so move every row below it, which must then
-// repaint too. -1 when the rows share one height or the row does not exist.
-int OwnHeight(ControlRecord* rec, int row)
-{
-    if (rec->fixedItemHeight || IsVirtual(rec) || !IsValidRow(rec, row))
-        return -1;
-    return ItemHeight(rec, row);
-}
-
 BOOL SetItemBitmapOf(ControlRecord* rec, int index, HBITMAP hbm, ItemBitmapKind kind)
 {
-    const int before = OwnHeight(rec, index);
+    const int before = RowHeightBeforeChange(rec, index);
     if (!StoreItemBitmap(rec, index, hbm, kind))
         return FALSE;
     if (index >= 0)
-        InvalidateRows(rec, index, OwnHeight(rec, index) != before);
+        InvalidateChangedRow(rec, index, before);
     else
         (void)RelayoutAndRedrawAll(rec);
     return TRUE;
@@ -193,12 +182,12 @@ extern "C" int WINAPI Tarn_GetTextLength(HWND hwnd, int row, int column)
 extern "C" BOOL WINAPI Tarn_SetText_A(HWND hwnd, int row, int column, const char* text)
 {
     return WithControl(hwnd, FALSE, [&](ControlRecord* rec) {
-        const int before = OwnHeight(rec, row);
+        const int before = RowHeightBeforeChange(rec, row);
         if (!StoreCellText(rec, row, column, text))
             return FALSE;
         // Item area only; for the current item this also refreshes the edit
         // field.
-        InvalidateRows(rec, row, OwnHeight(rec, row) != before, false);
+        InvalidateChangedRow(rec, row, before, false);
         return TRUE;
     });
 }

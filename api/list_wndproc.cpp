@@ -40,16 +40,16 @@ LRESULT Dispatch(ControlRecord* rec, HWND list, UINT msg, WPARAM wp, LPARAM lp)
     case WM_SETTINGCHANGE:
         ForgetListFrame(rec);
         return DefWindowProcA(list, msg, wp, lp);
+    case WM_PRINTCLIENT:
+        if (!wp)
+            return 0;
+        [[fallthrough]];
     case WM_PAINT:
         return PaintIntoDC(list, reinterpret_cast<HDC>(wp),
                            [rec, list](HDC dc, const RECT* update) { (void)PaintList(rec, list, dc, update); });
     case WM_PRINT:
         return PrintWindowParts(list, reinterpret_cast<HDC>(wp), lp,
                                 [rec, list](HDC dc) { return PaintList(rec, list, dc, nullptr); });
-    case WM_PRINTCLIENT:
-        if (wp)
-            (void)PaintList(rec, list, reinterpret_cast<HDC>(wp), nullptr);
-        return 0;
     case WM_CONTEXTMENU:
         return SendMessageA(rec->hwnd, msg, wp, lp);
     case WM_CANCELMODE:

@@ -2354,7 +2354,8 @@ TARN32_API HFONT   WINAPI Tarn_GetColHeaderFont(HWND hwnd);
  * when a drop-down type's height changes.
  * @par Repaints
  * A cell: its row with the row header, and the field when it is the current
- * row. Row -1: the whole control, its list and its edit field when the
+ * row; with #TARNS_VARIABLEHEIGHT, when the new font or bitmap changes the
+ * row's height, also every row below it. Row -1: the whole control, its list and its edit field when the
  * bitmap height changed, nothing otherwise.
  * @sa Tarn_GetCellInfo(), Tarn_SetRowInfo(), CellInfo
  */
@@ -2401,7 +2402,8 @@ TARN32_API BOOL    WINAPI Tarn_GetCellInfo(HWND hwnd, CellInfo* info);
  * when a drop-down type's height changes.
  * @par Repaints
  * A row: the row with its header, and the field when it is the current
- * row. Row -1: every row with its header, and the field, when the bitmap
+ * row; with #TARNS_VARIABLEHEIGHT, when the new bitmap changes the row's
+ * height, also every row below it. Row -1: every row with its header, and the field, when the bitmap
  * height changed; nothing otherwise.
  * @sa Tarn_GetRowInfo(), Tarn_SetRowText_A(), RowInfo
  */

@@ -99,6 +99,18 @@ void InvalidateRows(ControlRecord* rec, int index, bool andFollowing, bool withR
     }
 }
 
+int RowHeightBeforeChange(ControlRecord* rec, int row)
+{
+    if (rec->fixedItemHeight || IsVirtual(rec) || !IsValidRow(rec, row))
+        return -1;
+    return ItemHeight(rec, row);
+}
+
+void InvalidateChangedRow(ControlRecord* rec, int row, int heightBefore, bool withRowHeader)
+{
+    InvalidateRows(rec, row, RowHeightBeforeChange(rec, row) != heightBefore, withRowHeader);
+}
+
 void InvalidateHeaderBand(const ControlRecord* rec)
 {
     if (!Painting(rec) || rec->showHeader == 0)

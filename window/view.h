@@ -29,6 +29,15 @@ void InvalidateRows(ControlRecord* rec, int index, bool andFollowing = false, bo
 // Every row from 0 on with the row-header strip.
 inline void InvalidateAllRows(ControlRecord* rec) { InvalidateRows(rec, 0, true); }
 
+// With rows of their own heights (TARNS_VARIABLEHEIGHT) a change to one row
+// (a text, a bitmap, a cell font) may change its height and so move every
+// row below it. The caller measures the row before the change; then
+// InvalidateChangedRow repaints the row, and the rows below it when its
+// height changed. The measure is -1 when the rows share one height or the
+// row does not exist.
+int RowHeightBeforeChange(ControlRecord* rec, int row);
+void InvalidateChangedRow(ControlRecord* rec, int row, int heightBefore, bool withRowHeader = true);
+
 // The header band, the corner cell, the drop button, and the row-header
 // strip of the list.
 void InvalidateHeaderBand(const ControlRecord* rec);

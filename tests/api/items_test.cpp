@@ -4,6 +4,7 @@
 // the delete callback.
 #include "support/control_fixture.h"
 
+#include <functional>
 #include <cstring>
 #include <tuple>
 
@@ -160,22 +161,30 @@ TEST_F(HierarchyApiTest, DeletingARowRepaintsFromItsPlaceDown)
     }
 }
 
-// With rows of their own heights, a text that wraps to more lines moves the
-// rows below, so they repaint too; a text of the same height repaints its row.
-TEST_F(HierarchyApiTest, ATextThatChangesARowsHeightRepaintsTheRowsBelow)
+// With rows of their own heights, a text that wraps to more lines or a larger
+// cell font moves the rows below, so they repaint too; a change that keeps
+// the height repaints its row.
+TEST_F(HierarchyApiTest, AChangeOfARowsHeightRepaintsTheRowsBelow)
 {
-    HWND h = Create(TARNS_LISTBOX | TARNS_VARIABLEHEIGHT, 3, {220, 360}, {Column(60, TARNCF_WORDWRAP)});
+    HWND h = Create(TARNS_LISTBOX | TARNS_VARIABLEHEIGHT, 3, {220, 360}, {Column(60, TARNCF_WORDWRAP), Column(60)});
     list_ = Tarn_GetHWNDDropDown(h);
     ASSERT_TRUE(Tarn_SetItemLines(h, 3));
     RECT row = {}, client = Client(list_);
     ASSERT_EQ(Tarn_GetItemRect(h, 1, &row), 0);
-    const struct { const char* text; bool taller; } changes[] = {{"x", false}, {"a text that wraps over several lines", true}};
+    HFONT big = CreateFontA(3 * (row.bottom - row.top), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    CellInfo cell = {TARN_CELLINFO_VERSION, 1, 1, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, TARN_COLOR_NONE, 0, 0, 0, big, nullptr, 0, 0};
+    const struct { const char* name; std::function<BOOL(HWND)> change; bool taller; } changes[] = {
+        {"short text", [](HWND w) { return Tarn_SetText_A(w, 1, 0, "x"); }, false},
+        {"wrapped text", [](HWND w) { return Tarn_SetText_A(w, 1, 0, "a text that wraps over several lines"); }, true},
+        {"cell font", [&](HWND w) { return Tarn_SetCellInfo(w, &cell); }, true},
+    };
     for (const auto& c : changes) {
-        ValidateAll(h);
-        ASSERT_TRUE(Tarn_SetText_A(h, 1, 0, c.text));
-        EXPECT_EQ(Tarn_GetItemHeight(h, 1) > row.bottom - row.top, c.taller) << c.text;
-        EXPECT_EQ(UpdateRect(list_), (RECT{0, row.top, client.right, c.taller ? client.bottom : row.bottom})) << c.text;
+        Tarn_SetText_A(h, 1, 0, "x"), ValidateAll(h);
+        ASSERT_TRUE(c.change(h)) << c.name;
+        EXPECT_EQ(Tarn_GetItemHeight(h, 1) > row.bottom - row.top, c.taller) << c.name;
+        EXPECT_EQ(UpdateRect(list_), (RECT{0, row.top, client.right, c.taller ? client.bottom : row.bottom})) << c.name;
     }
+    DestroyWindow(h), DeleteObject(big);
 }
 
 } // namespace

@@ -15,8 +15,10 @@ warn=(-Wall -Wextra -pedantic -fsyntax-only)
 check "C89" "$cc" -x c -std=c89 "${warn[@]}" "$header"
 check "C99" "$cc" -x c -std=c99 "${warn[@]}" "$header"
 check "C++17" "$cxx" -x c++ -std=c++17 "${warn[@]}" "$header"
-mingw=(-fgnuc-version=4.2.1 -isystem /usr/share/mingw-w64/include -Wall -Wextra -fsyntax-only)
-check "MSVC ABI, i686, C" clang --target=i686-pc-windows-msvc -D_X86_=1 "${mingw[@]}" -x c "$header"
-check "MSVC ABI, i686, C++" clang --target=i686-pc-windows-msvc -D_X86_=1 "${mingw[@]}" -x c++ -std=c++17 "$header"
-check "MSVC ABI, x86_64, C" clang --target=x86_64-pc-windows-msvc "${mingw[@]}" -x c "$header"
+source "$(dirname "$0")/msvc_abi.sh"
+msvc_abi x86
+check "MSVC ABI, i686, C" clang --target=$msvc_triple "${msvc_cflags[@]}" -Wall -Wextra -fsyntax-only -x c "$header"
+check "MSVC ABI, i686, C++" clang --target=$msvc_triple "${msvc_cflags[@]}" -Wall -Wextra -fsyntax-only -x c++ -std=c++17 "$header"
+msvc_abi x64
+check "MSVC ABI, x86_64, C" clang --target=$msvc_triple "${msvc_cflags[@]}" -Wall -Wextra -fsyntax-only -x c "$header"
 exit $status

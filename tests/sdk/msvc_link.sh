@@ -8,21 +8,18 @@ set -euo pipefail
 prefix=$1 arch=$2 work=$3 emulator=$4
 here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work"
+source "$here/msvc_abi.sh"
+msvc_abi "$arch"
 if [ "$arch" = x86 ]; then
-  # mingw-w64's headers take _X86_ from the compiler, as an MSVC build's
-  # windows.h derives it from _M_IX86.
-  triple=i686-pc-windows-msvc cflags=(-D_X86_=1) machine=(/machine:x86 /safeseh:no)
-  syslib=/usr/i686-w64-mingw32/lib objdump=i686-w64-mingw32-objdump
+  # MinGW's import libraries carry no SEH tables.
+  machine=(/machine:x86 /safeseh:no) syslib=/usr/i686-w64-mingw32/lib objdump=i686-w64-mingw32-objdump
 else
-  triple=x86_64-pc-windows-msvc cflags=() machine=(/machine:x64)
-  syslib=/usr/x86_64-w64-mingw32/lib objdump=x86_64-w64-mingw32-objdump
+  machine=(/machine:x64) syslib=/usr/x86_64-w64-mingw32/lib objdump=x86_64-w64-mingw32-objdump
 fi
-# The MinGW headers stand in for the Windows SDK's; they need the GNU
-# attribute syntax switched on and their own printf wrappers off. The target
-# triple alone decides the ABI: record layout and calling convention are MSVC's.
-clang --target=$triple -fgnuc-version=4.2.1 "${cflags[@]}" -D__USE_MINGW_ANSI_STDIO=0 \
+# printf comes from msvcrt.dll itself, not from MinGW's wrappers.
+clang --target=$msvc_triple "${msvc_cflags[@]}" -D__USE_MINGW_ANSI_STDIO=0 \
   -DTARN32_CONSUMER_ENTRY=ConsumerEntry -Wall -Wextra -Werror -O1 \
-  -isystem /usr/share/mingw-w64/include -I"$prefix/include" -c "$here/consumer.c" -o "$work/consumer.obj"
+  -I"$prefix/include" -c "$here/consumer.c" -o "$work/consumer.obj"
 lld-link /nologo "${machine[@]}" /subsystem:console /entry:ConsumerEntry /nodefaultlib \
   /out:"$work/consumer.exe" "$work/consumer.obj" "$prefix/lib/TARN32.lib" \
   /libpath:"$syslib" libkernel32.a libuser32.a libmsvcrt.a
